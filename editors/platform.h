@@ -1,0 +1,57 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+// What the window logic needs from the desktop: file dialogs, message boxes, and showing and
+// closing windows. The Qt binding implements it; tests answer it with scripted replies.
+namespace zav {
+
+class Window;
+
+struct FileDialog {
+  std::string title;
+  std::string filter;             // "description|pattern", e.g. "String Files (*.str)|*.str"
+  std::string default_extension;  // e.g. ".dat", added to a typed name that has none
+  std::filesystem::path proposed; // file name offered first, may be empty
+};
+
+// The user's choice in a file dialog; an empty path means the dialog was cancelled.
+struct FileChoice {
+  std::filesystem::path path;
+
+  bool cancelled() const { return path.empty(); }
+  std::string title() const { return path.filename().string(); }  // name without its folder
+};
+
+enum class MessageButtons { ok, yes_no_cancel };
+enum class MessageIcon { none, critical };
+enum class MessageAnswer { ok, yes, no, cancel };
+
+struct Message {
+  std::string text;
+  std::string title;
+  MessageIcon icon = MessageIcon::none;
+  MessageButtons buttons = MessageButtons::ok;
+};
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  virtual FileChoice open_file(const FileDialog& dialog) = 0;
+  virtual FileChoice save_file(const FileDialog& dialog) = 0;
+  virtual MessageAnswer show_message(const Message& message) = 0;
+
+  // Shows the window and returns once it has been closed; the other windows wait.
+  virtual void show_modal(Window& window) = 0;
+  // Shows the window and returns at once; it stays usable beside the others.
+  virtual void show(Window& window) = 0;
+  virtual void bring_forward(Window& window) = 0;
+  virtual void hide(Window& window) = 0;
+  virtual void close(Window& window) = 0;
+  // Ends the program at once: every window closes, nothing is asked.
+  virtual void quit() = 0;
+};
+
+}  // namespace zav

@@ -1,0 +1,30 @@
+#include "target_file.h"
+
+#include <string>
+
+#include "byte_layout.h"
+#include "file_io.h"
+
+namespace zav {
+
+TargetFile decode_targets(std::span<const std::uint8_t, TargetFile::kSize> file) {
+  TargetFile targets;
+  for (std::size_t r = 0; r < TargetFile::kRecords; ++r) {
+    const std::size_t at = r * TargetFile::kRecordSize;
+    targets.records[r] = {bytes::i16(file, at + 20), bytes::i16(file, at + 28)};
+  }
+  return targets;
+}
+
+Result<TargetFile> load_targets(const std::filesystem::path& path) {
+  Result<Bytes> file = read_file(path);
+  if (!file) return file.error();
+  const Bytes& b = file.value();
+  if (b.size() < TargetFile::kSize) {
+    return FileError{path, "is not a target file: it has " + std::to_string(b.size()) +
+                               " bytes, the 302 targets take 9664"};
+  }
+  return decode_targets(std::span<const std::uint8_t, TargetFile::kSize>(b.data(), TargetFile::kSize));
+}
+
+}  // namespace zav

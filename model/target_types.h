@@ -1,0 +1,27 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+// The target-type list of the phases and special missions editors, and the game's codes for
+// its entries: the list shows names in one order, the campaign file keeps codes in another.
+namespace zav {
+
+struct TargetType {
+  std::string_view text;
+  std::uint8_t code;  // the code written for this entry
+};
+
+inline constexpr int kTargetTypeCount = 44;
+extern const std::array<TargetType, kTargetTypeCount> kTargetTypes;
+
+// The code written for list position `position` (0 to 43).
+std::uint8_t target_code_for_position(int position);
+
+// The list position a stored code shows as, or none for a code with no entry. Code 22 is an
+// old spelling of "Radar Tower" and reads as 21 does.
+std::optional<int> target_position_for_code(int code);
+
+}  // namespace zav
