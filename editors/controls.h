@@ -34,7 +34,9 @@ struct PickList : Control {
   std::vector<std::string> entries;
   int position = -1;
 
-  bool has_selection() const { return position >= 0 && position < static_cast<int>(entries.size()); }
+  bool has_selection() const {
+    return position >= 0 && position < static_cast<int>(entries.size());
+  }
 };
 
 struct Slider : Control {

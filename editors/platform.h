@@ -11,9 +11,9 @@ class Window;
 
 struct FileDialog {
   std::string title;
-  std::string filter;             // "description|pattern", e.g. "String Files (*.str)|*.str"
-  std::string default_extension;  // e.g. ".dat", added to a typed name that has none
-  std::filesystem::path proposed; // file name offered first, may be empty
+  std::string filter;              // "description|pattern", e.g. "String Files (*.str)|*.str"
+  std::string default_extension;   // e.g. ".dat", added to a typed name that has none
+  std::filesystem::path proposed;  // file name offered first, may be empty
 };
 
 // The user's choice in a file dialog; an empty path means the dialog was cancelled.

@@ -18,7 +18,7 @@ constexpr std::size_t kSpecialMissionsAt = 1652, kSpecialMissionSize = 64;
 constexpr std::size_t kV1SpeechAt = 3700;
 
 constexpr std::uint8_t kCampTypeBias = 2;
-constexpr std::uint8_t kZeroMarker = 0x80;  // stands before a language or side of 0
+constexpr std::uint8_t kZeroMarker = 0x80;   // stands before a language or side of 0
 constexpr std::uint16_t kZeroWord = 0xFFFF;  // how altitude and V-1 speech store 0
 
 using In = std::span<const std::uint8_t>;
@@ -87,10 +87,9 @@ void write_setup(Out b, const CampaignSetup& s) {
 
 // The fourteen leading fields of a phase: four bytes, then ten words.
 constexpr std::int16_t Phase::*kPhaseWords[] = {
-    &Phase::us_aircraft,    &Phase::us_arms,     &Phase::us_chemical,
-    &Phase::us_oil,         &Phase::us_ballbearing, &Phase::us_railyard,
-    &Phase::us_shipping,    &Phase::us_sub,      &Phase::german_production,
-    &Phase::british_production};
+    &Phase::us_aircraft,       &Phase::us_arms,           &Phase::us_chemical, &Phase::us_oil,
+    &Phase::us_ballbearing,    &Phase::us_railyard,       &Phase::us_shipping, &Phase::us_sub,
+    &Phase::german_production, &Phase::british_production};
 
 Phase read_phase(In b) {
   Phase p;
@@ -245,8 +244,8 @@ void write_mission(Out b, const SpecialMission& m) {
 constexpr std::int16_t V1Speech::*kV1Words[] = {
     &V1Speech::v1_attack_speech, &V1Speech::v1_escort_speech, &V1Speech::v1_intercept_speech,
     &V1Speech::v1_ground_speech};
-constexpr const char* kV1Names[] = {"v1_attack_speech", "v1_escort_speech",
-                                    "v1_intercept_speech", "v1_ground_speech"};
+constexpr const char* kV1Names[] = {"v1_attack_speech", "v1_escort_speech", "v1_intercept_speech",
+                                    "v1_ground_speech"};
 
 }  // namespace
 
@@ -269,10 +268,11 @@ Campaign decode_campaign(std::span<const std::uint8_t, kCampaignFileSize> image)
         read_event(b.subspan(kSpecialEventsAt + i * kSpecialEventSize, kSpecialEventSize));
   }
   for (std::size_t i = 0; i < c.special_missions.size(); ++i) {
-    c.special_missions[i] = read_mission(
-        b.subspan(kSpecialMissionsAt + i * kSpecialMissionSize, kSpecialMissionSize));
+    c.special_missions[i] =
+        read_mission(b.subspan(kSpecialMissionsAt + i * kSpecialMissionSize, kSpecialMissionSize));
   }
-  for (std::size_t i = 0; i < 4; ++i) c.v1_speech.*kV1Words[i] = read_ff_zero(b, kV1SpeechAt + 2 * i);
+  for (std::size_t i = 0; i < 4; ++i)
+    c.v1_speech.*kV1Words[i] = read_ff_zero(b, kV1SpeechAt + 2 * i);
   return c;
 }
 
@@ -291,8 +291,8 @@ FieldProblems campaign_problems(const Campaign& c) {
   }
   for (std::size_t i = 0; i < 4; ++i) {
     if (c.v1_speech.*kV1Words[i] == -1) {
-      problems.push_back({std::string("v1_speech.") + kV1Names[i],
-                          "-1 has no file form: its bytes FF FF mean 0"});
+      problems.push_back(
+          {std::string("v1_speech.") + kV1Names[i], "-1 has no file form: its bytes FF FF mean 0"});
     }
   }
   return problems;
@@ -321,7 +321,8 @@ CampaignImage encode_campaign(const Campaign& c) {
     write_mission(b.subspan(kSpecialMissionsAt + i * kSpecialMissionSize, kSpecialMissionSize),
                   c.special_missions[i]);
   }
-  for (std::size_t i = 0; i < 4; ++i) write_ff_zero(b, kV1SpeechAt + 2 * i, c.v1_speech.*kV1Words[i]);
+  for (std::size_t i = 0; i < 4; ++i)
+    write_ff_zero(b, kV1SpeechAt + 2 * i, c.v1_speech.*kV1Words[i]);
   return image;
 }
 
@@ -333,7 +334,8 @@ Result<Campaign> load_campaign(const std::filesystem::path& path) {
     return FileError{path, "is not a campaign file: it has " + std::to_string(b.size()) +
                                " bytes, a campaign has 3708"};
   }
-  return decode_campaign(std::span<const std::uint8_t, kCampaignFileSize>(b.data(), kCampaignFileSize));
+  return decode_campaign(
+      std::span<const std::uint8_t, kCampaignFileSize>(b.data(), kCampaignFileSize));
 }
 
 std::optional<FileError> save_campaign(const std::filesystem::path& path, const Campaign& c) {

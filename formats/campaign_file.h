@@ -31,7 +31,6 @@ CampaignImage encode_campaign(const Campaign& campaign);
 Result<Campaign> load_campaign(const std::filesystem::path& path);
 
 // Writes the record as a campaign file, refusing it when it has campaign_problems().
-std::optional<FileError> save_campaign(const std::filesystem::path& path,
-                                       const Campaign& campaign);
+std::optional<FileError> save_campaign(const std::filesystem::path& path, const Campaign& campaign);
 
 }  // namespace zav

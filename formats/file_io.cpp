@@ -13,7 +13,9 @@ namespace {
 
 using FileHandle = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 
-std::string errno_text(int code) { return std::generic_category().message(code); }
+std::string errno_text(int code) {
+  return std::generic_category().message(code);
+}
 
 FileError error_at(const std::filesystem::path& path, std::string what, int code) {
   return {path, what + ": " + errno_text(code)};

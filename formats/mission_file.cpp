@@ -53,7 +53,8 @@ Result<Mission> load_mission(const std::filesystem::path& path) {
     return FileError{path, "is not a mission file: it has " + std::to_string(b.size()) +
                                " bytes, a mission has 60"};
   }
-  return decode_mission(std::span<const std::uint8_t, kMissionFileSize>(b.data(), kMissionFileSize));
+  return decode_mission(
+      std::span<const std::uint8_t, kMissionFileSize>(b.data(), kMissionFileSize));
 }
 
 std::optional<FileError> save_mission(const std::filesystem::path& path, const Mission& mission) {

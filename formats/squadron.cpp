@@ -4,7 +4,9 @@
 
 namespace zav {
 
-void reset(SquadronTable& table) { table = SquadronTable{}; }
+void reset(SquadronTable& table) {
+  table = SquadronTable{};
+}
 
 bool add_squadron(SquadronTable& table) {
   if (table.count >= SquadronTable::kMaxSquadrons) return false;

@@ -166,9 +166,9 @@ FieldProblems squadron_problems(const SquadronTable& table) {
     }
     for (std::size_t k = 0; k < 8; ++k) {
       if (s.weapons[k].number > kLargestWeaponNumber) {
-        problems.push_back({at + "weapons[" + std::to_string(k) + "].number",
-                            std::to_string(s.weapons[k].number) +
-                                " would read back as 0 (its high byte is 255)"});
+        problems.push_back(
+            {at + "weapons[" + std::to_string(k) + "].number",
+             std::to_string(s.weapons[k].number) + " would read back as 0 (its high byte is 255)"});
       }
     }
   }

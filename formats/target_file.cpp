@@ -24,7 +24,8 @@ Result<TargetFile> load_targets(const std::filesystem::path& path) {
     return FileError{path, "is not a target file: it has " + std::to_string(b.size()) +
                                " bytes, the 302 targets take 9664"};
   }
-  return decode_targets(std::span<const std::uint8_t, TargetFile::kSize>(b.data(), TargetFile::kSize));
+  return decode_targets(
+      std::span<const std::uint8_t, TargetFile::kSize>(b.data(), TargetFile::kSize));
 }
 
 }  // namespace zav

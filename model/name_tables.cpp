@@ -101,8 +101,8 @@ std::optional<std::string> load_names(NameTable which, const std::filesystem::pa
 
 void apply_airfields(const TargetFile& targets, NameTables& tables) {
   for (const TargetRecord& record : targets.records) {
-    const bool names_airfield = record.airfield >= 1 &&
-                                record.airfield <= static_cast<int>(tables.airfield_names.size());
+    const bool names_airfield =
+        record.airfield >= 1 && record.airfield <= static_cast<int>(tables.airfield_names.size());
     const bool names_place =
         record.place >= 0 && record.place < static_cast<int>(tables.place_names.size());
     if (names_airfield && names_place) {

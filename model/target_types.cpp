@@ -49,7 +49,9 @@ const std::array<TargetType, kTargetTypeCount> kTargetTypes = {{
     {"Destroyers", 57},
 }};
 
-std::uint8_t target_code_for_position(int position) { return kTargetTypes.at(position).code; }
+std::uint8_t target_code_for_position(int position) {
+  return kTargetTypes.at(position).code;
+}
 
 std::optional<int> target_position_for_code(int code) {
   constexpr int kRadarTowerOldCode = 22;

@@ -34,7 +34,8 @@ class TempDir {
 
 inline void write_bytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
   std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
 }
 
 inline std::vector<std::uint8_t> read_bytes(const std::filesystem::path& path) {

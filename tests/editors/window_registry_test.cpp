@@ -37,8 +37,9 @@ TEST(WindowRegistry, OpenWindowIsBroughtForwardNotDuplicated) {
 
   EXPECT_EQ(&first, &again);
   EXPECT_EQ(again.shown_value, 7);
-  EXPECT_EQ(platform.window_events,
-            (std::vector<std::string>{"show frm_fake", "bring_forward frm_fake", "show frm_other"}));
+  EXPECT_EQ(
+      platform.window_events,
+      (std::vector<std::string>{"show frm_fake", "bring_forward frm_fake", "show frm_other"}));
   EXPECT_EQ(registry.find<FakeEditor>(), &first);
 }
 
