@@ -57,7 +57,14 @@ std::optional<FileError> write_file_replacing(const std::filesystem::path& path,
   if (std::filesystem::is_directory(path, status_error)) {
     return FileError{path, "cannot be written: a folder of that name is in the way"};
   }
-  const std::filesystem::path temporary = temporary_beside(path);
+  // A link stays a link: the file it points to is the one replaced.
+  std::filesystem::path target = path;
+  if (std::filesystem::is_symlink(path, status_error)) {
+    target = std::filesystem::weakly_canonical(path, status_error);
+    if (status_error) return FileError{path, "cannot be written: " + status_error.message()};
+  }
+  const auto old_status = std::filesystem::status(target, status_error);
+  const std::filesystem::path temporary = temporary_beside(target);
   errno = 0;
   // "x": never reuse a file that happens to have the temporary's name.
   std::FILE* raw = std::fopen(temporary.c_str(), "wbx");
@@ -70,7 +77,11 @@ std::optional<FileError> write_file_replacing(const std::filesystem::path& path,
     code = errno;
   }
   std::error_code rename_error;
-  if (written) std::filesystem::rename(temporary, path, rename_error);
+  if (written && std::filesystem::exists(old_status)) {
+    std::error_code ignored;  // a file whose permissions cannot be copied is still worth saving
+    std::filesystem::permissions(temporary, old_status.permissions(), ignored);
+  }
+  if (written) std::filesystem::rename(temporary, target, rename_error);
   if (!written || rename_error) {
     std::error_code ignored;
     std::filesystem::remove(temporary, ignored);

@@ -24,6 +24,23 @@ TEST(FileIo, ReplacingWritesWholeFileAndLeavesNothingBehind) {
             1);
 }
 
+TEST(FileIo, ReplacingKeepsPermissionsAndLinks) {
+  TempDir dir;
+  const auto real = dir / "camp1.dat";
+  write_bytes(real, Bytes{1});
+  namespace fs = std::filesystem;
+  fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  const auto link = dir / "link.dat";
+  fs::create_symlink(real, link);
+
+  ASSERT_FALSE(write_file_replacing(link, Bytes{2, 2}));
+
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(read_bytes(real), (Bytes{2, 2}));
+  EXPECT_EQ(fs::status(real).permissions(),
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
 TEST(FileIo, FailedWriteNamesTheFileAndKeepsTheOldOne) {
   TempDir dir;
   const auto kept = dir / "kept.dat";
