@@ -1,0 +1,38 @@
+#include <QApplication>
+#include <cstdlib>
+#include <iostream>
+
+#include "editors/frm_main/frm_main.h"
+#include "model/globals.h"
+#include "ui/qt_platform.h"
+
+namespace {
+
+// Qt stops the program with a terse message when it finds no display; say what to do.
+bool display_missing() {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+  const auto unset = [](const char* name) { return qEnvironmentVariableIsEmpty(name); };
+  return unset("QT_QPA_PLATFORM") && unset("DISPLAY") && unset("WAYLAND_DISPLAY");
+#else
+  return false;
+#endif
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (display_missing()) {
+    std::cerr << "zav-editor needs a display, and none is set (DISPLAY and WAYLAND_DISPLAY are "
+                 "empty).\nOn a machine without one, start it under a virtual display:\n"
+                 "  xvfb-run "
+              << argv[0] << "\n";
+    return EXIT_FAILURE;
+  }
+  QApplication application(argc, argv);
+  zav::Globals globals;
+  zav::ui::QtPlatform platform;
+  zav::FrmMain main_window(globals, platform);
+  main_window.start_up();
+  platform.show(main_window);
+  return application.exec();
+}

@@ -1,0 +1,130 @@
+#include "ui/qt_platform.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QWindow>
+
+#include "ui/file_filter.h"
+#include "ui/form_factory.h"
+
+namespace zav::ui {
+namespace {
+
+QString text_of(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+FileChoice run_file_dialog(const FileDialog& request, QFileDialog::AcceptMode mode) {
+  QFileDialog dialog(QApplication::activeWindow(), text_of(request.title));
+  dialog.setAcceptMode(mode);
+  dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                     : QFileDialog::AnyFile);
+  dialog.setOption(QFileDialog::HideNameFilterDetails);
+  dialog.setNameFilter(qt_name_filter(request.filter));
+  QString suffix = text_of(request.default_extension);
+  if (suffix.startsWith('.')) suffix.remove(0, 1);
+  dialog.setDefaultSuffix(suffix);
+  if (!request.proposed.empty()) {
+    dialog.selectFile(QString::fromStdU16String(request.proposed.u16string()));
+  }
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return {std::filesystem::path(dialog.selectedFiles().constFirst().toStdU16String())};
+}
+
+}  // namespace
+
+FileChoice QtPlatform::open_file(const FileDialog& dialog) {
+  return run_file_dialog(dialog, QFileDialog::AcceptOpen);
+}
+
+FileChoice QtPlatform::save_file(const FileDialog& dialog) {
+  return run_file_dialog(dialog, QFileDialog::AcceptSave);
+}
+
+MessageAnswer QtPlatform::show_message(const Message& message) {
+  const bool asks = message.buttons == MessageButtons::yes_no_cancel;
+  QMessageBox box(
+      message.icon == MessageIcon::critical ? QMessageBox::Critical : QMessageBox::NoIcon,
+      text_of(message.title), text_of(message.text),
+      asks ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel : QMessageBox::Ok,
+      QApplication::activeWindow());
+  switch (box.exec()) {
+    case QMessageBox::Yes:
+      return MessageAnswer::yes;
+    case QMessageBox::No:
+      return MessageAnswer::no;
+    case QMessageBox::Ok:
+      return MessageAnswer::ok;
+    default:
+      return MessageAnswer::cancel;
+  }
+}
+
+void QtPlatform::show_modal(Window& window) {
+  FormWidget& widget = make_widget(window);
+  widget.setWindowModality(Qt::ApplicationModal);
+  QEventLoop until_closed;
+  QObject::connect(&widget, &FormWidget::closed, &until_closed, &QEventLoop::quit);
+  widget.show();
+  until_closed.exec();
+  widgets_.erase(&window);
+}
+
+void QtPlatform::show(Window& window) {
+  FormWidget* widget = widget_of(window);
+  if (!widget) {
+    widget = &make_widget(window);
+    QObject::connect(widget, &FormWidget::closed, widget, [this, &window] { forget(window); });
+  }
+  widget->show();
+  widget->raise();
+}
+
+void QtPlatform::bring_forward(Window& window) {
+  if (FormWidget* widget = widget_of(window)) {
+    widget->show();
+    widget->raise();
+    widget->activateWindow();
+  }
+}
+
+void QtPlatform::hide(Window& window) {
+  if (FormWidget* widget = widget_of(window)) widget->hide();
+}
+
+void QtPlatform::close(Window& window) {
+  if (FormWidget* widget = widget_of(window)) widget->close_by_program();
+}
+
+// Leaves every event loop, a modal window's too; the windows go with the program.
+void QtPlatform::quit() {
+  QCoreApplication::exit(0);
+}
+
+FormWidget* QtPlatform::widget_of(const Window& window) const {
+  const auto found = widgets_.find(&window);
+  return found == widgets_.end() ? nullptr : found->second.get();
+}
+
+FormWidget& QtPlatform::make_widget(Window& window) {
+  std::unique_ptr<FormWidget>& slot = widgets_[&window];
+  slot = make_form_widget(window);
+  // A window opened from another stands over it.
+  if (QWidget* opener = QApplication::activeWindow()) {
+    slot->winId();
+    slot->windowHandle()->setTransientParent(opener->windowHandle());
+  }
+  return *slot;
+}
+
+void QtPlatform::forget(const Window& window) {
+  const auto found = widgets_.find(&window);
+  if (found == widgets_.end()) return;
+  // The widget may be inside one of its own handlers: delete it once they have returned.
+  found->second.release()->deleteLater();
+  widgets_.erase(found);
+}
+
+}  // namespace zav::ui
