@@ -1,0 +1,115 @@
+#include "commands.h"
+
+#include <iostream>
+#include <iterator>
+
+#include "build.h"
+#include "check.h"
+#include "data_file.h"
+#include "diff.h"
+#include "formats/file_io.h"
+#include "json_reader.h"
+
+namespace zav::cli {
+namespace {
+
+Result<DataFile> load(const std::filesystem::path& file, const ReadOptions& read) {
+  const std::optional<FileKind> kind = read.kind ? read.kind : kind_of_file_name(file);
+  if (!kind) {
+    return FileError{file,
+                     "has a name that tells no kind of file; name it with --kind "
+                     "(campaign, squadrons, mission, strings or targets)"};
+  }
+  if (read.base_file && *kind != FileKind::squadrons) {
+    return FileError{file, "is read as a " + std::string(kind_name(*kind)) +
+                               " file, but --base applies to squadron files only"};
+  }
+  return load_data_file(file, *kind,
+                        read.base_file ? SquadronRead::base_file : SquadronRead::squadron_file);
+}
+
+int report(const FileError& error) {
+  std::cerr << error.message() << '\n';
+  return kExitError;
+}
+
+Result<std::string> read_document_text(const std::string& json) {
+  if (json == "-") {
+    return std::string(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+  }
+  Result<Bytes> bytes = read_file(json);
+  if (!bytes) return bytes.error();
+  return std::string(bytes.value().begin(), bytes.value().end());
+}
+
+std::string count_of(std::size_t count, const std::string& noun) {
+  return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
+}
+
+}  // namespace
+
+int run_dump(const std::filesystem::path& file, const ReadOptions& read) {
+  const Result<DataFile> loaded = load(file, read);
+  if (!loaded) return report(loaded.error());
+  std::cout << data_file_to_json(loaded.value()).dump(2) << '\n';
+  return kExitClean;
+}
+
+int run_build(const std::string& json, const std::filesystem::path& out) {
+  const std::filesystem::path source = json == "-" ? "(standard input)" : json;
+  const Result<std::string> text = read_document_text(json);
+  if (!text) return report(text.error());
+  FieldProblems problems;
+  const Result<Json> document = parse_json(text.value(), source, problems);
+  if (!document) return report(document.error());
+  const std::optional<BuildableFile> file = file_from_json(document.value(), problems);
+  if (!file) {
+    for (const FieldProblem& problem : problems) {
+      std::cerr << source.string() << ": " << problem.message() << '\n';
+    }
+    std::cerr << out.string() << ": nothing written; " << source.string() << " has "
+              << count_of(problems.size(), "problem") << '\n';
+    return kExitFound;
+  }
+  if (const auto error = save_built_file(out, *file)) return report(*error);
+  return kExitClean;
+}
+
+int run_check(const std::vector<std::filesystem::path>& files, const ReadOptions& read) {
+  bool found = false;
+  bool failed = false;
+  for (const std::filesystem::path& file : files) {
+    const Result<DataFile> loaded = load(file, read);
+    if (!loaded) {
+      report(loaded.error());
+      failed = true;
+      continue;
+    }
+    for (const FieldProblem& problem : check_data_file(loaded.value())) {
+      std::cout << file.string() << ": " << problem.message() << '\n';
+      found = true;
+    }
+  }
+  return failed ? kExitError : found ? kExitFound : kExitClean;
+}
+
+int run_diff(const std::filesystem::path& old_file, const std::filesystem::path& new_file,
+             const ReadOptions& read) {
+  const Result<DataFile> old_loaded = load(old_file, read);
+  if (!old_loaded) return report(old_loaded.error());
+  const Result<DataFile> new_loaded = load(new_file, read);
+  if (!new_loaded) return report(new_loaded.error());
+  const Json old_json = data_file_to_json(old_loaded.value());
+  const Json new_json = data_file_to_json(new_loaded.value());
+  if (old_json.at("kind") != new_json.at("kind")) {
+    std::cerr << old_file.string() << " and " << new_file.string()
+              << " are different kinds of file (" << old_json.at("kind").get<std::string>()
+              << " and " << new_json.at("kind").get<std::string>() << ")\n";
+    return kExitError;
+  }
+  const std::vector<std::string> lines = differences(old_json, new_json);
+  for (const std::string& line : lines) std::cout << line << '\n';
+  return lines.empty() ? kExitClean : kExitFound;
+}
+
+}  // namespace zav::cli

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "file_kind.h"
+
+// What each command of the tool does with its files, and its exit status.
+namespace zav::cli {
+
+// Exit statuses: `check` and `diff` tell with 1 that they found something, `build` that the
+// document has problems; 2 is a wrong command line or a file that cannot be read or written.
+inline constexpr int kExitClean = 0;
+inline constexpr int kExitFound = 1;
+inline constexpr int kExitError = 2;
+
+// How the data files of a command are read.
+struct ReadOptions {
+  std::optional<FileKind> kind;  // none: taken from each file's name
+  bool base_file = false;        // squadrons read the way the base file sqbasic.dat is read
+};
+
+int run_dump(const std::filesystem::path& file, const ReadOptions& read);
+
+// `json` "-" reads the document from standard input.
+int run_build(const std::string& json, const std::filesystem::path& out);
+
+int run_check(const std::vector<std::filesystem::path>& files, const ReadOptions& read);
+
+int run_diff(const std::filesystem::path& old_file, const std::filesystem::path& new_file,
+             const ReadOptions& read);
+
+}  // namespace zav::cli

@@ -1,0 +1,66 @@
+#include "diff.h"
+
+#include <string_view>
+#include <unordered_map>
+#include <utility>
+
+#include "json_reader.h"
+
+namespace zav::cli {
+namespace {
+
+using Leaves = std::vector<std::pair<std::string, const Json*>>;
+
+// Every number and text of a document with its path, in document order.
+void collect_leaves(const Json& value, const std::string& path, Leaves& leaves) {
+  if (value.is_object()) {
+    for (const auto& [name, member] : value.items()) {
+      collect_leaves(member, member_path(path, name), leaves);
+    }
+  } else if (value.is_array()) {
+    for (std::size_t i = 0; i < value.size(); ++i) {
+      collect_leaves(value[i], element_path(path, i), leaves);
+    }
+  } else {
+    leaves.emplace_back(path, &value);
+  }
+}
+
+Leaves leaves_of(const Json& document) {
+  Leaves leaves;
+  collect_leaves(document, "", leaves);
+  return leaves;
+}
+
+std::string shown(const Json* value) {
+  return value ? value->dump() : "(none)";
+}
+
+}  // namespace
+
+std::vector<std::string> differences(const Json& old_document, const Json& new_document) {
+  const Leaves old_leaves = leaves_of(old_document);
+  const Leaves new_leaves = leaves_of(new_document);
+  std::unordered_map<std::string_view, const Json*> new_by_path;
+  for (const auto& [path, value] : new_leaves) new_by_path.emplace(path, value);
+
+  std::vector<std::string> lines;
+  const auto add = [&](const std::string& path, const Json* was, const Json* is) {
+    lines.push_back(path + ": " + shown(was) + " -> " + shown(is));
+  };
+  for (const auto& [path, value] : old_leaves) {
+    const auto found = new_by_path.find(path);
+    if (found == new_by_path.end()) {
+      add(path, value, nullptr);
+    } else {
+      if (*found->second != *value) add(path, value, found->second);
+      new_by_path.erase(found);
+    }
+  }
+  for (const auto& [path, value] : new_leaves) {
+    if (new_by_path.contains(path)) add(path, nullptr, value);
+  }
+  return lines;
+}
+
+}  // namespace zav::cli

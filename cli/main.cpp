@@ -1,0 +1,104 @@
+// zav: the data files of ZAV Campaign Editor as JSON, and back.
+#include <CLI/CLI.hpp>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "commands.h"
+#include "file_kind.h"
+
+namespace {
+
+using zav::cli::ReadOptions;
+
+// --kind and --base, for the commands that read data files.
+class ReadFlags {
+ public:
+  void add_to(CLI::App& command) {
+    kind_option_ =
+        command
+            .add_option("--kind", kind_,
+                        "Read the files as this kind instead of the one their names give: "
+                        "campaign, squadrons, mission, strings or targets")
+            ->type_name("KIND")
+            ->transform(CLI::IsMember(kind_names(), CLI::ignore_case).description(""));
+    command.add_flag("--base", base_file_,
+                     "Read squadron files the way the squadron editor reads sqbasic.dat at "
+                     "start-up (home bases and moves without the +1, no weapon numbers)");
+  }
+
+  ReadOptions options() const {
+    ReadOptions read;
+    if (kind_option_->count() > 0) read.kind = zav::cli::kinds_by_name().at(kind_);
+    read.base_file = base_file_;
+    return read;
+  }
+
+ private:
+  static std::vector<std::string> kind_names() {
+    std::vector<std::string> names;
+    for (const auto& [name, kind] : zav::cli::kinds_by_name()) names.push_back(name);
+    return names;
+  }
+
+  std::string kind_;
+  CLI::Option* kind_option_ = nullptr;
+  bool base_file_ = false;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  CLI::App app(
+      "Dumps the data files of ZAV Campaign Editor (campaigns, squadrons, missions, string "
+      "files, the target file) as JSON, builds them back from JSON, checks them and compares "
+      "them.\nExit status: 0 when all is well, 1 when check or diff found something or build "
+      "refused its document, 2 for a wrong command line or a file that cannot be read or "
+      "written.",
+      "zav");
+  app.set_version_flag("--version", "zav " ZAV_VERSION);
+  app.require_subcommand(1);
+
+  std::filesystem::path dump_file;
+  ReadFlags dump_flags;
+  CLI::App* dump = app.add_subcommand("dump", "Print a data file as JSON on standard output");
+  dump->add_option("FILE", dump_file, "The data file")->required();
+  dump_flags.add_to(*dump);
+
+  std::string build_json;
+  std::filesystem::path build_out;
+  CLI::App* build = app.add_subcommand(
+      "build",
+      "Write the campaign, squadron or mission file that a JSON document describes; nothing is "
+      "written when the document has any problem");
+  build->add_option("JSON", build_json, "The JSON document, or - for standard input")->required();
+  build->add_option("-o,--output", build_out, "The file to write")->required();
+
+  std::vector<std::filesystem::path> check_files;
+  ReadFlags check_flags;
+  CLI::App* check = app.add_subcommand(
+      "check", "Report values that the editors cannot show or that the game's limits forbid");
+  check->add_option("FILE", check_files, "The data files")->required();
+  check_flags.add_to(*check);
+
+  std::filesystem::path diff_old;
+  std::filesystem::path diff_new;
+  ReadFlags diff_flags;
+  CLI::App* diff = app.add_subcommand(
+      "diff", "Print the fields that differ between two data files as path: old -> new");
+  diff->add_option("OLD", diff_old, "The first file")->required();
+  diff->add_option("NEW", diff_new, "The second file")->required();
+  diff_flags.add_to(*diff);
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& error) {
+    const int status = app.exit(error);
+    return status == 0 ? status : zav::cli::kExitError;
+  }
+
+  if (*dump) return zav::cli::run_dump(dump_file, dump_flags.options());
+  if (*build) return zav::cli::run_build(build_json, build_out);
+  if (*check) return zav::cli::run_check(check_files, check_flags.options());
+  return zav::cli::run_diff(diff_old, diff_new, diff_flags.options());
+}
