@@ -21,6 +21,7 @@ FileDialog campaign_dialog(std::string title) {
 }
 
 // Opens a section editor beside the campaign editor, or brings forward the one already open.
+// Every section button opens its editor through here.
 template <class Editor>
 void open_section(Globals& globals, Platform& platform, WindowRegistry& registry) {
   registry.show<Editor>([&] {
@@ -38,10 +39,7 @@ FrmCampaign::FrmCampaign(Globals& globals, Platform& platform, WindowRegistry& r
 
 void FrmCampaign::open() {
   platform_.hide(main_window_);
-  for (Button* button : {&cmd_v1missions, &cmd_missions, &cmd_events, &cmd_af, &cmd_gf, &cmd_planes,
-                         &cmd_phases, &cmd_setup, &cmd_csave}) {
-    button->enabled = false;
-  }
+  enable_sections_and_save(false);
   cmd_close.enabled = true;
   cmd_cload.enabled = true;
   lbl_currfile.caption = "NO OPEN FILE";
@@ -65,10 +63,7 @@ void FrmCampaign::cmd_cload_click() {
   globals_.campaign = std::move(loaded).value();
   globals_.campaign_open = true;
   lbl_currfile.caption = choice.title();
-  for (Button* button : {&cmd_setup, &cmd_phases, &cmd_planes, &cmd_gf, &cmd_af, &cmd_events,
-                         &cmd_missions, &cmd_v1missions, &cmd_csave}) {
-    button->enabled = true;
-  }
+  enable_sections_and_save(true);
 }
 
 void FrmCampaign::cmd_csave_click() {
@@ -90,12 +85,12 @@ void FrmCampaign::save() {
 
 void FrmCampaign::cmd_close_click() {
   registry_.close(*this);
-  show_main_window();
+  platform_.show(main_window_);
 }
 
 void FrmCampaign::frame_close() {
   registry_.closed(*this);
-  show_main_window();
+  platform_.show(main_window_);
 }
 
 void FrmCampaign::cmd_setup_click() {
@@ -114,8 +109,11 @@ bool FrmCampaign::special_missions_reachable() const {
   return globals_.campaign.setup.num_spm != 0;
 }
 
-void FrmCampaign::show_main_window() {
-  platform_.show(main_window_);
+void FrmCampaign::enable_sections_and_save(bool enabled) {
+  for (Button* button : {&cmd_v1missions, &cmd_missions, &cmd_events, &cmd_af, &cmd_gf, &cmd_planes,
+                         &cmd_phases, &cmd_setup, &cmd_csave}) {
+    button->enabled = enabled;
+  }
 }
 
 }  // namespace zav

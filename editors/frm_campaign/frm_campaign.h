@@ -62,7 +62,7 @@ class FrmCampaign : public Window {
   // Save with its dialog; a cancelled dialog or a failed write (told to the user) writes
   // nothing and keeps lbl_currfile.
   void save();
-  void show_main_window();
+  void enable_sections_and_save(bool enabled);
 
   Globals& globals_;
   Platform& platform_;
