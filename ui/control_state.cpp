@@ -2,9 +2,12 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
+
+#include "ui/spin_arrows.h"
 
 namespace zav::ui {
 namespace {
@@ -57,6 +60,18 @@ void show_state(QSlider& widget, const Slider& slider) {
   widget.setRange(slider.minimum, slider.maximum);
   widget.setValue(slider.value);
   show_common(widget, slider);
+}
+
+void show_state(QLineEdit& widget, const TextBox& box) {
+  const QSignalBlocker quiet(widget);
+  const QString text = text_of(box.text);
+  if (widget.text() != text) widget.setText(text);
+  show_common(widget, box);
+}
+
+void show_state(SpinArrows& widget, const Spin& spin) {
+  widget.show_spin(spin);
+  show_common(widget, spin);
 }
 
 }  // namespace zav::ui

@@ -4,8 +4,14 @@
 #include <string>
 #include <string_view>
 
+#include "editors/frm_c_setup/frm_c_setup.h"
+#include "editors/frm_c_v1missions/frm_c_v1missions.h"
+#include "editors/frm_campaign/frm_campaign.h"
 #include "editors/frm_main/frm_main.h"
 #include "editors/frm_mission/frm_mission.h"
+#include "ui/frm_c_setup_window.h"
+#include "ui/frm_c_v1missions_window.h"
+#include "ui/frm_campaign_window.h"
 #include "ui/frm_main_window.h"
 #include "ui/frm_mission_window.h"
 
@@ -26,6 +32,9 @@ struct Form {
 constexpr Form kForms[] = {
     {FrmMain::kFormName, make<FrmMain, FrmMainWindow>},
     {FrmMission::kFormName, make<FrmMission, FrmMissionWindow>},
+    {FrmCampaign::kFormName, make<FrmCampaign, FrmCampaignWindow>},
+    {FrmCSetup::kFormName, make<FrmCSetup, FrmCSetupWindow>},
+    {FrmCV1Missions::kFormName, make<FrmCV1Missions, FrmCV1MissionsWindow>},
 };
 
 }  // namespace

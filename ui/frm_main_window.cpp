@@ -32,7 +32,7 @@ FrmMainWindow::FrmMainWindow(FrmMain& logic) : FormWidget(logic), logic_(logic) 
   column->addWidget(separator("Line1"));
   add_button(*column, "cmd_miss", logic.cmd_miss, &FrmMain::cmd_miss_click, true);
   add_button(*column, "cmd_sqd", logic.cmd_sqd, nullptr, true);
-  add_button(*column, "cmd_camp", logic.cmd_camp, nullptr, true);
+  add_button(*column, "cmd_camp", logic.cmd_camp, &FrmMain::cmd_camp_click, true);
   column->addWidget(separator("Line3"));
   add_button(*column, "cmd_exit", logic.cmd_exit, &FrmMain::cmd_exit_click);
 

@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "editors/frm_main/frm_main.h"
+#include "editors/window_registry.h"
 #include "model/globals.h"
 #include "ui/qt_platform.h"
 
@@ -31,7 +32,8 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   zav::Globals globals;
   zav::ui::QtPlatform platform;
-  zav::FrmMain main_window(globals, platform);
+  zav::WindowRegistry registry(platform);
+  zav::FrmMain main_window(globals, platform, registry);
   main_window.start_up();
   platform.show(main_window);
   return application.exec();

@@ -1,11 +1,15 @@
 #include "editors/frm_main/frm_main.h"
 
+#include <memory>
+
+#include "editors/frm_campaign/frm_campaign.h"
 #include "editors/frm_mission/frm_mission.h"
 #include "editors/message_boxes.h"
 
 namespace zav {
 
-FrmMain::FrmMain(Globals& globals, Platform& platform) : globals_(globals), platform_(platform) {}
+FrmMain::FrmMain(Globals& globals, Platform& platform, WindowRegistry& registry)
+    : globals_(globals), platform_(platform), registry_(registry) {}
 
 void FrmMain::start_up() {
   reset_weapon_names(globals_.names);
@@ -35,6 +39,14 @@ void FrmMain::cmd_miss_click() {
   FrmMission mission(globals_, platform_);
   mission.open();
   platform_.show_modal(mission);
+}
+
+void FrmMain::cmd_camp_click() {
+  registry_.show<FrmCampaign>([this] {
+    auto campaign = std::make_unique<FrmCampaign>(globals_, platform_, registry_, *this);
+    campaign->open();
+    return campaign;
+  });
 }
 
 void FrmMain::cmd_exit_click() {

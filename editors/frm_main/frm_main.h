@@ -6,18 +6,19 @@
 #include "editors/controls.h"
 #include "editors/platform.h"
 #include "editors/window.h"
+#include "editors/window_registry.h"
 #include "model/globals.h"
 #include "model/name_tables.h"
 
 namespace zav {
 
 // The main window: loads the name tables the editors show, opens the file editors, and ends
-// the program.
+// the program. The campaign editor and its section editors stand side by side in `registry`.
 class FrmMain : public Window {
  public:
   static constexpr std::string_view kFormName = "frm_main";
 
-  FrmMain(Globals& globals, Platform& platform);
+  FrmMain(Globals& globals, Platform& platform, WindowRegistry& registry);
 
   std::string_view form_name() const override { return kFormName; }
   std::string caption() const override { return "ZAV Campaign Editor"; }
@@ -27,8 +28,8 @@ class FrmMain : public Window {
   Button cmd_bnames{{}, "Load Place Names"};
   Button cmd_airfield{{.enabled = false}, "Load Airfield Data"};  // needs the place names
   Button cmd_miss{{}, "MISSION FILES"};
-  Button cmd_sqd{{.enabled = false}, "SQUADRON FILES"};   // its editor is not built yet
-  Button cmd_camp{{.enabled = false}, "CAMPAIGN FILES"};  // its editor is not built yet
+  Button cmd_sqd{{.enabled = false}, "SQUADRON FILES"};  // its editor is not built yet
+  Button cmd_camp{{}, "CAMPAIGN FILES"};
   Button cmd_exit{{}, "Exit"};
 
   // Runs once when the program starts, before the window is shown.
@@ -39,6 +40,9 @@ class FrmMain : public Window {
   void cmd_bnames_click();
   void cmd_airfield_click();
   void cmd_miss_click();
+  // Opens the campaign editor without blocking; it hides this window while it is open. Pressed
+  // while the editor is open, it brings that one forward.
+  void cmd_camp_click();
   void cmd_exit_click();
   // The user closed the window's frame: the program ends as by "Exit".
   void frame_close();
@@ -50,6 +54,7 @@ class FrmMain : public Window {
 
   Globals& globals_;
   Platform& platform_;
+  WindowRegistry& registry_;
 };
 
 }  // namespace zav

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "editors/frm_campaign/frm_campaign.h"
 #include "editors/scripted_platform.h"
 #include "string_file_bytes.h"
 #include "temp_dir.h"
@@ -60,8 +61,9 @@ class FrmMainTest : public ::testing::Test {
 
   testing::TempDir dir;
   testing::ScriptedPlatform platform;
+  WindowRegistry registry{platform};
   Globals globals;
-  FrmMain main{globals, platform};
+  FrmMain main{globals, platform, registry};
 };
 
 TEST_F(FrmMainTest, StartsWithDefaultWeaponsAndOnlyTheUsableButtonsEnabled) {
@@ -72,8 +74,9 @@ TEST_F(FrmMainTest, StartsWithDefaultWeaponsAndOnlyTheUsableButtonsEnabled) {
   EXPECT_EQ(globals.names.weapon_names[31], "SPARE 8");
   EXPECT_EQ(main.caption(), "ZAV Campaign Editor");
   EXPECT_FALSE(main.cmd_airfield.enabled);
-  for (const Button* usable :
-       {&main.cmd_loadwnames, &main.cmd_pnames, &main.cmd_bnames, &main.cmd_miss, &main.cmd_exit}) {
+  EXPECT_FALSE(main.cmd_sqd.enabled);
+  for (const Button* usable : {&main.cmd_loadwnames, &main.cmd_pnames, &main.cmd_bnames,
+                               &main.cmd_miss, &main.cmd_camp, &main.cmd_exit}) {
     EXPECT_TRUE(usable->enabled) << usable->caption;
   }
 }
@@ -174,6 +177,26 @@ TEST_F(FrmMainTest, MissionFilesOpensTheEditorModallyAndExitQuits) {
   EXPECT_EQ(platform.window_events,
             (std::vector<std::string>{"show_modal frm_mission", "quit", "quit"}));
   EXPECT_TRUE(platform.messages.empty());  // nothing is asked on the way out
+}
+
+TEST_F(FrmMainTest, CampaignFilesOpensOneCampaignEditorBesideTheHiddenMainWindow) {
+  main.cmd_camp_click();
+  FrmCampaign* campaign = registry.find<FrmCampaign>();
+  ASSERT_NE(campaign, nullptr);
+  EXPECT_EQ(campaign->lbl_currfile.caption, "NO OPEN FILE");
+
+  // A second press brings the open editor forward instead of opening another.
+  main.cmd_camp_click();
+  EXPECT_EQ(registry.find<FrmCampaign>(), campaign);
+  EXPECT_EQ(platform.window_events, (std::vector<std::string>{"hide frm_main", "show frm_campaign",
+                                                              "bring_forward frm_campaign"}));
+
+  campaign->cmd_close_click();
+  EXPECT_EQ(registry.find<FrmCampaign>(), nullptr);
+  EXPECT_EQ(platform.window_events.back(), "show frm_main");
+  main.cmd_camp_click();
+  EXPECT_NE(registry.find<FrmCampaign>(), nullptr);
+  EXPECT_EQ(platform.window_events.back(), "show frm_campaign");
 }
 
 }  // namespace

@@ -7,80 +7,32 @@
 #include <QSlider>
 #include <QTest>
 #include <QTimer>
-#include <deque>
-#include <filesystem>
 #include <functional>
 #include <memory>
-#include <stdexcept>
 #include <vector>
 
-#include "editors/frm_main/frm_main.h"
 #include "editors/frm_mission/frm_mission.h"
 #include "mission_bytes.h"
 #include "string_file_bytes.h"
-#include "temp_dir.h"
+#include "ui/desktop_fixture.h"
 #include "ui/form_factory.h"
-#include "ui/qt_platform.h"
 
 namespace zav {
 namespace {
 
 using testing::chance_at;
+using testing::control;
 using testing::distinct_mission_bytes;
 using testing::kBombersAt;
 using testing::kFightersAt;
 using testing::plane_at;
+using testing::shown_window;
 
-// The real desktop, but its dialogs answer from a script and ending the program is recorded.
-class ScriptedQtPlatform : public ui::QtPlatform {
- public:
-  std::deque<std::filesystem::path> files;
-  std::deque<MessageAnswer> answers;
-  std::vector<Message> messages;
-  int quits = 0;
-
-  FileChoice open_file(const FileDialog&) override { return next_file(); }
-  FileChoice save_file(const FileDialog&) override { return next_file(); }
-  MessageAnswer show_message(const Message& message) override {
-    messages.push_back(message);
-    if (message.buttons == MessageButtons::ok || answers.empty()) return MessageAnswer::ok;
-    const MessageAnswer answer = answers.front();
-    answers.pop_front();
-    return answer;
-  }
-  void quit() override { ++quits; }
-
- private:
-  FileChoice next_file() {
-    if (files.empty()) return {};
-    FileChoice choice{files.front()};
-    files.pop_front();
-    return choice;
-  }
-};
-
-QWidget* shown_window(const char* form_name) {
-  for (QWidget* widget : QApplication::topLevelWidgets()) {
-    if (widget->objectName() == form_name && widget->isVisible()) return widget;
-  }
-  return nullptr;
-}
-
-template <class W>
-W& control(QWidget* window, const QString& name) {
-  W* found = window->findChild<W*>(name);
-  if (!found) throw std::runtime_error("no control " + name.toStdString());
-  return *found;
-}
-
-class DesktopTest : public ::testing::Test {
+class DesktopTest : public testing::DesktopFixture {
  protected:
   DesktopTest() {
     testing::write_bytes(dir / "planes.str",
                          testing::string_file_bytes(testing::numbered("plane ", 30)));
-    logic.start_up();
-    platform.show(logic);
-    main_window = platform.widget_of(logic);
   }
 
   // Presses "MISSION FILES" and, inside the modal editor's event loop, does what `user`
@@ -94,12 +46,6 @@ class DesktopTest : public ::testing::Test {
     });
     control<QPushButton>(main_window, "cmd_miss").click();
   }
-
-  testing::TempDir dir;
-  Globals globals;
-  ScriptedQtPlatform platform;
-  FrmMain logic{globals, platform};
-  QWidget* main_window = nullptr;
 };
 
 TEST_F(DesktopTest, MissionFileLoadedChangedAndSavedThroughTheWidgets) {
@@ -196,14 +142,7 @@ TEST_F(DesktopTest, ControlsAreNamedByTheirLabelsAndTabbedInReadingOrder) {
   expected << "cmd_mload"
            << "cmd_msave"
            << "cmd_close";
-  QStringList tabbed;
-  QWidget* first = &control<QComboBox>(editor.get(), "cbo_fnum");
-  QWidget* at = first;
-  do {
-    if (at->focusPolicy() & Qt::TabFocus && at->isVisible()) tabbed << at->objectName();
-    at = at->nextInFocusChain();
-  } while (at != first);
-  EXPECT_EQ(tabbed, expected);
+  EXPECT_EQ(testing::tab_order(control<QComboBox>(editor.get(), "cbo_fnum")), expected);
 }
 
 }  // namespace

@@ -1,0 +1,43 @@
+#include "ui/frm_c_v1missions_window.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+namespace zav::ui {
+namespace {
+
+using V = FrmCV1Missions;
+
+const NumberForm<V> kSpeeches[] = {
+    {"V-1 Site Attack Speech:", "txt_attack", &V::txt_attack, "upd_attack", &V::upd_attack,
+     &V::upd_attack_change},
+    {"V-1 Site Escort Bombers Speech:", "txt_escort", &V::txt_escort, "upd_escort", &V::upd_escort,
+     &V::upd_escort_change},
+    {"V-1 Intercept Speech:", "txt_intercept", &V::txt_intercept, "upd_intercept",
+     &V::upd_intercept, &V::upd_intercept_change},
+    {"V-1 Ground Control Related Speech:", "txt_ground", &V::txt_ground, "upd_ground",
+     &V::upd_ground, &V::upd_ground_change},
+};
+
+}  // namespace
+
+FrmCV1MissionsWindow::FrmCV1MissionsWindow(FrmCV1Missions& logic) : BoundForm(logic) {
+  auto* grid = new QGridLayout;
+  int row = 0;
+  for (const NumberForm<V>& form : kSpeeches) add_number(*grid, row++, 0, form);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(bind_button("cmd_update", &V::cmd_update, &V::cmd_update_click));
+  buttons->addWidget(bind_button("cmd_close", &V::cmd_close, &V::cmd_close_click));
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(grid);
+  layout->addSpacing(6);
+  layout->addLayout(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  refresh();
+}
+
+}  // namespace zav::ui
