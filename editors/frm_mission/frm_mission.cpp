@@ -79,7 +79,13 @@ void FrmMission::sld_bc_change(int row, int value) {
 }
 
 void FrmMission::cmd_mload_click() {
-  if (globals_.mission_save_prompt && !settle_unsaved()) return;
+  if (globals_.mission_save_prompt) {
+    const MessageAnswer answer = ask_to_save(platform_, caption());
+    if (answer == MessageAnswer::cancel) return;
+    // The open dialog follows even when the save was cancelled or failed: cancelling it
+    // still keeps the mission as it is.
+    if (answer == MessageAnswer::yes) save();
+  }
   const FileChoice choice = platform_.open_file(mission_dialog("Load File"));
   if (choice.cancelled()) return;
   Result<Mission> loaded = load_mission(choice.path);
@@ -99,7 +105,7 @@ void FrmMission::cmd_msave_click() {
 }
 
 void FrmMission::cmd_close_click() {
-  if (settle_unsaved()) close();
+  if (settle_unsaved_before_close()) close();
 }
 
 void FrmMission::frame_close() {
@@ -152,7 +158,7 @@ bool FrmMission::save() {
   return true;
 }
 
-bool FrmMission::settle_unsaved() {
+bool FrmMission::settle_unsaved_before_close() {
   switch (ask_to_save(platform_, caption())) {
     case MessageAnswer::yes:
       return save();

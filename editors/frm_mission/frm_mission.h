@@ -74,8 +74,9 @@ class FrmMission : public Window {
 
   // Save with its dialog; false when nothing was written (cancelled, or failed and told).
   bool save();
-  // Asks whether to save first; false when the user cancelled or the save did not happen.
-  bool settle_unsaved();
+  // Asks whether to save before closing; false when the user cancelled or the save did not
+  // happen, so the window stays open rather than drop the counts it shows.
+  bool settle_unsaved_before_close();
   void close();
 
   FileDialog mission_dialog(std::string title) const;

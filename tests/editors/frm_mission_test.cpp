@@ -183,8 +183,10 @@ TEST_F(FrmMissionTest, CancelledDialogsChangeNothing) {
   load("misn1.dat", distinct_mission_bytes(1, 2, 3));
   const Mission before = globals.mission;
 
-  // Yes, then the save dialog cancelled: the unsaved work is not dropped by the load.
+  // Yes, then the save dialog cancelled: the open dialog still follows, and cancelling it
+  // keeps the mission.
   platform.will_answer(MessageAnswer::yes);
+  platform.will_cancel_file_dialog();
   platform.will_cancel_file_dialog();
   editor.cmd_mload_click();
   platform.will_answer(MessageAnswer::no);
@@ -193,7 +195,7 @@ TEST_F(FrmMissionTest, CancelledDialogsChangeNothing) {
   platform.will_cancel_file_dialog();
   editor.cmd_msave_click();
 
-  EXPECT_EQ(platform.open_dialogs.size(), 2u);
+  EXPECT_EQ(platform.open_dialogs.size(), 3u);
   EXPECT_EQ(globals.mission, before);
   EXPECT_EQ(editor.lbl_m_file.caption, "misn1.dat");
   EXPECT_EQ(std::filesystem::directory_iterator(dir.path())->path().filename(), "misn1.dat");
