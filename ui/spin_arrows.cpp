@@ -5,10 +5,13 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <optional>
+
+#include "editors/field_controls.h"
 
 namespace zav::ui {
 
-SpinArrows::SpinArrows(QLineEdit& box) {
+SpinArrows::SpinArrows(QLineEdit& box) : box_(box) {
   up_ = make_arrow(Qt::UpArrow, "Up", 1);
   down_ = make_arrow(Qt::DownArrow, "Down", -1);
   auto* column = new QVBoxLayout(this);
@@ -22,8 +25,8 @@ SpinArrows::SpinArrows(QLineEdit& box) {
 
 void SpinArrows::show_spin(const Spin& spin) {
   spin_ = spin;
-  up_->setEnabled(spin.value < spin.maximum);
-  down_->setEnabled(spin.value > spin.minimum);
+  up_->setEnabled(start() < spin.maximum);
+  down_->setEnabled(start() > spin.minimum);
 }
 
 bool SpinArrows::eventFilter(QObject* watched, QEvent* event) {
@@ -52,9 +55,16 @@ QToolButton* SpinArrows::make_arrow(Qt::ArrowType arrow, const QString& name, in
   return button;
 }
 
+int SpinArrows::start() const {
+  const std::optional<int> typed = whole_number(box_.text().toStdString());
+  const bool in_range = typed && *typed >= spin_.minimum && *typed <= spin_.maximum;
+  return in_range ? *typed : spin_.value;
+}
+
 void SpinArrows::step(int steps) {
-  const int value = std::clamp(spin_.value + steps * spin_.step, spin_.minimum, spin_.maximum);
-  if (value != spin_.value) Q_EMIT stepped(value);
+  const int from = start();
+  const int value = std::clamp(from + steps * spin_.step, spin_.minimum, spin_.maximum);
+  if (value != from) Q_EMIT stepped(value);
 }
 
 }  // namespace zav::ui

@@ -86,15 +86,16 @@ TEST_F(CampaignDesktopTest, TypicalRoadFromPlaceNamesToTheBytesOfTheEditedCampai
   press(campaign, "cmd_setup");
   EXPECT_EQ(shown_windows("frm_c_setup"), std::vector<QWidget*>{setup});
 
-  // One more special event by each way there is: the arrow, the Up key, typing over the box.
+  // More special events by each way there is: the arrow, typing over the box, the Up key,
+  // which steps from the typed number.
   QLineEdit& events = control<QLineEdit>(setup, "txt_numspev");
   EXPECT_EQ(events.text(), "0");
   press_arrow(setup, "UpDown2", "up");
   EXPECT_EQ(events.text(), "1");
-  QTest::keyClick(&events, Qt::Key_Up);
-  EXPECT_EQ(events.text(), "2");
   events.selectAll();
-  QTest::keyClicks(&events, "3");
+  QTest::keyClicks(&events, "5");
+  QTest::keyClick(&events, Qt::Key_Up);
+  EXPECT_EQ(events.text(), "6");
   QTest::keyClick(&control<QComboBox>(setup, "cbo_starty"), Qt::Key_Down);
   EXPECT_EQ(globals.campaign, loaded);  // nothing is stored before "&Update"
 
@@ -109,7 +110,7 @@ TEST_F(CampaignDesktopTest, TypicalRoadFromPlaceNamesToTheBytesOfTheEditedCampai
   press(campaign, "cmd_csave");
   EXPECT_EQ(control<QLabel>(campaign, "lbl_currfile").text(), "campedited.dat");
   Campaign expected = loaded;
-  expected.setup.num_spev = 3;
+  expected.setup.num_spev = 6;
   expected.setup.start_year = 1944;
   const CampaignImage image = encode_campaign(expected);
   const std::vector<std::uint8_t> written = testing::read_bytes(dir / "campedited.dat");
@@ -132,7 +133,11 @@ TEST_F(CampaignDesktopTest, SectionEditorsStoreOnlyOnUpdateAndRefuseBadTyping) {
   ASSERT_NE(v1, nullptr);
   EXPECT_EQ(v1->windowTitle(), "V-1 Mission Speech");
   EXPECT_EQ(control<QLineEdit>(v1, "txt_intercept").text(), "308");
-  EXPECT_FALSE(control<QToolButton>(&control<QWidget>(v1, "upd_intercept"), "up").isEnabled());
+  QToolButton& intercept_up = control<QToolButton>(&control<QWidget>(v1, "upd_intercept"), "up");
+  EXPECT_FALSE(intercept_up.isEnabled());
+  control<QLineEdit>(v1, "txt_intercept").selectAll();
+  QTest::keyClicks(&control<QLineEdit>(v1, "txt_intercept"), "100");
+  EXPECT_TRUE(intercept_up.isEnabled());
 
   // The frame closes the editor and stores nothing.
   press_arrow(v1, "upd_attack", "up");
