@@ -2,75 +2,149 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <deque>
+#include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "editors/frm_c_setup/frm_c_setup.h"
+#include "editors/frm_c_v1missions/frm_c_v1missions.h"
+#include "editors/frm_campaign/frm_campaign.h"
+#include "editors/frm_main/frm_main.h"
+#include "editors/frm_mission/frm_mission.h"
 #include "editors/platform.h"
-#include "editors/window.h"
+#include "editors/window_registry.h"
+#include "formats/campaign_file.h"
+#include "model/globals.h"
+#include "temp_dir.h"
 
+// What the tests of the window logic and of the widgets share: a user who answers from a
+// script, and the windows of one run.
 namespace zav::testing {
 
-// A platform whose user answers from a script: the dialogs and message boxes take the next
-// scripted answer, and every window operation is recorded as "<operation> <form name>".
-class ScriptedPlatform : public Platform {
- public:
-  // Scripting the user.
-  void will_choose_file(std::filesystem::path path) { file_answers_.push_back({std::move(path)}); }
-  void will_cancel_file_dialog() { file_answers_.push_back({}); }
-  void will_answer(MessageAnswer answer) { message_answers_.push_back(answer); }
+// The answer of a file dialog that the user cancels.
+inline constexpr struct CancelDialog {
+} kCancel;
 
-  // What the program showed.
+using Texts = std::vector<std::string>;
+
+// The desktop `Base` whose dialogs and message boxes take the next scripted answer; what they
+// showed is kept, and ending the program is recorded as "quit" instead.
+template <class Base>
+class Scripted : public Base {
+ public:
+  // The user's next answers, in order: a MessageAnswer, a file path, or kCancel.
+  template <class... Answers>
+  void will(const Answers&... answers) {
+    (script(answers), ...);
+  }
+  bool script_used_up() const { return files_.empty() && answers_.empty(); }
+
   std::vector<FileDialog> open_dialogs;
   std::vector<FileDialog> save_dialogs;
   std::vector<Message> messages;
-  std::vector<std::string> window_events;
+  Texts window_events;
 
-  bool script_used_up() const { return file_answers_.empty() && message_answers_.empty(); }
-
-  FileChoice open_file(const FileDialog& dialog) override {
-    open_dialogs.push_back(dialog);
-    return next_file(dialog);
-  }
-  FileChoice save_file(const FileDialog& dialog) override {
-    save_dialogs.push_back(dialog);
-    return next_file(dialog);
-  }
+  FileChoice open_file(const FileDialog& dialog) override { return choose(open_dialogs, dialog); }
+  FileChoice save_file(const FileDialog& dialog) override { return choose(save_dialogs, dialog); }
   MessageAnswer show_message(const Message& message) override {
     messages.push_back(message);
     if (message.buttons == MessageButtons::ok) return MessageAnswer::ok;
-    if (message_answers_.empty()) {
-      ADD_FAILURE() << "unscripted question: " << message.text;
-      return MessageAnswer::cancel;
+    return next(answers_, "question " + message.text, MessageAnswer::cancel);
+  }
+  void quit() override { window_events.push_back("quit"); }
+
+ private:
+  void script(MessageAnswer answer) { answers_.push_back(answer); }
+  void script(const std::filesystem::path& path) { files_.push_back({path}); }
+  void script(CancelDialog) { files_.push_back({}); }
+  FileChoice choose(std::vector<FileDialog>& shown, const FileDialog& dialog) {
+    shown.push_back(dialog);
+    return next(files_, "file dialog " + dialog.title, FileChoice{});
+  }
+  template <class Answer>
+  static Answer next(std::deque<Answer>& answers, const std::string& asked, Answer otherwise) {
+    if (answers.empty()) {
+      ADD_FAILURE() << "unscripted " << asked;
+      return otherwise;
     }
-    const MessageAnswer answer = message_answers_.front();
-    message_answers_.pop_front();
+    Answer answer = answers.front();
+    answers.pop_front();
     return answer;
   }
 
+  std::deque<FileChoice> files_;
+  std::deque<MessageAnswer> answers_;
+};
+
+// The platform of the logic tests: every window operation is recorded as
+// "<operation> <form name>".
+class ScriptedPlatform : public Scripted<Platform> {
+ public:
   void show_modal(Window& window) override { record("show_modal", window); }
   void show(Window& window) override { record("show", window); }
   void bring_forward(Window& window) override { record("bring_forward", window); }
   void hide(Window& window) override { record("hide", window); }
   void close(Window& window) override { record("close", window); }
-  void quit() override { window_events.push_back("quit"); }
 
  private:
-  FileChoice next_file(const FileDialog& dialog) {
-    if (file_answers_.empty()) {
-      ADD_FAILURE() << "unscripted file dialog: " << dialog.title;
-      return {};
-    }
-    FileChoice answer = file_answers_.front();
-    file_answers_.pop_front();
-    return answer;
-  }
   void record(const char* operation, const Window& window) {
     window_events.push_back(std::string(operation) + " " + std::string(window.form_name()));
   }
-
-  std::deque<FileChoice> file_answers_;
-  std::deque<MessageAnswer> message_answers_;
 };
+
+// Whether `text` holds `part`, saying what it holds when it does not.
+inline ::testing::AssertionResult holds(const std::string& text, const std::string& part) {
+  if (text.find(part) != std::string::npos) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "\"" << text << "\" does not hold \"" << part << "\"";
+}
+
+// The windows of one run over one Globals, on the scripted platform P, with a fresh folder. A
+// test fails when the program did not ask for every answer it scripted.
+template <class P>
+class Run : public ::testing::Test {
+ protected:
+  void TearDown() override { EXPECT_TRUE(platform.script_used_up()) << "an answer was not asked"; }
+
+  // Opens a section editor as its button in the campaign editor does.
+  template <class Editor>
+  Editor& open_section() {
+    return registry.show<Editor>([&] {
+      auto editor = std::make_unique<Editor>(globals, platform, registry);
+      editor->open();
+      return editor;
+    });
+  }
+
+  // The text of the last message, which must be an "ERROR!" box with the critical icon and OK.
+  std::string error_text() const {
+    if (platform.messages.empty()) return "(no message)";
+    const Message& shown = platform.messages.back();
+    EXPECT_EQ(shown.title, "ERROR!");
+    EXPECT_EQ(shown.icon, MessageIcon::critical);
+    EXPECT_EQ(shown.buttons, MessageButtons::ok);
+    return shown.text;
+  }
+
+  // The last message asked the save question, titled with the asking window's caption.
+  void expect_asked_to_save(const std::string& title) const {
+    ASSERT_FALSE(platform.messages.empty());
+    const Message& asked = platform.messages.back();
+    EXPECT_EQ(asked.text, "Do you wish to save this file?");
+    EXPECT_EQ(asked.title, title);
+    EXPECT_EQ(asked.icon, MessageIcon::critical);
+    EXPECT_EQ(asked.buttons, MessageButtons::yes_no_cancel);
+  }
+
+  TempDir dir;
+  P platform;
+  WindowRegistry registry{platform};
+  Globals globals;
+  FrmMain main{globals, platform, registry};
+};
+
+using EditorTest = Run<ScriptedPlatform>;
 
 }  // namespace zav::testing

@@ -1,149 +1,272 @@
+// The real widgets on Qt's offscreen platform, driven as a user drives them. The window logic
+// has tests of its own (tests/editors); these check what the widgets add to it.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QComboBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QSlider>
 #include <QTest>
-#include <QTimer>
+#include <QtWidgets>
 #include <functional>
-#include <memory>
+#include <stdexcept>
+#include <tuple>
 #include <vector>
 
-#include "editors/frm_mission/frm_mission.h"
+#include "editors/scripted_platform.h"
 #include "mission_bytes.h"
 #include "string_file_bytes.h"
-#include "ui/desktop_fixture.h"
-#include "ui/form_factory.h"
+#include "ui/file_filter.h"
+#include "ui/qt_platform.h"
 
-namespace zav {
+namespace zav::testing {
 namespace {
 
-using testing::chance_at;
-using testing::control;
-using testing::distinct_mission_bytes;
-using testing::kBombersAt;
-using testing::kFightersAt;
-using testing::plane_at;
-using testing::shown_window;
+// The shown windows of a form.
+std::vector<QWidget*> shown(const char* form_name) {
+  std::vector<QWidget*> windows;
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (widget->objectName() == form_name && widget->isVisible()) windows.push_back(widget);
+  }
+  return windows;
+}
 
-class DesktopTest : public testing::DesktopFixture {
+// The control of `window` with this objectName; a missing one fails the test.
+template <class W = QWidget>
+W& control(QWidget* window, const QString& name) {
+  W* found = window->findChild<W*>(name);
+  if (!found) throw std::runtime_error("no control " + name.toStdString());
+  return *found;
+}
+
+void press(QWidget* window, const char* button) {
+  control<QPushButton>(window, button).click();
+}
+QToolButton& arrow(QWidget* window, const char* spin, const char* which) {
+  return control<QToolButton>(&control(window, spin), which);
+}
+void type_over(QLineEdit& box, const char* text) {
+  box.selectAll();
+  QTest::keyClicks(&box, text);
+}
+
+// The names of the shown controls that Tab reaches, in the order it reaches them from `first`.
+QStringList tab_order(QWidget& first) {
+  QStringList names;
+  QWidget* at = &first;
+  do {
+    if (at->focusPolicy() & Qt::TabFocus && at->isVisible()) names << at->objectName();
+    at = at->nextInFocusChain();
+  } while (at != &first);
+  return names;
+}
+
+// 1943, June 1st, British briefings, the Allies attacking from place 12 against place 100,
+// defending place 308, which no list has an entry for; no special events yet.
+Campaign sample_campaign() {
+  Campaign campaign;
+  campaign.setup = {1943, 5, 0, 1, 2, 2, 12, 100, 308, 12, 0, 2, 5, 7, 2, 15};
+  campaign.phases[4].us_oil = 1500;
+  campaign.v1_speech = {0, 1, 308, 17};
+  return campaign;
+}
+
+// The program as it starts: the main window shown, on the real desktop with a scripted user.
+class DesktopTest : public Run<Scripted<ui::QtPlatform>> {
  protected:
   DesktopTest() {
-    testing::write_bytes(dir / "planes.str",
-                         testing::string_file_bytes(testing::numbered("plane ", 30)));
+    main.start_up();
+    platform.show(main);
+    main_window = platform.widget_of(main);
+  }
+
+  // Presses `button` of the main window and loads a string file of `count` numbered names.
+  void load_names(const char* button, const char* prefix, int count) {
+    write_bytes(dir / "names.str", string_file_bytes(numbered(prefix, count)));
+    platform.will(dir / "names.str");
+    press(main_window, button);
   }
 
   // Presses "MISSION FILES" and, inside the modal editor's event loop, does what `user`
   // does; the editor is closed by its frame afterwards should `user` have left it open.
   void in_mission_editor(const std::function<void(QWidget*)>& user) {
     QTimer::singleShot(0, [&] {
-      QWidget* editor = shown_window("frm_mission");
-      if (!editor) return ADD_FAILURE() << "the mission editor did not open";
+      if (shown("frm_mission").empty()) return ADD_FAILURE() << "the mission editor is not open";
+      QWidget* editor = shown("frm_mission")[0];
       user(editor);
       if (editor->isVisible()) editor->close();
     });
-    control<QPushButton>(main_window, "cmd_miss").click();
+    press(main_window, "cmd_miss");
   }
+
+  QWidget* main_window = nullptr;
 };
 
-TEST_F(DesktopTest, MissionFileLoadedChangedAndSavedThroughTheWidgets) {
-  ASSERT_NE(main_window, nullptr);
+TEST_F(DesktopTest, MissionFileLoadedChangedAndSavedThroughNamedWidgets) {
   EXPECT_EQ(main_window->windowTitle(), "ZAV Campaign Editor");
-  platform.files = {dir / "planes.str"};
-  control<QPushButton>(main_window, "cmd_pnames").click();
-
-  testing::write_bytes(dir / "misn1.dat", distinct_mission_bytes(2, 0, 8));
-  platform.files = {dir / "misn1.dat", dir / "misn2.dat"};
-  platform.answers = {MessageAnswer::no};
+  EXPECT_EQ(control<QPushButton>(main_window, "cmd_camp").text(), "CAMPAIGN FILES");
+  EXPECT_FALSE(control(main_window, "cmd_airfield").isEnabled());
+  load_names("cmd_pnames", "plane ", 30);
+  write_bytes(dir / "misn1.dat", distinct_mission_bytes(2, 0, 8));
+  platform.will(dir / "misn1.dat", dir / "misn2.dat", MessageAnswer::no);
   in_mission_editor([&](QWidget* editor) {
-    EXPECT_EQ(editor->windowTitle(), "Missions");
     EXPECT_EQ(editor->windowModality(), Qt::ApplicationModal);
-    control<QPushButton>(editor, "cmd_mload").click();
+    press(editor, "cmd_mload");
     EXPECT_EQ(control<QLabel>(editor, "lbl_m_file").text(), "misn1.dat");
-    EXPECT_EQ(control<QComboBox>(editor, "cbo_fnum").currentIndex(), 2);
     EXPECT_EQ(control<QComboBox>(editor, "cbo_fighter_1").currentText(), "plane 2");
     EXPECT_EQ(control<QSlider>(editor, "sld_bc_4").value(), 125);
-    EXPECT_FALSE(control<QComboBox>(editor, "cbo_fighter_2").isVisible());
+    EXPECT_EQ(control(editor, "cbo_anum").accessibleName(),
+              "Attack Aircraft (unescorted): # Planes:");
+    EXPECT_EQ(control(editor, "cbo_fighter_1").accessibleName(), "Fighters: row 2 plane");
+    EXPECT_EQ(control(editor, "sld_bc_7").accessibleName(), "Bombers (escorted): row 8 chance");
+    // Tab goes through each group's count and then its shown rows, plane and chance.
+    QStringList order;
+    for (const auto& [count, planes, chances, rows] :
+         {std::tuple{"cbo_fnum", "cbo_fighter_", "sld_fc_", 2},
+          std::tuple{"cbo_anum", "cbo_attack_", "sld_ac_", 0},
+          std::tuple{"cbo_bnum", "cbo_bomber_", "sld_bc_", 8}}) {
+      order << count;
+      for (int row = 0; row < rows; ++row)
+        order << planes + QString::number(row) << chances + QString::number(row);
+    }
+    EXPECT_EQ(tab_order(control(editor, "cbo_fnum")),
+              (order + QStringList{"cmd_mload", "cmd_msave", "cmd_close"}));
 
-    QTest::keyClick(&control<QComboBox>(editor, "cbo_fnum"), Qt::Key_Down);
-    EXPECT_TRUE(control<QComboBox>(editor, "cbo_fighter_2").isVisible());
-    EXPECT_TRUE(control<QSlider>(editor, "sld_fc_2").isVisible());
-    EXPECT_FALSE(control<QSlider>(editor, "sld_fc_3").isVisible());
-    QTest::keyClick(&control<QSlider>(editor, "sld_fc_0"), Qt::Key_End);
-    QTest::keyClick(&control<QComboBox>(editor, "cbo_bomber_0"), Qt::Key_Down);
-
-    control<QPushButton>(editor, "cmd_msave").click();
-    EXPECT_EQ(control<QLabel>(editor, "lbl_m_file").text(), "misn2.dat");
-    control<QPushButton>(editor, "cmd_close").click();
+    QTest::keyClick(&control(editor, "cbo_fnum"), Qt::Key_Down);
+    EXPECT_TRUE(control(editor, "sld_fc_2").isVisible());
+    EXPECT_FALSE(control(editor, "sld_fc_3").isVisible());
+    QTest::keyClick(&control(editor, "sld_fc_0"), Qt::Key_End);
+    QTest::keyClick(&control(editor, "cbo_bomber_0"), Qt::Key_Down);
+    press(editor, "cmd_msave");
+    press(editor, "cmd_close");  // asks; answered No
     EXPECT_FALSE(editor->isVisible());
   });
 
   std::vector<std::uint8_t> expected = distinct_mission_bytes(3, 0, 8);
   expected[chance_at(kFightersAt, 0)] = 255;
   expected[plane_at(kBombersAt, 0)] = 22;
-  EXPECT_EQ(testing::read_bytes(dir / "misn2.dat"), expected);
-  ASSERT_EQ(platform.messages.size(), 1u);
-  EXPECT_EQ(platform.messages[0].text, "Do you wish to save this file?");
+  EXPECT_EQ(read_bytes(dir / "misn2.dat"), expected);
+  expect_asked_to_save("Missions");
 
-  // The main window takes input again.
+  // The main window takes input again. The editor's frame closes it without asking, and the
+  // main window's frame ends the program as "Exit" does.
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-  testing::write_bytes(dir / "places.str",
-                       testing::string_file_bytes(testing::numbered("place ", 308)));
-  platform.files = {dir / "places.str"};
-  control<QPushButton>(main_window, "cmd_bnames").click();
-  EXPECT_TRUE(control<QPushButton>(main_window, "cmd_airfield").isEnabled());
-}
-
-TEST_F(DesktopTest, FramesCloseTheEditorWithoutAskingAndTheProgramAsExitDoes) {
+  load_names("cmd_bnames", "place ", 308);
+  EXPECT_TRUE(control(main_window, "cmd_airfield").isEnabled());
   in_mission_editor([](QWidget* editor) { editor->close(); });
-  EXPECT_TRUE(platform.messages.empty());
-  EXPECT_EQ(platform.quits, 0);
-
+  EXPECT_EQ(platform.messages.size(), 1u);
+  EXPECT_TRUE(platform.window_events.empty());
   main_window->close();
-  EXPECT_EQ(platform.quits, 1);
+  EXPECT_EQ(platform.window_events, Texts{"quit"});
 }
 
-TEST_F(DesktopTest, ControlsAreNamedByTheirLabelsAndTabbedInReadingOrder) {
-  EXPECT_FALSE(control<QPushButton>(main_window, "cmd_sqd").isEnabled());
-  EXPECT_EQ(control<QPushButton>(main_window, "cmd_camp").text(), "CAMPAIGN FILES");
+TEST_F(DesktopTest, TypicalRoadFromPlaceNamesToTheBytesOfTheEditedCampaign) {
+  load_names("cmd_bnames", "place ", 308);
+  ASSERT_FALSE(save_campaign(dir / "camp1.dat", sample_campaign()));
+  press(main_window, "cmd_camp");
+  QWidget* campaign = shown("frm_campaign").at(0);
+  platform.will(dir / "camp1.dat");
+  press(campaign, "cmd_cload");
+  EXPECT_FALSE(main_window->isVisible());
+  EXPECT_TRUE(control(campaign, "cmd_csave").isEnabled());
+  EXPECT_EQ(tab_order(control(campaign, "cmd_setup")),
+            (QStringList{"cmd_setup", "cmd_phases", "cmd_planes", "cmd_gf", "cmd_af", "cmd_events",
+                         "cmd_missions", "cmd_v1missions", "cmd_cload", "cmd_csave", "cmd_close"}));
 
-  FrmMission mission(globals, platform);
-  mission.open();
-  mission.cbo_fnum_choose(8);
-  mission.cbo_anum_choose(8);
-  mission.cbo_bnum_choose(8);
-  const std::unique_ptr<ui::FormWidget> editor = ui::make_form_widget(mission);
-  editor->show();
+  press(campaign, "cmd_setup");
+  QWidget* setup = shown("frm_c_setup").at(0);
+  EXPECT_EQ(setup->windowTitle(), "Campaign Setup Information");
+  EXPECT_EQ(control<QComboBox>(setup, "cbo_attackcapital").currentText(), "place 100");
+  EXPECT_EQ(control<QComboBox>(setup, "cbo_defendcapital").currentIndex(), -1);
+  EXPECT_EQ(control<QLabel>(setup, "note_defendcapital").text(), "Stored value: 308");
+  EXPECT_TRUE(control(setup, "note_defendcapital").isVisible());
+  EXPECT_FALSE(control(setup, "note_attackcapital").isVisible());
+  EXPECT_EQ(control(setup, "cbo_language").accessibleName(), "Briefing Language & Art:");
+  EXPECT_EQ(control(setup, "txt_daysbetweenmissions").accessibleName(), "Days Between Missions:");
+  EXPECT_EQ(
+      tab_order(control(setup, "cbo_starty")),
+      (QStringList{"cbo_starty", "cbo_startm", "cbo_startd", "cbo_language", "cbo_attackside",
+                   "cbo_camptype", "cbo_attackbase", "cbo_attackcapital", "cbo_defendcapital",
+                   "txt_numsqns", "txt_numspev", "txt_numspm", "txt_numphases", "txt_phaselength",
+                   "txt_daysbetweenmissions", "txt_numplanetypes", "cmd_update", "cmd_close"}));
+  press(campaign, "cmd_setup");
+  EXPECT_EQ(shown("frm_c_setup"), std::vector<QWidget*>{setup});
 
-  EXPECT_EQ(control<QComboBox>(editor.get(), "cbo_anum").accessibleName(),
-            "Attack Aircraft (unescorted): # Planes:");
-  EXPECT_EQ(control<QComboBox>(editor.get(), "cbo_fighter_3").accessibleName(),
-            "Fighters: row 4 plane");
-  EXPECT_EQ(control<QSlider>(editor.get(), "sld_bc_7").accessibleName(),
-            "Bombers (escorted): row 8 chance");
+  // More special events by each way there is: the arrow, typing over the box, the Up key,
+  // which steps from the typed number.
+  QLineEdit& events = control<QLineEdit>(setup, "txt_numspev");
+  arrow(setup, "UpDown2", "up").click();
+  EXPECT_EQ(events.text(), "1");
+  type_over(events, "5");
+  QTest::keyClick(&events, Qt::Key_Up);
+  EXPECT_EQ(events.text(), "6");
+  QTest::keyClick(&control(setup, "cbo_starty"), Qt::Key_Down);
+  // Text that cannot be stored is refused and left in its box for the user to put right.
+  QLineEdit& squadrons = control<QLineEdit>(setup, "txt_numsqns");
+  type_over(squadrons, "4x");
+  press(setup, "cmd_update");
+  EXPECT_TRUE(holds(error_text(), "Number of Squadrons: \"4x\""));
+  EXPECT_EQ(squadrons.text(), "4x");
+  EXPECT_EQ(globals.campaign, sample_campaign());  // nothing is stored before "&Update"
+  QTest::keyClick(&squadrons, Qt::Key_Backspace);
+  press(setup, "cmd_update");
+  EXPECT_TRUE(shown("frm_c_setup").empty());
+  EXPECT_TRUE(registry.find<FrmCampaign>()->special_events_reachable());
 
-  struct GroupNames {
-    const char* count;
-    const char* planes;
-    const char* chances;
-  };
-  QStringList expected;
-  for (const GroupNames& group : {GroupNames{"cbo_fnum", "cbo_fighter", "sld_fc"},
-                                  GroupNames{"cbo_anum", "cbo_attack", "sld_ac"},
-                                  GroupNames{"cbo_bnum", "cbo_bomber", "sld_bc"}}) {
-    expected << group.count;
-    for (int row = 0; row < 8; ++row) {
-      expected << QString("%1_%2").arg(group.planes).arg(row)
-               << QString("%1_%2").arg(group.chances).arg(row);
-    }
-  }
-  expected << "cmd_mload"
-           << "cmd_msave"
-           << "cmd_close";
-  EXPECT_EQ(testing::tab_order(control<QComboBox>(editor.get(), "cbo_fnum")), expected);
+  platform.will(dir / "campedited");
+  press(campaign, "cmd_csave");
+  EXPECT_EQ(control<QLabel>(campaign, "lbl_currfile").text(), "campedited.dat");
+  Campaign expected = sample_campaign();
+  expected.setup.num_spev = 6;
+  expected.setup.start_year = 1944;
+  expected.setup.num_sqns = 4;
+  const CampaignImage image = encode_campaign(expected);
+  const std::vector<std::uint8_t> written = read_bytes(dir / "campedited.dat");
+  EXPECT_EQ(written.size(), 3708u);
+  EXPECT_EQ(written, std::vector<std::uint8_t>(image.begin(), image.end()));
+
+  // V-1 Mission Speech: an arrow is disabled where it would leave the range, counted from the
+  // number typed.
+  press(campaign, "cmd_v1missions");
+  QWidget* v1 = shown("frm_c_v1missions").at(0);
+  EXPECT_EQ(v1->windowTitle(), "V-1 Mission Speech");
+  EXPECT_EQ(control(v1, "txt_escort").accessibleName(), "V-1 Site Escort Bombers Speech:");
+  EXPECT_EQ(tab_order(control(v1, "txt_attack")),
+            (QStringList{"txt_attack", "txt_escort", "txt_intercept", "txt_ground", "cmd_update",
+                         "cmd_close"}));
+  EXPECT_FALSE(arrow(v1, "upd_intercept", "up").isEnabled());
+  type_over(control<QLineEdit>(v1, "txt_intercept"), "100");
+  EXPECT_TRUE(arrow(v1, "upd_intercept", "up").isEnabled());
+  // Its frame closes it and stores nothing; a new one reads the record afresh.
+  arrow(v1, "upd_attack", "up").click();
+  EXPECT_EQ(control<QLineEdit>(v1, "txt_attack").text(), "1");
+  v1->close();
+  EXPECT_EQ(globals.campaign.v1_speech, expected.v1_speech);
+  press(campaign, "cmd_v1missions");
+  EXPECT_EQ(control<QLineEdit>(shown("frm_c_v1missions").at(0), "txt_attack").text(), "0");
+
+  // Section editors outlive the campaign editor; its frame closes it and brings the main
+  // window back.
+  campaign->close();
+  EXPECT_EQ(shown("frm_c_v1missions").size(), 1u);
+  EXPECT_TRUE(main_window->isVisible());
+  press(main_window, "cmd_camp");
+  press(shown("frm_campaign").at(0), "cmd_close");
+  EXPECT_TRUE(main_window->isVisible());
+  EXPECT_TRUE(platform.window_events.empty());  // the program goes on
+}
+
+TEST(FileFilter, QtListsByThePatternAfterTheBar) {
+  EXPECT_EQ(ui::qt_name_filter("Mission Files (*.dat)|misn*.dat"),
+            "Mission Files (*.dat) (misn*.dat)");
+  EXPECT_EQ(ui::qt_name_filter("TARGETS.DAT|targets.dat"), "TARGETS.DAT (targets.dat)");
+  EXPECT_EQ(ui::qt_name_filter("Data|*.dat;*.bak"), "Data (*.dat *.bak)");
+  EXPECT_EQ(ui::qt_name_filter("*.str"), "*.str");
 }
 
 }  // namespace
-}  // namespace zav
+}  // namespace zav::testing
+
+// The widgets need an application object; no test needs a real display.
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
