@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QComboBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 #include <functional>
 #include <vector>
 
@@ -51,6 +53,22 @@ class BoundForm : public FormWidget {
   explicit BoundForm(Logic& logic) : FormWidget(logic), logic_(logic) {}
 
   void frame_close() override { logic_.frame_close(); }
+
+  // Every section editor ends the same way: its fields over the "&Update" and "&Close"
+  // buttons, in a window as large as they need.
+  void lay_out_section(QLayout* fields) {
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(bind_button("cmd_update", &Logic::cmd_update, &Logic::cmd_update_click));
+    buttons->addWidget(bind_button("cmd_close", &Logic::cmd_close, &Logic::cmd_close_click));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addSpacing(6);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    refresh();
+  }
 
   // A button; `click` is its handler, or null for a button whose editor is not built yet.
   QPushButton* bind_button(const char* name, Button Logic::*state,

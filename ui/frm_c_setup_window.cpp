@@ -1,8 +1,6 @@
 #include "ui/frm_c_setup_window.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
-#include <QVBoxLayout>
 
 namespace zav::ui {
 namespace {
@@ -62,17 +60,7 @@ FrmCSetupWindow::FrmCSetupWindow(FrmCSetup& logic) : BoundForm(logic) {
   row = 0;
   for (const NumberForm<S>& form : kCounts) add_number(*grid, row++, kCountColumn, form);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(bind_button("cmd_update", &S::cmd_update, &S::cmd_update_click));
-  buttons->addWidget(bind_button("cmd_close", &S::cmd_close, &S::cmd_close_click));
-
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(grid);
-  layout->addSpacing(6);
-  layout->addLayout(buttons);
-  layout->setSizeConstraint(QLayout::SetFixedSize);
-  refresh();
+  lay_out_section(grid);
 }
 
 }  // namespace zav::ui

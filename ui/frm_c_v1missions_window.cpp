@@ -1,8 +1,6 @@
 #include "ui/frm_c_v1missions_window.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
-#include <QVBoxLayout>
 
 namespace zav::ui {
 namespace {
@@ -27,17 +25,7 @@ FrmCV1MissionsWindow::FrmCV1MissionsWindow(FrmCV1Missions& logic) : BoundForm(lo
   int row = 0;
   for (const NumberForm<V>& form : kSpeeches) add_number(*grid, row++, 0, form);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(bind_button("cmd_update", &V::cmd_update, &V::cmd_update_click));
-  buttons->addWidget(bind_button("cmd_close", &V::cmd_close, &V::cmd_close_click));
-
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(grid);
-  layout->addSpacing(6);
-  layout->addLayout(buttons);
-  layout->setSizeConstraint(QLayout::SetFixedSize);
-  refresh();
+  lay_out_section(grid);
 }
 
 }  // namespace zav::ui
