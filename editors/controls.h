@@ -1,57 +1,218 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
+#include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
-// The state of a window's controls as its logic sees them. The desktop binding copies these
-// into real widgets after every operation; tests read them directly.
+#include "editors/number_reading.h"
+
+// The controls of a window as its logic declares them: each one's name (the widget's
+// objectName), the label that names it to the user and to screen readers, its kind with its
+// range and entries, its state, and the handler the logic runs when the user changes it. The
+// desktop binding makes a widget of each, calls the user's actions below, and shows the state
+// again after every action; tests call the same actions.
+//
+// Setting a control's state from the program runs no handler: the logic calls what it needs.
 namespace zav {
 
 struct Control {
+  Control(std::string name, std::string label, std::string accessible_name = "")
+      : name(std::move(name)), label(std::move(label)), accessible_name(std::move(accessible_name)) {}
+
+  std::string name;
+  std::string label;  // what the user reads beside it, as a caption: "Briefing Language && Art:"
+  // What screen readers call it when the label alone does not say ("Fighters: row 2 plane");
+  // empty when the label says it.
+  std::string accessible_name;
   bool enabled = true;
   bool visible = true;
 };
 
+// A note that names a stored value the control cannot show, so that it is neither hidden nor
+// replaced: "Stored value: 1939". Empty when there is nothing to note.
+std::string stored_value_note(const std::optional<int>& kept);
+
 struct Button : Control {
+  Button(std::string name, std::string caption, std::function<void()> on_click = {})
+      : Control(name, caption), caption(std::move(caption)), on_click(std::move(on_click)) {}
+
   std::string caption;
+  std::function<void()> on_click;
+
+  void click();
 };
 
+// A text the user reads; a label with press and release handlers acts while the mouse button
+// is held on it.
 struct Label : Control {
+  explicit Label(std::string name, std::string caption = "")
+      : Control(std::move(name), ""), caption(std::move(caption)) {}
+
   std::string caption;
+  std::function<void()> on_press;
+  std::function<void()> on_release;
+
+  void press();
+  void release();
 };
 
+// A box of text the user types into; the logic reads it when it needs the text.
 struct TextBox : Control {
+  using Control::Control;
+
   std::string text;
+  std::string refusal;  // why the text cannot be stored; shown with the box while not empty
+  std::function<void()> on_edit;
+
+  // The user put `typed` into the box, by any means.
+  void type(std::string typed);
 };
 
-struct CheckBox : Control {
-  std::string caption;
-  bool checked = false;
+// A number box with its spin arrows. The arrows step the spin within its range and the box
+// shows the spin's value; the range limits the arrows, not what may be typed. What the box
+// holds is read by the box's policy (number_reading.h).
+struct NumberBox : TextBox {
+  NumberBox(std::string name, std::string spin_name, std::string label, int minimum, int maximum,
+            int step = 1, NumberPolicy policy = NumberPolicy::within_spin,
+            Storage storage = Storage::unlimited());
+
+  std::string spin_name;  // the arrows' objectName, e.g. "UpDown2"
+  int minimum;
+  int maximum;
+  int step;
+  int value;  // the spin's own value, always within its range
+  NumberPolicy policy;
+  Storage storage;
+  std::function<void()> on_spin;  // after the spin moved and the box shows its value
+
+  // Shows a stored value: the box shows it as it is, the spin takes the nearest value in its
+  // range, and reading keeps the stored value while the box still shows it.
+  void show(int stored);
+  // Sets the spin and shows its value in the box, as a spin's move does.
+  void set_spin(int to);
+  // The user moved the spin to `to` (within its range).
+  void spin_to(int to);
+  // The user pressed an arrow or Up or Down in the box. A step starts from the number typed
+  // when it lies in the range; from a number outside it the first step goes to the nearest
+  // bound; otherwise it starts from the spin's value.
+  void step_by(int steps);
+  // Where step_by(steps) would go; equal to the start when it can go no further.
+  std::optional<int> step_target(int steps) const;
+
+  NumberReading read() const;
+
+ private:
+  std::optional<int> shown_stored_;
 };
 
-// A pick list; position -1 means no entry is selected.
+// How the entries of a pick list stand for stored values: entry n for `first` + n, or for
+// `table[n]` when the list has a table; `aliases` are further values read as an entry.
+struct EntryValues {
+  int first = 0;
+  std::vector<int> table;
+  std::vector<std::pair<int, int>> aliases;  // {value, position}
+
+  std::optional<int> value_at(int position, int entries) const;
+  std::optional<int> position_of(int value, int entries) const;
+};
+
 struct PickList : Control {
+  using Control::Control;
+
   std::vector<std::string> entries;
-  int position = -1;
+  int position = -1;  // -1: no entry selected
+  EntryValues values;
+  std::optional<int> kept;  // a shown value with no entry, kept until the user chooses
+  std::function<void()> on_choose;
 
   bool has_selection() const {
     return position >= 0 && position < static_cast<int>(entries.size());
   }
+  // The user chose the entry at `position`; a position with no entry changes nothing.
+  void choose(int chosen);
+  // Selects the entry for a stored value, or none, noting and keeping the value.
+  void show(int stored);
+  // The value of the entry chosen, or the kept value; none when neither is there.
+  std::optional<int> value() const;
+  std::string note() const { return stored_value_note(kept); }
 };
 
 struct Slider : Control {
-  int minimum = 0;
-  int maximum = 0;
+  Slider(std::string name, std::string label, int minimum, int maximum,
+         std::string accessible_name = "")
+      : Control(std::move(name), std::move(label), std::move(accessible_name)),
+        minimum(minimum),
+        maximum(maximum) {}
+
+  int minimum;
+  int maximum;
   int value = 0;
+  int tick_spacing = 0;  // 0: no ticks
+  int large_step = 16;
+  int small_step = 1;
+  std::optional<int> kept;  // a shown value outside the range, kept until the user moves it
+  std::function<void()> on_change;
+  std::function<void(int)> on_drag;  // while the user drags, with the position dragged to
+
+  // The user set the slider to `to`; it stays within the range.
+  void move(int to);
+  void drag(int to);
+  // Shows a stored value; one outside the range puts the slider at the nearest end and is
+  // noted and kept.
+  void show(int stored);
+  int read() const { return kept ? *kept : value; }
+  std::string note() const { return stored_value_note(kept); }
 };
 
-// The arrows of a spin button. Its paired text box shows the value; the range limits the
-// arrows, not what may be typed into the box.
-struct Spin : Control {
-  int minimum = 0;
-  int maximum = 0;
-  int step = 1;
-  int value = 0;
+struct CheckBox : Control {
+  CheckBox(std::string name, std::string caption)
+      : Control(name, caption), caption(std::move(caption)) {}
+
+  std::string caption;
+  bool checked = false;
+  std::optional<int> kept;  // a stored value other than 0 and 1, kept until the user clicks
+  std::function<void()> on_change;
+
+  void click(bool to);
+  void show(int stored);
+  int read() const { return kept ? *kept : (checked ? 1 : 0); }
 };
+
+// Option buttons of which at most one is selected.
+struct OptionGroup : Control {
+  struct Option {
+    std::string name;
+    std::string caption;
+  };
+
+  OptionGroup(std::string name, std::string label, std::vector<Option> options)
+      : Control(std::move(name), std::move(label)), options(std::move(options)) {}
+
+  std::vector<Option> options;
+  int selected = -1;
+  std::function<void()> on_change;
+
+  void choose(int option);
+};
+
+// An array of controls under one name, as a window declares a row of them: entry i is made
+// by `make(i)`.
+template <std::size_t N, class Make>
+auto indexed(Make make) {
+  return [&]<std::size_t... I>(std::index_sequence<I...>) {
+    return std::array{make(static_cast<int>(I))...};
+  }(std::make_index_sequence<N>());
+}
+
+// The text a caption shows: "&&" shows as "&", and a single "&" marks an access key.
+std::string shown_text(std::string_view caption);
+
+// "cbo_weapon" and 3 give "cbo_weapon_3", the name of entry 3 of an array.
+std::string entry_name(const std::string& array_name, int index);
 
 }  // namespace zav

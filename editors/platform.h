@@ -35,11 +35,20 @@ struct Message {
   MessageButtons buttons = MessageButtons::ok;
 };
 
+// What a save dialog gives for a name typed without an extension: the name with the dialog's
+// default extension added. Every platform's save dialog does this.
+inline std::filesystem::path with_default_extension(std::filesystem::path path,
+                                                    const std::string& extension) {
+  if (!path.empty() && !path.has_extension() && !extension.empty()) path += extension;
+  return path;
+}
+
 class Platform {
  public:
   virtual ~Platform() = default;
 
   virtual FileChoice open_file(const FileDialog& dialog) = 0;
+  // The chosen name gets the dialog's default extension when it has none.
   virtual FileChoice save_file(const FileDialog& dialog) = 0;
   virtual MessageAnswer show_message(const Message& message) = 0;
 

@@ -11,6 +11,13 @@ class Window {
   virtual ~Window() = default;
   virtual std::string_view form_name() const = 0;
   virtual std::string caption() const = 0;
+
+  // The user closed the window's frame; false keeps it open.
+  virtual bool frame_close() { return true; }
+
+  // A window that holds a file marks its caption while that file has changes never saved.
+  virtual bool holds_file() const { return false; }
+  virtual bool unsaved_changes() const { return false; }
 };
 
 }  // namespace zav

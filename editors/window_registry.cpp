@@ -2,6 +2,13 @@
 
 namespace zav {
 
+Window* WindowRegistry::find(std::string_view form_name) const {
+  for (const Entry& entry : windows_) {
+    if (entry.open && entry.window->form_name() == form_name) return entry.window.get();
+  }
+  return nullptr;
+}
+
 void WindowRegistry::close(Window& window) {
   platform_.close(window);
   closed(window);

@@ -14,6 +14,10 @@ struct Globals {
 
   Campaign campaign;
   bool campaign_open = false;  // a campaign was loaded: a further load asks to save first
+  Campaign campaign_as_saved;  // the campaign as last loaded or saved
+
+  // Whether the campaign holds changes that were never saved.
+  bool campaign_unsaved() const { return campaign_open && campaign != campaign_as_saved; }
 
   Mission mission;
   bool mission_save_prompt = false;  // loading another mission asks to save first

@@ -1,5 +1,6 @@
 #include "ui/control_state.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -7,18 +8,11 @@
 #include <QSignalBlocker>
 #include <QSlider>
 
-#include "ui/spin_arrows.h"
-
 namespace zav::ui {
 namespace {
 
 QString text_of(const std::string& text) {
   return QString::fromStdString(text);
-}
-
-void show_common(QWidget& widget, const Control& control) {
-  widget.setEnabled(control.enabled);
-  widget.setVisible(control.visible);
 }
 
 bool shows_entries(const QComboBox& widget, const std::vector<std::string>& entries) {
@@ -31,15 +25,20 @@ bool shows_entries(const QComboBox& widget, const std::vector<std::string>& entr
 
 }  // namespace
 
+void show_state(QWidget& widget, const Control& control) {
+  widget.setEnabled(control.enabled);
+  widget.setVisible(control.visible);
+}
+
 void show_state(QPushButton& widget, const Button& button) {
   const QSignalBlocker quiet(widget);
   widget.setText(text_of(button.caption));
-  show_common(widget, button);
+  show_state(widget, static_cast<const Control&>(button));
 }
 
 void show_state(QLabel& widget, const Label& label) {
   widget.setText(text_of(label.caption));
-  show_common(widget, label);
+  show_state(widget, static_cast<const Control&>(label));
 }
 
 void show_state(QComboBox& widget, const PickList& list) {
@@ -52,26 +51,40 @@ void show_state(QComboBox& widget, const PickList& list) {
     widget.addItems(texts);
   }
   widget.setCurrentIndex(list.has_selection() ? list.position : -1);
-  show_common(widget, list);
+  show_state(widget, static_cast<const Control&>(list));
 }
 
 void show_state(QSlider& widget, const Slider& slider) {
   const QSignalBlocker quiet(widget);
   widget.setRange(slider.minimum, slider.maximum);
-  widget.setValue(slider.value);
-  show_common(widget, slider);
+  widget.setSingleStep(slider.small_step);
+  widget.setPageStep(slider.large_step);
+  widget.setTickInterval(slider.tick_spacing);
+  widget.setTickPosition(slider.tick_spacing > 0 ? QSlider::TicksBelow : QSlider::NoTicks);
+  if (!widget.isSliderDown()) widget.setValue(slider.value);
+  // A slider shows no number of its own: its tooltip tells it, as its accessible value does.
+  widget.setToolTip(QString::number(slider.read()));
+  show_state(widget, static_cast<const Control&>(slider));
 }
 
 void show_state(QLineEdit& widget, const TextBox& box) {
   const QSignalBlocker quiet(widget);
   const QString text = text_of(box.text);
   if (widget.text() != text) widget.setText(text);
-  show_common(widget, box);
+  widget.setToolTip(text_of(box.refusal));
+  show_state(widget, static_cast<const Control&>(box));
 }
 
-void show_state(SpinArrows& widget, const Spin& spin) {
-  widget.show_spin(spin);
-  show_common(widget, spin);
+void show_state(QCheckBox& widget, const CheckBox& box) {
+  const QSignalBlocker quiet(widget);
+  widget.setText(text_of(box.caption));
+  widget.setChecked(box.checked);
+  show_state(widget, static_cast<const Control&>(box));
+}
+
+void show_note(QLabel& widget, const std::string& note, const Control& beside) {
+  widget.setText(text_of(note));
+  widget.setVisible(beside.visible && !note.empty());
 }
 
 }  // namespace zav::ui

@@ -2,25 +2,29 @@
 
 #include "editors/controls.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSlider;
+class QWidget;
 
 // Copies the state a window's logic holds for a control into its widget. The widget's
 // change signals stay silent meanwhile: they report the user's changes only.
 namespace zav::ui {
 
-class SpinArrows;
-
+void show_state(QWidget& widget, const Control& control);
 void show_state(QPushButton& widget, const Button& button);
 void show_state(QLabel& widget, const Label& label);
 // The entries are put in again only when they differ from the ones shown.
 void show_state(QComboBox& widget, const PickList& list);
+// A slider the user holds is left where the user holds it.
 void show_state(QSlider& widget, const Slider& slider);
 // The text is put in again only when it differs, so the cursor stays where the user typed.
 void show_state(QLineEdit& widget, const TextBox& box);
-void show_state(SpinArrows& widget, const Spin& spin);
+void show_state(QCheckBox& widget, const CheckBox& box);
+// The note beside a control that names a stored value it cannot show.
+void show_note(QLabel& widget, const std::string& note, const Control& beside);
 
 }  // namespace zav::ui

@@ -9,18 +9,16 @@
 #include "editors/frm_campaign/frm_campaign.h"
 #include "editors/frm_main/frm_main.h"
 #include "editors/frm_mission/frm_mission.h"
-#include "ui/frm_c_setup_window.h"
-#include "ui/frm_c_v1missions_window.h"
-#include "ui/frm_campaign_window.h"
-#include "ui/frm_main_window.h"
-#include "ui/frm_mission_window.h"
+#include "ui/window_layouts.h"
 
 namespace zav::ui {
 namespace {
 
-template <class Logic, class Widget>
+template <class Logic>
 std::unique_ptr<FormWidget> make(Window& window) {
-  return std::make_unique<Widget>(static_cast<Logic&>(window));
+  auto form = std::make_unique<FormWidget>(window);
+  lay_out(static_cast<Logic&>(window), *form);
+  return form;
 }
 
 struct Form {
@@ -30,11 +28,11 @@ struct Form {
 
 // One line per window.
 constexpr Form kForms[] = {
-    {FrmMain::kFormName, make<FrmMain, FrmMainWindow>},
-    {FrmMission::kFormName, make<FrmMission, FrmMissionWindow>},
-    {FrmCampaign::kFormName, make<FrmCampaign, FrmCampaignWindow>},
-    {FrmCSetup::kFormName, make<FrmCSetup, FrmCSetupWindow>},
-    {FrmCV1Missions::kFormName, make<FrmCV1Missions, FrmCV1MissionsWindow>},
+    {FrmMain::kFormName, make<FrmMain>},
+    {FrmMission::kFormName, make<FrmMission>},
+    {FrmCampaign::kFormName, make<FrmCampaign>},
+    {FrmCSetup::kFormName, make<FrmCSetup>},
+    {FrmCV1Missions::kFormName, make<FrmCV1Missions>},
 };
 
 }  // namespace

@@ -1,42 +1,43 @@
 #pragma once
 
 #include <QWidget>
-#include <utility>
 
 #include "editors/window.h"
+#include "ui/binder.h"
+
+class QLayout;
 
 namespace zav::ui {
 
-// The widget of one window. Every user action runs the logic's handler through act(), after
-// which refresh() shows the logic's control state again: the logic decides, this shows.
+// The widget of one window: its controls, bound to its logic by `bind()`, placed by the
+// window's lay-out. The logic decides; this shows.
 class FormWidget : public QWidget {
   Q_OBJECT
 
  public:
-  explicit FormWidget(const Window& window);
+  explicit FormWidget(Window& window);
 
-  // Copies the state of every control from the logic into the widgets.
-  virtual void refresh() = 0;
+  Binder& bind() { return binder_; }
+  // Puts the placed controls into the window, sizes it to them, and shows their state.
+  void finish(QLayout* layout);
+
+  // Shows the state of every control and the window's caption.
+  void refresh();
 
   // Closes the window on its logic's word: the logic has done what closing needs.
   void close_by_program();
 
  Q_SIGNALS:
   void closed();
+  // A user's action ran: what other windows show may have changed with it.
+  void acted();
 
  protected:
-  template <class Handler>
-  void act(Handler&& handler) {
-    std::forward<Handler>(handler)();
-    refresh();
-  }
-
-  // The user closed the window's frame.
-  virtual void frame_close() = 0;
-
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  Window& window_;
+  Binder binder_;
   bool closing_by_program_ = false;
 };
 

@@ -1,5 +1,3 @@
-#include "ui/frm_mission_window.h"
-
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -9,148 +7,72 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
-#include "ui/control_state.h"
+#include "editors/frm_mission/frm_mission.h"
+#include "ui/form_widget.h"
+#include "ui/window_layouts.h"
 
 namespace zav::ui {
-
-// Where one group's controls live in the logic, their handlers, and their names.
-struct MissionGroupForm {
-  const char* caption;
-  const char* count_name;
-  PickList FrmMission::*count;
-  void (FrmMission::*choose_count)(int);
-  const char* planes_name;
-  FrmMission::PlaneLists FrmMission::*planes;
-  void (FrmMission::*choose_plane)(int, int);
-  const char* chances_name;
-  FrmMission::ChanceSliders FrmMission::*chances;
-  void (FrmMission::*change_chance)(int, int);
-};
-
 namespace {
 
-using F = FrmMission;
-
-const MissionGroupForm kGroupForms[] = {
-    {"Fighters:", "cbo_fnum", &F::cbo_fnum, &F::cbo_fnum_choose, "cbo_fighter", &F::cbo_fighter,
-     &F::cbo_fighter_choose, "sld_fc", &F::sld_fc, &F::sld_fc_change},
-    {"Attack Aircraft (unescorted):", "cbo_anum", &F::cbo_anum, &F::cbo_anum_choose, "cbo_attack",
-     &F::cbo_attack, &F::cbo_attack_choose, "sld_ac", &F::sld_ac, &F::sld_ac_change},
-    {"Bombers (escorted):", "cbo_bnum", &F::cbo_bnum, &F::cbo_bnum_choose, "cbo_bomber",
-     &F::cbo_bomber, &F::cbo_bomber_choose, "sld_bc", &F::sld_bc, &F::sld_bc_change},
-};
-
-// Rows are numbered from 1 for the user, from 0 in the names.
-QString row_name(const char* array_name, int row) {
-  return QString("%1_%2").arg(array_name).arg(row);
-}
-QString row_label(const char* caption, int row, const char* what) {
-  return QString("%1 row %2 %3").arg(caption).arg(row + 1).arg(what);
-}
-
-}  // namespace
-
-FrmMissionWindow::FrmMissionWindow(FrmMission& logic) : FormWidget(logic), logic_(logic) {
-  lbl_m_file_ = new QLabel;
-  lbl_m_file_->setObjectName("lbl_m_file");
-  lbl_m_file_->setFrameShape(QFrame::StyledPanel);
-  lbl_m_file_->setMargin(4);
-
-  auto* group_row = new QHBoxLayout;
-  for (std::size_t g = 0; g < groups_.size(); ++g) {
-    group_row->addWidget(make_group(kGroupForms[g], groups_[g]));
-  }
-
-  cmd_mload_ = make_button("cmd_mload", &FrmMission::cmd_mload_click);
-  cmd_msave_ = make_button("cmd_msave", &FrmMission::cmd_msave_click);
-  cmd_close_ = make_button("cmd_close", &FrmMission::cmd_close_click);
-  auto* button_row = new QHBoxLayout;
-  button_row->addStretch();
-  for (QPushButton* button : {cmd_mload_, cmd_msave_, cmd_close_}) button_row->addWidget(button);
-
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(lbl_m_file_);
-  layout->addLayout(group_row);
-  layout->addLayout(button_row);
-  layout->setSizeConstraint(QLayout::SetFixedSize);
-  refresh();
-}
-
-void FrmMissionWindow::refresh() {
-  show_state(*lbl_m_file_, logic_.lbl_m_file);
-  for (const GroupWidgets& group : groups_) {
-    show_state(*group.count, logic_.*group.form->count);
-    for (int row = 0; row < FrmMission::kRows; ++row) {
-      show_state(*group.planes[row], (logic_.*group.form->planes)[row]);
-      show_state(*group.chances[row], (logic_.*group.form->chances)[row]);
-    }
-  }
-  show_state(*cmd_mload_, logic_.cmd_mload);
-  show_state(*cmd_msave_, logic_.cmd_msave);
-  show_state(*cmd_close_, logic_.cmd_close);
-}
-
-void FrmMissionWindow::frame_close() {
-  logic_.frame_close();
-}
-
-QGroupBox* FrmMissionWindow::make_group(const MissionGroupForm& form, GroupWidgets& widgets) {
-  widgets.form = &form;
-  auto* box = new QGroupBox(form.caption);
+// A group's count above its rows of plane list and chance slider.
+QGroupBox* group_box(Binder& bind, const Label& heading, PickList& count,
+                     FrmMission::PlaneLists& planes, FrmMission::ChanceSliders& chances) {
+  auto* box = new QGroupBox(QString::fromStdString(heading.caption));
   auto* grid = new QGridLayout(box);
   grid->setColumnStretch(1, 1);
-
-  auto* count_label = new QLabel("# Planes:");
-  widgets.count = new QComboBox;
-  widgets.count->setObjectName(form.count_name);
-  widgets.count->setAccessibleName(QString("%1 # Planes:").arg(form.caption));
-  count_label->setBuddy(widgets.count);
-  connect(widgets.count, &QComboBox::activated, this,
-          [this, &form](int position) { act([&] { (logic_.*form.choose_count)(position); }); });
   auto* count_row = new QHBoxLayout;
-  count_row->addWidget(count_label);
-  count_row->addWidget(widgets.count);
-  count_row->addStretch();
+  const Field count_field = bind.field(count);
+  count_row->addWidget(bind.caption(count, count_field));
+  count_row->addWidget(count_field.placed);
   grid->addLayout(count_row, 0, 0, 1, 2);
 
   for (int row = 0; row < FrmMission::kRows; ++row) {
-    auto* plane = new QComboBox;
-    plane->setObjectName(row_name(form.planes_name, row));
-    plane->setAccessibleName(row_label(form.caption, row, "plane"));
-    plane->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    plane->setMinimumContentsLength(14);
-    connect(plane, &QComboBox::activated, this, [this, &form, row](int position) {
-      act([&] { (logic_.*form.choose_plane)(row, position); });
-    });
-
-    auto* chance = new QSlider(Qt::Horizontal);
-    chance->setObjectName(row_name(form.chances_name, row));
-    chance->setAccessibleName(row_label(form.caption, row, "chance"));
-    chance->setMinimumWidth(120);
-    chance->setPageStep(16);
-    connect(chance, &QSlider::valueChanged, this, [this, &form, row](int value) {
-      act([&] { (logic_.*form.change_chance)(row, value); });
-    });
-
+    const Field plane = bind.field(planes[row]);
+    auto* list = static_cast<QComboBox*>(plane.input);
+    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    list->setMinimumContentsLength(14);
+    const Field chance = bind.field(chances[row]);
+    chance.input->setMinimumWidth(120);
     // A hidden row keeps its place, so the rows in use stay where they are.
-    for (QWidget* cell : {static_cast<QWidget*>(plane), static_cast<QWidget*>(chance)}) {
+    for (QWidget* cell : {plane.input, chance.input}) {
       QSizePolicy policy = cell->sizePolicy();
       policy.setRetainSizeWhenHidden(true);
       cell->setSizePolicy(policy);
     }
-    grid->addWidget(plane, row + 1, 0);
-    grid->addWidget(chance, row + 1, 1);
-    widgets.planes[row] = plane;
-    widgets.chances[row] = chance;
+    grid->addWidget(plane.placed, row + 1, 0);
+    grid->addWidget(chance.placed, row + 1, 1);
   }
   return box;
 }
 
-QPushButton* FrmMissionWindow::make_button(const char* name, void (FrmMission::*click)()) {
-  auto* button = new QPushButton;
-  button->setObjectName(name);
-  connect(button, &QPushButton::clicked, this, [this, click] { act([&] { (logic_.*click)(); }); });
-  return button;
+}  // namespace
+
+// The three plane groups side by side; the file name above them, the buttons below.
+void lay_out(FrmMission& logic, FormWidget& form) {
+  Binder& bind = form.bind();
+  QLabel* file = bind.label(logic.lbl_m_file);
+  file->setFrameShape(QFrame::StyledPanel);
+  file->setMargin(4);
+
+  auto* groups = new QHBoxLayout;
+  groups->addWidget(group_box(bind, logic.lbl_fighters, logic.cbo_fnum, logic.cbo_fighter,
+                              logic.sld_fc));
+  groups->addWidget(group_box(bind, logic.lbl_attack, logic.cbo_anum, logic.cbo_attack,
+                              logic.sld_ac));
+  groups->addWidget(group_box(bind, logic.lbl_bombers, logic.cbo_bnum, logic.cbo_bomber,
+                              logic.sld_bc));
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  for (Button* button : {&logic.cmd_mload, &logic.cmd_msave, &logic.cmd_close}) {
+    buttons->addWidget(bind.button(*button));
+  }
+
+  auto* layout = new QVBoxLayout;
+  layout->addWidget(file);
+  layout->addLayout(groups);
+  layout->addLayout(buttons);
+  form.finish(layout);
 }
 
 }  // namespace zav::ui

@@ -40,7 +40,9 @@ FileChoice QtPlatform::open_file(const FileDialog& dialog) {
 }
 
 FileChoice QtPlatform::save_file(const FileDialog& dialog) {
-  return run_file_dialog(dialog, QFileDialog::AcceptSave);
+  // Whatever dialog the desktop offers, a name typed without an extension gets the default.
+  const FileChoice choice = run_file_dialog(dialog, QFileDialog::AcceptSave);
+  return {with_default_extension(choice.path, dialog.default_extension)};
 }
 
 MessageAnswer QtPlatform::show_message(const Message& message) {
@@ -111,6 +113,13 @@ FormWidget* QtPlatform::widget_of(const Window& window) const {
 FormWidget& QtPlatform::make_widget(Window& window) {
   std::unique_ptr<FormWidget>& slot = widgets_[&window];
   slot = make_form_widget(window);
+  // An action in one window may change what another shows (an Update marks the campaign
+  // editor's caption), so every window shows its state again.
+  QObject::connect(slot.get(), &FormWidget::acted, slot.get(), [this] {
+    for (const auto& [shown, widget] : widgets_) {
+      if (widget) widget->refresh();
+    }
+  });
   // A window opened from another stands over it.
   if (QWidget* opener = QApplication::activeWindow()) {
     slot->winId();

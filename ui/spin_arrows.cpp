@@ -4,14 +4,10 @@
 #include <QLineEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <algorithm>
-#include <optional>
-
-#include "editors/field_controls.h"
 
 namespace zav::ui {
 
-SpinArrows::SpinArrows(QLineEdit& box) : box_(box) {
+SpinArrows::SpinArrows(QLineEdit& box, const NumberBox& number) : number_(number) {
   up_ = make_arrow(Qt::UpArrow, "Up", 1);
   down_ = make_arrow(Qt::DownArrow, "Down", -1);
   auto* column = new QVBoxLayout(this);
@@ -23,17 +19,16 @@ SpinArrows::SpinArrows(QLineEdit& box) : box_(box) {
   box.installEventFilter(this);
 }
 
-void SpinArrows::show_spin(const Spin& spin) {
-  spin_ = spin;
-  up_->setEnabled(start() < spin.maximum);
-  down_->setEnabled(start() > spin.minimum);
+void SpinArrows::show_spin() {
+  up_->setEnabled(number_.step_target(1).has_value());
+  down_->setEnabled(number_.step_target(-1).has_value());
 }
 
 bool SpinArrows::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress && isEnabled()) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Up || key == Qt::Key_Down) {
-      step(key == Qt::Key_Up ? 1 : -1);
+      Q_EMIT stepped(key == Qt::Key_Up ? 1 : -1);
       return true;
     }
   }
@@ -51,20 +46,8 @@ QToolButton* SpinArrows::make_arrow(Qt::ArrowType arrow, const QString& name, in
   button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
   button->setFixedWidth(18);
   button->setIconSize(QSize(8, 8));
-  connect(button, &QToolButton::clicked, this, [this, steps] { step(steps); });
+  connect(button, &QToolButton::clicked, this, [this, steps] { Q_EMIT stepped(steps); });
   return button;
-}
-
-int SpinArrows::start() const {
-  const std::optional<int> typed = whole_number(box_.text().toStdString());
-  const bool in_range = typed && *typed >= spin_.minimum && *typed <= spin_.maximum;
-  return in_range ? *typed : spin_.value;
-}
-
-void SpinArrows::step(int steps) {
-  const int from = start();
-  const int value = std::clamp(from + steps * spin_.step, spin_.minimum, spin_.maximum);
-  if (value != from) Q_EMIT stepped(value);
 }
 
 }  // namespace zav::ui

@@ -9,11 +9,14 @@ std::vector<std::string> numbered_entries(int first, int last) {
   return entries;
 }
 
+constexpr int kFirstYear = 1940;  // the year of the first entry of cbo_starty
+
 }  // namespace
 
 FrmCSetup::FrmCSetup(Globals& globals, Platform& platform, WindowRegistry& registry)
     : globals_(globals), platform_(platform), registry_(registry) {
   cbo_starty.entries = numbered_entries(kFirstYear, 1946);
+  cbo_starty.values.first = kFirstYear;
   cbo_startm.entries = {"January", "February", "March",     "April",   "May",      "June",
                         "July",    "August",   "September", "October", "November", "December"};
   cbo_startd.entries = numbered_entries(1, 31);
@@ -28,80 +31,54 @@ void FrmCSetup::open() {
     list->entries.assign(places.begin(), places.end());
   }
 
-  opened_ = globals_.campaign.setup;
-  const CampaignSetup& s = opened_;
-  show_choice(s.start_year, kFirstYear, cbo_starty, note_starty);
-  show_choice(s.start_month, 0, cbo_startm, note_startm);
-  show_choice(s.start_day, 0, cbo_startd, note_startd);
-  show_choice(s.brief_language, 0, cbo_language, note_language);
-  show_choice(s.attack_side, 0, cbo_attackside, note_attackside);
-  show_choice(s.camp_type, 0, cbo_camptype, note_camptype);
-  show_choice(s.attack_base, 0, cbo_attackbase, note_attackbase);
-  show_choice(s.attack_capital, 0, cbo_attackcapital, note_attackcapital);
-  show_choice(s.defend_capital, 0, cbo_defendcapital, note_defendcapital);
+  const CampaignSetup& s = globals_.campaign.setup;
+  cbo_starty.show(s.start_year);
+  cbo_startm.show(s.start_month);
+  cbo_startd.show(s.start_day);
+  cbo_language.show(s.brief_language);
+  cbo_attackside.show(s.attack_side);
+  cbo_camptype.show(s.camp_type);
+  cbo_attackbase.show(s.attack_base);
+  cbo_attackcapital.show(s.attack_capital);
+  cbo_defendcapital.show(s.defend_capital);
 
-  show_number(s.num_sqns, UpDown1, txt_numsqns);
-  show_number(s.num_spev, UpDown2, txt_numspev);
-  show_number(s.num_spm, UpDown3, txt_numspm);
-  show_number(s.num_phases, UpDown4, txt_numphases);
-  show_number(s.phase_length, UpDown5, txt_phaselength);
-  show_number(s.days_between_missions, UpDown6, txt_daysbetweenmissions);
-  show_number(s.num_plane_types, UpDown7, txt_numplanetypes);
-}
-
-void FrmCSetup::UpDown1_change(int value) {
-  spin_moved(value, UpDown1, txt_numsqns);
-}
-void FrmCSetup::UpDown2_change(int value) {
-  spin_moved(value, UpDown2, txt_numspev);
-}
-void FrmCSetup::UpDown3_change(int value) {
-  spin_moved(value, UpDown3, txt_numspm);
-}
-void FrmCSetup::UpDown4_change(int value) {
-  spin_moved(value, UpDown4, txt_numphases);
-}
-void FrmCSetup::UpDown5_change(int value) {
-  spin_moved(value, UpDown5, txt_phaselength);
-}
-void FrmCSetup::UpDown6_change(int value) {
-  spin_moved(value, UpDown6, txt_daysbetweenmissions);
-}
-void FrmCSetup::UpDown7_change(int value) {
-  spin_moved(value, UpDown7, txt_numplanetypes);
+  txt_numsqns.show(s.num_sqns);
+  txt_numspev.show(s.num_spev);
+  txt_numspm.show(s.num_spm);
+  txt_numphases.show(s.num_phases);
+  txt_phaselength.show(s.phase_length);
+  txt_daysbetweenmissions.show(s.days_between_missions);
+  txt_numplanetypes.show(s.num_plane_types);
 }
 
-void FrmCSetup::cmd_update_click() {
-  const CampaignSetup& was = opened_;
-  const NumberReading num_sqns =
-      read_number("Number of Squadrons", txt_numsqns, UpDown1, was.num_sqns);
-  const NumberReading num_spev =
-      read_number("Num. Special Events", txt_numspev, UpDown2, was.num_spev);
-  const NumberReading num_spm =
-      read_number("Num. Special Missions", txt_numspm, UpDown3, was.num_spm);
-  const NumberReading num_phases =
-      read_number("Number of Phases", txt_numphases, UpDown4, was.num_phases);
-  const NumberReading phase_length =
-      read_number("Phase Length (Days)", txt_phaselength, UpDown5, was.phase_length);
-  const NumberReading days_between_missions = read_number(
-      "Days Between Missions", txt_daysbetweenmissions, UpDown6, was.days_between_missions);
-  const NumberReading num_plane_types =
-      read_number("Number of Plane Types", txt_numplanetypes, UpDown7, was.num_plane_types);
+bool FrmCSetup::frame_close() {
+  registry_.closed(*this);
+  return true;
+}
 
-  if (tell_refusals(platform_, {&num_sqns, &num_spev, &num_spm, &num_phases, &phase_length,
-                                &days_between_missions, &num_plane_types}))
+void FrmCSetup::update() {
+  const NumberReading num_sqns = txt_numsqns.read();
+  const NumberReading num_spev = txt_numspev.read();
+  const NumberReading num_spm = txt_numspm.read();
+  const NumberReading num_phases = txt_numphases.read();
+  const NumberReading phase_length = txt_phaselength.read();
+  const NumberReading days_between_missions = txt_daysbetweenmissions.read();
+  const NumberReading num_plane_types = txt_numplanetypes.read();
+  if (tell_refusals(platform_, {num_sqns, num_spev, num_spm, num_phases, phase_length,
+                                days_between_missions, num_plane_types})) {
     return;
+  }
 
   CampaignSetup& s = globals_.campaign.setup;
-  store_value(chosen_value(cbo_starty, kFirstYear), s.start_year);
-  store_value(chosen_value(cbo_startm, 0), s.start_month);
-  store_value(chosen_value(cbo_startd, 0), s.start_day);
-  store_value(chosen_value(cbo_language, 0), s.brief_language);
-  store_value(chosen_value(cbo_attackside, 0), s.attack_side);
-  store_value(chosen_value(cbo_camptype, 0), s.camp_type);
-  store_value(chosen_value(cbo_attackbase, 0), s.attack_base);
-  store_value(chosen_value(cbo_attackcapital, 0), s.attack_capital);
-  store_value(chosen_value(cbo_defendcapital, 0), s.defend_capital);
+  store_value(cbo_starty.value(), s.start_year);
+  store_value(cbo_startm.value(), s.start_month);
+  store_value(cbo_startd.value(), s.start_day);
+  store_value(cbo_language.value(), s.brief_language);
+  store_value(cbo_attackside.value(), s.attack_side);
+  store_value(cbo_camptype.value(), s.camp_type);
+  store_value(cbo_attackbase.value(), s.attack_base);
+  store_value(cbo_attackcapital.value(), s.attack_capital);
+  store_value(cbo_defendcapital.value(), s.defend_capital);
   store_value(num_sqns.value, s.num_sqns);
   store_value(num_spev.value, s.num_spev);
   store_value(num_spm.value, s.num_spm);
@@ -112,16 +89,10 @@ void FrmCSetup::cmd_update_click() {
   registry_.close(*this);
 }
 
-void FrmCSetup::cmd_close_click() {
-  registry_.close(*this);
-}
-
-void FrmCSetup::frame_close() {
-  registry_.closed(*this);
-}
-
 std::optional<int> FrmCSetup::shown_phase_length() const {
-  return whole_number(txt_phaselength.text);
+  const std::optional<int> length = whole_number(txt_phaselength.text);
+  if (length && *length < 0) return std::nullopt;
+  return length;
 }
 
 }  // namespace zav

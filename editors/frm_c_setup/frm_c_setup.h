@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "editors/controls.h"
-#include "editors/field_controls.h"
 #include "editors/platform.h"
 #include "editors/window.h"
 #include "editors/window_registry.h"
@@ -17,83 +16,54 @@ namespace zav {
 // The setup editor: the start date, sides, type, base and capitals of the campaign and the
 // seven counts that size its other sections. It copies the setup section into its controls
 // on opening and writes them back only on "&Update".
-//
-// The binding writes the user's choices and typing straight into the lists and boxes; each
-// spin has a handler because moving it also changes its box.
 class FrmCSetup : public Window {
  public:
   static constexpr std::string_view kFormName = "frm_c_setup";
-  static constexpr int kFirstYear = 1940;  // the year of the first entry of cbo_starty
 
   FrmCSetup(Globals& globals, Platform& platform, WindowRegistry& registry);
 
   std::string_view form_name() const override { return kFormName; }
   std::string caption() const override { return "Campaign Setup Information"; }
+  // The user closed the window's frame: nothing is stored.
+  bool frame_close() override;
 
-  // Each note names a stored value that its list has no entry for; hidden otherwise.
-  PickList cbo_starty;
-  Label note_starty;
-  PickList cbo_startm;
-  Label note_startm;
-  PickList cbo_startd;
-  Label note_startd;
-  PickList cbo_language;
-  Label note_language;
-  PickList cbo_attackside;
-  Label note_attackside;
-  PickList cbo_camptype;
-  Label note_camptype;
-  PickList cbo_attackbase;  // the place names: a position is a place index
-  Label note_attackbase;
-  PickList cbo_attackcapital;
-  Label note_attackcapital;
-  PickList cbo_defendcapital;
-  Label note_defendcapital;
+  PickList cbo_starty{"cbo_starty", "Commencement Year:"};
+  PickList cbo_startm{"cbo_startm", "Commencement Month:"};
+  PickList cbo_startd{"cbo_startd", "Commencement Day:"};
+  PickList cbo_language{"cbo_language", "Briefing Language && Art:"};
+  PickList cbo_attackside{"cbo_attackside", "Attacking Side:"};
+  PickList cbo_camptype{"cbo_camptype", "Campaign Type:"};
+  PickList cbo_attackbase{"cbo_attackbase", "Attacking Base:"};  // a position is a place index
+  PickList cbo_attackcapital{"cbo_attackcapital", "Attacking Capital:"};
+  PickList cbo_defendcapital{"cbo_defendcapital", "Defending Capital:"};
 
-  TextBox txt_numsqns;
-  Spin UpDown1 = spin_with_range(1, 25);
-  TextBox txt_numspev;
-  Spin UpDown2 = spin_with_range(0, 32);
-  TextBox txt_numspm;
-  Spin UpDown3 = spin_with_range(0, 32);
-  TextBox txt_numphases;
-  Spin UpDown4 = spin_with_range(1, 25);
-  TextBox txt_phaselength;
-  Spin UpDown5 = spin_with_range(1, 50);
-  TextBox txt_daysbetweenmissions;
-  Spin UpDown6 = spin_with_range(1, 255);
-  TextBox txt_numplanetypes;
-  Spin UpDown7 = spin_with_range(1, 30);
+  NumberBox txt_numsqns{"txt_numsqns", "UpDown1", "Number of Squadrons:", 1, 25};
+  NumberBox txt_numspev{"txt_numspev", "UpDown2", "Num. Special Events:", 0, 32};
+  NumberBox txt_numspm{"txt_numspm", "UpDown3", "Num. Special Missions:", 0, 32};
+  NumberBox txt_numphases{"txt_numphases", "UpDown4", "Number of Phases:", 1, 25};
+  NumberBox txt_phaselength{"txt_phaselength", "UpDown5", "Phase Length (Days):", 1, 50};
+  NumberBox txt_daysbetweenmissions{"txt_daysbetweenmissions", "UpDown6",
+                                    "Days Between Missions:", 1, 255};
+  NumberBox txt_numplanetypes{"txt_numplanetypes", "UpDown7", "Number of Plane Types:", 1, 30};
 
-  Button cmd_update{{}, "&Update"};
-  Button cmd_close{{}, "&Close"};
+  // Stores every field and closes; text that cannot be stored is refused with a message, and
+  // then nothing is stored and the window stays open.
+  Button cmd_update{"cmd_update", "&Update", [this] { update(); }};
+  Button cmd_close{"cmd_close", "&Close", [this] { registry_.close(*this); }};
 
   // Fills the place lists and shows the setup section; the caller then shows the window.
   void open();
-
-  void UpDown1_change(int value);
-  void UpDown2_change(int value);
-  void UpDown3_change(int value);
-  void UpDown4_change(int value);
-  void UpDown5_change(int value);
-  void UpDown6_change(int value);
-  void UpDown7_change(int value);
-  // Stores every field and closes; text that cannot be stored is refused with a message, and
-  // then nothing is stored and the window stays open.
-  void cmd_update_click();
-  void cmd_close_click();
-  // The user closed the window's frame: nothing is stored.
-  void frame_close();
 
   // The phase length the box shows, stored or not: the phases editor bounds its dates by it.
   // None while the text is not a whole number.
   std::optional<int> shown_phase_length() const;
 
  private:
+  void update();
+
   Globals& globals_;
   Platform& platform_;
   WindowRegistry& registry_;
-  CampaignSetup opened_;  // the section as it was shown on opening
 };
 
 }  // namespace zav

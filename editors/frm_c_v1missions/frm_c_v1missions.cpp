@@ -6,38 +6,24 @@ FrmCV1Missions::FrmCV1Missions(Globals& globals, Platform& platform, WindowRegis
     : globals_(globals), platform_(platform), registry_(registry) {}
 
 void FrmCV1Missions::open() {
-  opened_ = globals_.campaign.v1_speech;
-  show_number(opened_.v1_attack_speech, upd_attack, txt_attack);
-  show_number(opened_.v1_escort_speech, upd_escort, txt_escort);
-  show_number(opened_.v1_intercept_speech, upd_intercept, txt_intercept);
-  show_number(opened_.v1_ground_speech, upd_ground, txt_ground);
+  const V1Speech& v1 = globals_.campaign.v1_speech;
+  txt_attack.show(v1.v1_attack_speech);
+  txt_escort.show(v1.v1_escort_speech);
+  txt_intercept.show(v1.v1_intercept_speech);
+  txt_ground.show(v1.v1_ground_speech);
 }
 
-void FrmCV1Missions::upd_attack_change(int value) {
-  spin_moved(value, upd_attack, txt_attack);
-}
-void FrmCV1Missions::upd_escort_change(int value) {
-  spin_moved(value, upd_escort, txt_escort);
-}
-void FrmCV1Missions::upd_intercept_change(int value) {
-  spin_moved(value, upd_intercept, txt_intercept);
-}
-void FrmCV1Missions::upd_ground_change(int value) {
-  spin_moved(value, upd_ground, txt_ground);
+bool FrmCV1Missions::frame_close() {
+  registry_.closed(*this);
+  return true;
 }
 
-void FrmCV1Missions::cmd_update_click() {
-  const V1Speech& was = opened_;
-  const NumberReading attack =
-      read_number("V-1 Site Attack Speech", txt_attack, upd_attack, was.v1_attack_speech);
-  const NumberReading escort =
-      read_number("V-1 Site Escort Bombers Speech", txt_escort, upd_escort, was.v1_escort_speech);
-  const NumberReading intercept =
-      read_number("V-1 Intercept Speech", txt_intercept, upd_intercept, was.v1_intercept_speech);
-  const NumberReading ground = read_number("V-1 Ground Control Related Speech", txt_ground,
-                                           upd_ground, was.v1_ground_speech);
-
-  if (tell_refusals(platform_, {&attack, &escort, &intercept, &ground})) return;
+void FrmCV1Missions::update() {
+  const NumberReading attack = txt_attack.read();
+  const NumberReading escort = txt_escort.read();
+  const NumberReading intercept = txt_intercept.read();
+  const NumberReading ground = txt_ground.read();
+  if (tell_refusals(platform_, {attack, escort, intercept, ground})) return;
 
   V1Speech& v1 = globals_.campaign.v1_speech;
   store_value(attack.value, v1.v1_attack_speech);
@@ -45,14 +31,6 @@ void FrmCV1Missions::cmd_update_click() {
   store_value(intercept.value, v1.v1_intercept_speech);
   store_value(ground.value, v1.v1_ground_speech);
   registry_.close(*this);
-}
-
-void FrmCV1Missions::cmd_close_click() {
-  registry_.close(*this);
-}
-
-void FrmCV1Missions::frame_close() {
-  registry_.closed(*this);
 }
 
 }  // namespace zav

@@ -4,7 +4,6 @@
 #include <string_view>
 
 #include "editors/controls.h"
-#include "editors/field_controls.h"
 #include "editors/platform.h"
 #include "editors/window.h"
 #include "editors/window_registry.h"
@@ -15,9 +14,6 @@ namespace zav {
 
 // The V-1 speech editor: the four speech numbers of V-1 missions. It copies them into its
 // boxes on opening and writes them back only on "&Update".
-//
-// The binding writes the user's typing straight into the boxes; each spin has a handler
-// because moving it also changes its box.
 class FrmCV1Missions : public Window {
  public:
   static constexpr std::string_view kFormName = "frm_c_v1missions";
@@ -26,38 +22,28 @@ class FrmCV1Missions : public Window {
 
   std::string_view form_name() const override { return kFormName; }
   std::string caption() const override { return "V-1 Mission Speech"; }
+  // The user closed the window's frame: nothing is stored.
+  bool frame_close() override;
 
-  TextBox txt_attack;
-  Spin upd_attack = spin_with_range(0, 308);
-  TextBox txt_escort;
-  Spin upd_escort = spin_with_range(0, 308);
-  TextBox txt_intercept;
-  Spin upd_intercept = spin_with_range(0, 308);
-  TextBox txt_ground;
-  Spin upd_ground = spin_with_range(0, 308);
+  NumberBox txt_attack{"txt_attack", "upd_attack", "V-1 Site Attack Speech:", 0, 308};
+  NumberBox txt_escort{"txt_escort", "upd_escort", "V-1 Site Escort Bombers Speech:", 0, 308};
+  NumberBox txt_intercept{"txt_intercept", "upd_intercept", "V-1 Intercept Speech:", 0, 308};
+  NumberBox txt_ground{"txt_ground", "upd_ground", "V-1 Ground Control Related Speech:", 0, 308};
 
-  Button cmd_update{{}, "&Update"};
-  Button cmd_close{{}, "&Close"};
+  // Stores the four numbers and closes; text that cannot be stored is refused with a message,
+  // and then nothing is stored and the window stays open.
+  Button cmd_update{"cmd_update", "&Update", [this] { update(); }};
+  Button cmd_close{"cmd_close", "&Close", [this] { registry_.close(*this); }};
 
   // Shows the four speech numbers; the caller then shows the window.
   void open();
 
-  void upd_attack_change(int value);
-  void upd_escort_change(int value);
-  void upd_intercept_change(int value);
-  void upd_ground_change(int value);
-  // Stores the four numbers and closes; text that cannot be stored is refused with a message,
-  // and then nothing is stored and the window stays open.
-  void cmd_update_click();
-  void cmd_close_click();
-  // The user closed the window's frame: nothing is stored.
-  void frame_close();
-
  private:
+  void update();
+
   Globals& globals_;
   Platform& platform_;
   WindowRegistry& registry_;
-  V1Speech opened_;  // the numbers as they were shown on opening
 };
 
 }  // namespace zav

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <filesystem>
 #include <string>
 #include <string_view>
 
 #include "editors/controls.h"
+#include "editors/file_questions.h"
 #include "editors/platform.h"
 #include "editors/window.h"
 #include "editors/window_registry.h"
@@ -22,36 +22,31 @@ class FrmCampaign : public Window {
 
   std::string_view form_name() const override { return kFormName; }
   std::string caption() const override { return "Campaigns"; }
+  // The user closed the window's frame: as by "Close", nothing is asked.
+  bool frame_close() override;
+  bool holds_file() const override { return true; }
+  bool unsaved_changes() const override { return globals_.campaign_unsaved(); }
 
-  // The section buttons and "Save File" are enabled by a Load.
-  Button cmd_v1missions{{}, "V-1 Missions"};
-  Button cmd_missions{{}, "Special Missions"};
-  Button cmd_events{{}, "Special Events"};
-  Button cmd_af{{}, "Allied Forces"};
-  Button cmd_gf{{}, "German Forces"};
-  Button cmd_planes{{}, "Campaign Planes"};
-  Button cmd_phases{{}, "Campaign Phases"};
-  Button cmd_setup{{}, "Campaign Setup"};
-  Button cmd_close{{}, "Close"};
-  Button cmd_csave{{}, "Save File"};
-  Button cmd_cload{{}, "Load File"};
-  Label lbl_currfile;  // name of the file last loaded or saved
+  Label lbl_currfile{"lbl_currfile"};  // name of the file last loaded or saved
+  // The section buttons and "Save File" are enabled by a Load. The buttons of the phases,
+  // planes, forces, events and missions editors get their handlers with those editors;
+  // "Special Events" and "Special Missions" open theirs only when special_events_reachable()
+  // and special_missions_reachable() say so.
+  Button cmd_setup{"cmd_setup", "Campaign Setup", [this] { open_setup(); }};
+  Button cmd_phases{"cmd_phases", "Campaign Phases"};
+  Button cmd_planes{"cmd_planes", "Campaign Planes"};
+  Button cmd_gf{"cmd_gf", "German Forces"};
+  Button cmd_af{"cmd_af", "Allied Forces"};
+  Button cmd_events{"cmd_events", "Special Events"};
+  Button cmd_missions{"cmd_missions", "Special Missions"};
+  Button cmd_v1missions{"cmd_v1missions", "V-1 Missions", [this] { open_v1missions(); }};
+  Button cmd_cload{"cmd_cload", "Load File", [this] { load(); }};
+  Button cmd_csave{"cmd_csave", "Save File", [this] { save(); }};
+  Button cmd_close{"cmd_close", "Close", [this] { close(); }};
 
   // Hides the main window and starts with only Load and Close enabled, whatever campaign is
   // held; the caller then shows the window.
   void open();
-
-  void cmd_cload_click();
-  void cmd_csave_click();
-  void cmd_close_click();
-  void cmd_setup_click();
-  void cmd_v1missions_click();
-  // The buttons of the phases, planes, forces, events and missions editors get their handlers
-  // with those editors; "Special Events" and "Special Missions" open theirs only when
-  // special_events_reachable() and special_missions_reachable() say so.
-
-  // The user closed the window's frame: as by "Close", nothing is asked.
-  void frame_close();
 
   // Whether "Special Events" opens its editor: not while the campaign has none.
   bool special_events_reachable() const;
@@ -59,9 +54,13 @@ class FrmCampaign : public Window {
   bool special_missions_reachable() const;
 
  private:
+  void load();
   // Save with its dialog; a cancelled dialog or a failed write (told to the user) writes
   // nothing and keeps lbl_currfile.
-  void save();
+  SaveOutcome save();
+  void close();
+  void open_setup();
+  void open_v1missions();
   void enable_sections_and_save(bool enabled);
 
   Globals& globals_;

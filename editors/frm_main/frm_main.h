@@ -22,35 +22,36 @@ class FrmMain : public Window {
 
   std::string_view form_name() const override { return kFormName; }
   std::string caption() const override { return "ZAV Campaign Editor"; }
+  // The user closed the window's frame: the program ends as by "Exit".
+  bool frame_close() override;
 
-  Button cmd_loadwnames{{}, "Load Weapon Names"};
-  Button cmd_pnames{{}, "Load Plane Names"};
-  Button cmd_bnames{{}, "Load Place Names"};
-  Button cmd_airfield{{.enabled = false}, "Load Airfield Data"};  // needs the place names
-  Button cmd_miss{{}, "MISSION FILES"};
-  Button cmd_sqd{{.enabled = false}, "SQUADRON FILES"};  // its editor is not built yet
-  Button cmd_camp{{}, "CAMPAIGN FILES"};
-  Button cmd_exit{{}, "Exit"};
+  Button cmd_loadwnames{"cmd_loadwnames", "Load Weapon Names",
+                        [this] { load_name_table(NameTable::weapons, "Load Weapon Names"); }};
+  Button cmd_pnames{"cmd_pnames", "Load Plane Names",
+                    [this] { load_name_table(NameTable::planes, "Load Plane Names"); }};
+  Button cmd_bnames{"cmd_bnames", "Load Place Names", [this] { load_place_names(); }};
+  Button cmd_airfield{"cmd_airfield", "Load Airfield Data", [this] { load_airfield_data(); }};
+  Button cmd_miss{"cmd_miss", "MISSION FILES", [this] { open_mission_editor(); }};
+  Button cmd_sqd{"cmd_sqd", "SQUADRON FILES"};  // its editor is not built yet
+  // Opens the campaign editor without blocking; it hides this window while it is open.
+  // Pressed while the editor is open, it brings that one forward.
+  Button cmd_camp{"cmd_camp", "CAMPAIGN FILES", [this] { open_campaign_editor(); }};
+  Button cmd_exit{"cmd_exit", "Exit", [this] { exit(); }};
 
   // Runs once when the program starts, before the window is shown.
   void start_up();
-
-  void cmd_loadwnames_click();
-  void cmd_pnames_click();
-  void cmd_bnames_click();
-  void cmd_airfield_click();
-  void cmd_miss_click();
-  // Opens the campaign editor without blocking; it hides this window while it is open. Pressed
-  // while the editor is open, it brings that one forward.
-  void cmd_camp_click();
-  void cmd_exit_click();
-  // The user closed the window's frame: the program ends as by "Exit".
-  void frame_close();
 
  private:
   // Shows the open dialog and loads the chosen string file into one table; false when the
   // user cancelled or the file was refused (the user has been told why).
   bool load_name_table(NameTable which, const std::string& title);
+  void load_place_names();
+  void load_airfield_data();
+  void open_mission_editor();
+  void open_campaign_editor();
+  // Ends the program; a campaign with changes never saved is first offered for saving, and
+  // the program goes on when the user cancels or the save did not happen.
+  bool exit();
 
   Globals& globals_;
   Platform& platform_;

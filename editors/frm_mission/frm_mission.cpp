@@ -11,80 +11,99 @@ namespace {
 
 constexpr int kHighestChance = 255;
 
-bool is_row(int row) {
-  return row >= 0 && row < FrmMission::kRows;
-}
-
-bool names_entry(const PickList& list, int position) {
-  return position >= 0 && position < static_cast<int>(list.entries.size());
-}
-
-// The entry that shows `value`, or no entry when the list has none for it.
-int position_of(const PickList& list, int value) {
-  return names_entry(list, value) ? value : -1;
+std::string row_label(const std::string& caption, int row, const char* what) {
+  return caption + " row " + std::to_string(row + 1) + " " + what;
 }
 
 }  // namespace
 
 FrmMission::FrmMission(Globals& globals, Platform& platform)
     : globals_(globals), platform_(platform) {
-  for (PickList* count : {&cbo_fnum, &cbo_anum, &cbo_bnum}) {
-    for (int n = 0; n <= kRows; ++n) count->entries.push_back(std::to_string(n));
+  for (const Group& group : groups()) {
+    group.count.on_choose = [this, group] { choose_count(group); };
+    for (int row = 0; row < kRows; ++row) {
+      group.planes[row].on_choose = [this, group, row] {
+        group.record.plane_type[row] = static_cast<std::uint8_t>(group.planes[row].position);
+        globals_.mission_save_prompt = true;
+      };
+      group.chances[row].on_change = [this, group, row] {
+        group.record.chance[row] = static_cast<std::uint8_t>(group.chances[row].value);
+        globals_.mission_save_prompt = true;
+      };
+    }
   }
-  for (ChanceSliders* sliders : {&sld_fc, &sld_ac, &sld_bc}) {
-    for (Slider& slider : *sliders) slider.maximum = kHighestChance;
-  }
+}
+
+PickList FrmMission::count_list(const Label& heading, const char* name) {
+  PickList count(name, "# Planes:", heading.caption + " # Planes:");
+  for (int n = 0; n <= kRows; ++n) count.entries.push_back(std::to_string(n));
+  return count;
+}
+
+FrmMission::PlaneLists FrmMission::plane_lists(const Label& heading, const char* name) {
+  return indexed<kRows>([&](int row) {
+    return PickList(entry_name(name, row), "", row_label(heading.caption, row, "plane"));
+  });
+}
+
+FrmMission::ChanceSliders FrmMission::chance_sliders(const Label& heading, const char* name) {
+  return indexed<kRows>([&](int row) {
+    return Slider(entry_name(name, row), "", 0, kHighestChance,
+                  row_label(heading.caption, row, "chance"));
+  });
+}
+
+std::array<FrmMission::Group, 3> FrmMission::groups() {
+  Mission& mission = globals_.mission;
+  return {Group{cbo_fnum, cbo_fighter, sld_fc, mission.fighters},
+          Group{cbo_anum, cbo_attack, sld_ac, mission.attack},
+          Group{cbo_bnum, cbo_bomber, sld_bc, mission.bombers}};
 }
 
 void FrmMission::open() {
-  for (Group group : {fighters(), attack(), bombers()}) {
-    for (PickList& list : group.planes) {
-      list.entries.assign(globals_.names.plane_names.begin(), globals_.names.plane_names.end());
+  for (const Group& group : groups()) {
+    for (PickList& plane : group.planes) {
+      plane.entries.assign(globals_.names.plane_names.begin(), globals_.names.plane_names.end());
     }
     // The rows show what Save would write, though no row is in use until a count is chosen.
     show_group(group);
-    choose_count(group, 0);
+    group.count.choose(0);
   }
   globals_.mission_save_prompt = false;
+  saved_ = globals_.mission;
 }
 
-void FrmMission::cbo_fnum_choose(int position) {
-  choose_count(fighters(), position);
-}
-void FrmMission::cbo_anum_choose(int position) {
-  choose_count(attack(), position);
-}
-void FrmMission::cbo_bnum_choose(int position) {
-  choose_count(bombers(), position);
+bool FrmMission::frame_close() {
+  lbl_m_file.caption = "NO OPEN FILE";
+  return true;
 }
 
-void FrmMission::cbo_fighter_choose(int row, int position) {
-  choose_plane(fighters(), row, position);
-}
-void FrmMission::cbo_attack_choose(int row, int position) {
-  choose_plane(attack(), row, position);
-}
-void FrmMission::cbo_bomber_choose(int row, int position) {
-  choose_plane(bombers(), row, position);
-}
-
-void FrmMission::sld_fc_change(int row, int value) {
-  change_chance(fighters(), row, value);
-}
-void FrmMission::sld_ac_change(int row, int value) {
-  change_chance(attack(), row, value);
-}
-void FrmMission::sld_bc_change(int row, int value) {
-  change_chance(bombers(), row, value);
+void FrmMission::choose_count(const Group& group) {
+  const int count = group.count.position;
+  for (int row = 0; row < kRows; ++row) {
+    group.planes[row].visible = row < count;
+    group.chances[row].visible = row < count;
+  }
+  group.record.count = static_cast<std::uint8_t>(count);
+  globals_.mission_save_prompt = true;
 }
 
-void FrmMission::cmd_mload_click() {
-  if (globals_.mission_save_prompt) {
-    const MessageAnswer answer = ask_to_save(platform_, caption());
-    if (answer == MessageAnswer::cancel) return;
-    // The open dialog follows even when the save was cancelled or failed: cancelling it
-    // still keeps the mission as it is.
-    if (answer == MessageAnswer::yes) save();
+void FrmMission::show_group(const Group& group) {
+  const MissionGroup& record = group.record;
+  // A count or plane type beyond the lists shows no entry and is kept as it is.
+  group.count.show(record.count);
+  for (int row = 0; row < kRows; ++row) {
+    group.planes[row].show(record.plane_type[row]);
+    group.planes[row].visible = row < record.count;
+    group.chances[row].show(record.chance[row]);
+    group.chances[row].visible = row < record.count;
+  }
+}
+
+void FrmMission::load() {
+  if (!settle_before_load(platform_, caption(), globals_.mission_save_prompt,
+                          [this] { return save(); })) {
+    return;
   }
   const FileChoice choice = platform_.open_file(mission_dialog("Load File"));
   if (choice.cancelled()) return;
@@ -95,83 +114,27 @@ void FrmMission::cmd_mload_click() {
   }
   globals_.mission = std::move(loaded).value();
   globals_.mission_save_prompt = true;
+  saved_ = globals_.mission;
   chosen_file_ = choice.path;
   lbl_m_file.caption = choice.title();
-  for (Group group : {fighters(), attack(), bombers()}) show_group(group);
+  for (const Group& group : groups()) show_group(group);
 }
 
-void FrmMission::cmd_msave_click() {
-  save();
-}
-
-void FrmMission::cmd_close_click() {
-  if (settle_unsaved_before_close()) close();
-}
-
-void FrmMission::frame_close() {
-  lbl_m_file.caption = "NO OPEN FILE";
-}
-
-void FrmMission::choose_count(Group group, int position) {
-  if (!names_entry(group.count, position)) return;
-  group.count.position = position;
-  for (int row = 0; row < kRows; ++row) {
-    group.planes[row].visible = row < position;
-    group.chances[row].visible = row < position;
-  }
-  group.record.count = static_cast<std::uint8_t>(position);
-  globals_.mission_save_prompt = true;
-}
-
-void FrmMission::choose_plane(Group group, int row, int position) {
-  if (!is_row(row) || !names_entry(group.planes[row], position)) return;
-  group.planes[row].position = position;
-  group.record.plane_type[row] = static_cast<std::uint8_t>(position);
-}
-
-void FrmMission::change_chance(Group group, int row, int value) {
-  if (!is_row(row) || value < 0 || value > kHighestChance) return;
-  group.chances[row].value = value;
-  group.record.chance[row] = static_cast<std::uint8_t>(value);
-}
-
-void FrmMission::show_group(Group group) {
-  // A count or plane type beyond the lists shows no entry and is kept as it is.
-  group.count.position = position_of(group.count, group.record.count);
-  for (int row = 0; row < kRows; ++row) {
-    group.planes[row].position = position_of(group.planes[row], group.record.plane_type[row]);
-    group.planes[row].visible = row < group.record.count;
-    group.chances[row].value = group.record.chance[row];
-    group.chances[row].visible = row < group.record.count;
-  }
-}
-
-bool FrmMission::save() {
+SaveOutcome FrmMission::save() {
   const FileChoice choice = platform_.save_file(mission_dialog("Save As"));
-  if (choice.cancelled()) return false;
+  if (choice.cancelled()) return SaveOutcome::cancelled;
   if (auto error = save_mission(choice.path, globals_.mission)) {
     show_error(platform_, error->message());
-    return false;
+    return SaveOutcome::failed;
   }
+  saved_ = globals_.mission;
   chosen_file_ = choice.path;
   lbl_m_file.caption = choice.title();
-  return true;
-}
-
-bool FrmMission::settle_unsaved_before_close() {
-  switch (ask_to_save(platform_, caption())) {
-    case MessageAnswer::yes:
-      return save();
-    case MessageAnswer::no:
-      return true;
-    case MessageAnswer::ok:
-    case MessageAnswer::cancel:
-      break;
-  }
-  return false;
+  return SaveOutcome::written;
 }
 
 void FrmMission::close() {
+  if (!settle_before_dropping(platform_, caption(), [this] { return save(); })) return;
   lbl_m_file.caption = "NO OPEN FILE";
   platform_.close(*this);
 }

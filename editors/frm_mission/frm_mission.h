@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "editors/controls.h"
+#include "editors/file_questions.h"
 #include "editors/platform.h"
 #include "editors/window.h"
 #include "formats/mission.h"
@@ -27,34 +28,37 @@ class FrmMission : public Window {
 
   std::string_view form_name() const override { return kFormName; }
   std::string caption() const override { return "Missions"; }
+  // The user closed the window's frame: it closes without asking.
+  bool frame_close() override;
+  bool holds_file() const override { return true; }
+  bool unsaved_changes() const override { return globals_.mission != saved_; }
 
-  Label lbl_m_file{{}, "NO OPEN FILE"};   // name of the file last loaded or saved
-  PickList cbo_fnum, cbo_anum, cbo_bnum;  // each group's count: "0" to "8"
-  PlaneLists cbo_fighter, cbo_attack, cbo_bomber;
-  ChanceSliders sld_fc, sld_ac, sld_bc;
-  Button cmd_mload{{}, "Load File"};
-  Button cmd_msave{{}, "Save File"};
-  Button cmd_close{{}, "Close"};
+  Label lbl_m_file{"lbl_m_file", "NO OPEN FILE"};  // name of the file last loaded or saved
+  // Each group: its heading, its count ("0" to "8") and its rows.
+  Label lbl_fighters{"lbl_fighters", "Fighters:"};
+  PickList cbo_fnum = count_list(lbl_fighters, "cbo_fnum");
+  PlaneLists cbo_fighter = plane_lists(lbl_fighters, "cbo_fighter");
+  ChanceSliders sld_fc = chance_sliders(lbl_fighters, "sld_fc");
+  Label lbl_attack{"lbl_attack", "Attack Aircraft (unescorted):"};
+  PickList cbo_anum = count_list(lbl_attack, "cbo_anum");
+  PlaneLists cbo_attack = plane_lists(lbl_attack, "cbo_attack");
+  ChanceSliders sld_ac = chance_sliders(lbl_attack, "sld_ac");
+  Label lbl_bombers{"lbl_bombers", "Bombers (escorted):"};
+  PickList cbo_bnum = count_list(lbl_bombers, "cbo_bnum");
+  PlaneLists cbo_bomber = plane_lists(lbl_bombers, "cbo_bomber");
+  ChanceSliders sld_bc = chance_sliders(lbl_bombers, "sld_bc");
+  Button cmd_mload{"cmd_mload", "Load File", [this] { load(); }};
+  Button cmd_msave{"cmd_msave", "Save File", [this] { save(); }};
+  Button cmd_close{"cmd_close", "Close", [this] { close(); }};
 
   // Fills the plane lists and starts with no rows in use; the caller then shows the window.
   void open();
 
-  void cbo_fnum_choose(int position);
-  void cbo_anum_choose(int position);
-  void cbo_bnum_choose(int position);
-  void cbo_fighter_choose(int row, int position);
-  void cbo_attack_choose(int row, int position);
-  void cbo_bomber_choose(int row, int position);
-  void sld_fc_change(int row, int value);
-  void sld_ac_change(int row, int value);
-  void sld_bc_change(int row, int value);
-  void cmd_mload_click();
-  void cmd_msave_click();
-  void cmd_close_click();
-  // The user closed the window's frame: it closes without asking.
-  void frame_close();
-
  private:
+  static PickList count_list(const Label& heading, const char* name);
+  static PlaneLists plane_lists(const Label& heading, const char* name);
+  static ChanceSliders chance_sliders(const Label& heading, const char* name);
+
   // One group's controls and the part of the mission they show.
   struct Group {
     PickList& count;
@@ -62,21 +66,16 @@ class FrmMission : public Window {
     ChanceSliders& chances;
     MissionGroup& record;
   };
-  Group fighters() { return {cbo_fnum, cbo_fighter, sld_fc, globals_.mission.fighters}; }
-  Group attack() { return {cbo_anum, cbo_attack, sld_ac, globals_.mission.attack}; }
-  Group bombers() { return {cbo_bnum, cbo_bomber, sld_bc, globals_.mission.bombers}; }
+  std::array<Group, 3> groups();
 
-  void choose_count(Group group, int position);
-  void choose_plane(Group group, int row, int position);
-  void change_chance(Group group, int row, int value);
+  void choose_count(const Group& group);
   // Sets every control of the group from the mission, hidden rows included.
-  void show_group(Group group);
+  void show_group(const Group& group);
 
-  // Save with its dialog; false when nothing was written (cancelled, or failed and told).
-  bool save();
-  // Asks whether to save before closing; false when the user cancelled or the save did not
-  // happen, so the window stays open rather than drop the counts it shows.
-  bool settle_unsaved_before_close();
+  void load();
+  SaveOutcome save();
+  // Asks whether to save before closing; stays open when the user cancelled or the save did
+  // not happen, rather than drop the counts it shows.
   void close();
 
   FileDialog mission_dialog(std::string title) const;
@@ -84,6 +83,7 @@ class FrmMission : public Window {
   Globals& globals_;
   Platform& platform_;
   std::filesystem::path chosen_file_;  // proposed by the save dialog
+  Mission saved_;                      // the mission as last opened, loaded or saved
 };
 
 }  // namespace zav

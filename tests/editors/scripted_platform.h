@@ -48,7 +48,9 @@ class Scripted : public Base {
   Texts window_events;
 
   FileChoice open_file(const FileDialog& dialog) override { return choose(open_dialogs, dialog); }
-  FileChoice save_file(const FileDialog& dialog) override { return choose(save_dialogs, dialog); }
+  FileChoice save_file(const FileDialog& dialog) override {
+    return {with_default_extension(choose(save_dialogs, dialog).path, dialog.default_extension)};
+  }
   MessageAnswer show_message(const Message& message) override {
     messages.push_back(message);
     if (message.buttons == MessageButtons::ok) return MessageAnswer::ok;
@@ -111,11 +113,11 @@ class Run : public ::testing::Test {
   // Opens a section editor as its button in the campaign editor does.
   template <class Editor>
   Editor& open_section() {
-    return registry.show<Editor>([&] {
+    return static_cast<Editor&>(registry.show(Editor::kFormName, [&] {
       auto editor = std::make_unique<Editor>(globals, platform, registry);
       editor->open();
       return editor;
-    });
+    }));
   }
 
   // The text of the last message, which must be an "ERROR!" box with the critical icon and OK.

@@ -1,0 +1,154 @@
+#include "editors/controls.h"
+
+#include <algorithm>
+
+namespace zav {
+
+std::string stored_value_note(const std::optional<int>& kept) {
+  return kept ? "Stored value: " + std::to_string(*kept) : "";
+}
+
+std::string shown_text(std::string_view caption) {
+  std::string shown;
+  for (std::size_t i = 0; i < caption.size(); ++i) {
+    if (caption[i] == '&' && i + 1 < caption.size()) ++i;
+    shown += caption[i];
+  }
+  return shown;
+}
+
+std::string entry_name(const std::string& array_name, int index) {
+  return array_name + "_" + std::to_string(index);
+}
+
+void Button::click() {
+  if (enabled && on_click) on_click();
+}
+
+void Label::press() {
+  if (on_press) on_press();
+}
+
+void Label::release() {
+  if (on_release) on_release();
+}
+
+void TextBox::type(std::string typed) {
+  text = std::move(typed);
+  if (on_edit) on_edit();
+}
+
+NumberBox::NumberBox(std::string name, std::string spin_name, std::string label, int minimum,
+                     int maximum, int step, NumberPolicy policy, Storage storage)
+    : TextBox(std::move(name), std::move(label)),
+      spin_name(std::move(spin_name)),
+      minimum(minimum),
+      maximum(maximum),
+      step(step),
+      value(minimum),
+      policy(policy),
+      storage(storage) {
+  text = std::to_string(minimum);
+}
+
+void NumberBox::show(int stored) {
+  value = std::clamp(stored, minimum, maximum);
+  text = std::to_string(stored);
+  shown_stored_ = stored;
+}
+
+void NumberBox::set_spin(int to) {
+  value = std::clamp(to, minimum, maximum);
+  text = std::to_string(value);
+}
+
+void NumberBox::spin_to(int to) {
+  set_spin(to);
+  if (on_spin) on_spin();
+}
+
+std::optional<int> NumberBox::step_target(int steps) const {
+  const std::optional<int> typed = whole_number(text);
+  if (typed && (*typed < minimum || *typed > maximum)) return std::clamp(*typed, minimum, maximum);
+  const int from = typed ? *typed : value;
+  const int to = std::clamp(from + steps * step, minimum, maximum);
+  if (to == from) return std::nullopt;
+  return to;
+}
+
+void NumberBox::step_by(int steps) {
+  if (const std::optional<int> to = step_target(steps)) spin_to(*to);
+}
+
+NumberReading NumberBox::read() const {
+  return read_number(shown_text(label), text, policy, minimum, maximum, storage, shown_stored_);
+}
+
+std::optional<int> EntryValues::value_at(int position, int entries) const {
+  if (position < 0 || position >= entries) return std::nullopt;
+  if (table.empty()) return first + position;
+  if (position >= static_cast<int>(table.size())) return std::nullopt;
+  return table[position];
+}
+
+std::optional<int> EntryValues::position_of(int value, int entries) const {
+  for (const auto& [alias, position] : aliases) {
+    if (alias == value && position < entries) return position;
+  }
+  for (int position = 0; position < entries; ++position) {
+    if (value_at(position, entries) == value) return position;
+  }
+  return std::nullopt;
+}
+
+void PickList::choose(int chosen) {
+  if (chosen < 0 || chosen >= static_cast<int>(entries.size())) return;
+  position = chosen;
+  kept.reset();
+  if (on_choose) on_choose();
+}
+
+void PickList::show(int stored) {
+  const std::optional<int> found = values.position_of(stored, static_cast<int>(entries.size()));
+  position = found.value_or(-1);
+  kept = found ? std::nullopt : std::optional(stored);
+}
+
+std::optional<int> PickList::value() const {
+  if (kept) return kept;
+  return values.value_at(position, static_cast<int>(entries.size()));
+}
+
+void Slider::move(int to) {
+  value = std::clamp(to, minimum, maximum);
+  kept.reset();
+  if (on_change) on_change();
+}
+
+void Slider::drag(int to) {
+  if (on_drag) on_drag(std::clamp(to, minimum, maximum));
+}
+
+void Slider::show(int stored) {
+  value = std::clamp(stored, minimum, maximum);
+  kept = value == stored ? std::nullopt : std::optional(stored);
+}
+
+void CheckBox::click(bool to) {
+  checked = to;
+  kept.reset();
+  if (on_change) on_change();
+}
+
+void CheckBox::show(int stored) {
+  checked = stored != 0;
+  kept = stored == 0 || stored == 1 ? std::nullopt : std::optional(stored);
+}
+
+void OptionGroup::choose(int option) {
+  if (option < 0 || option >= static_cast<int>(options.size())) return;
+  selected = option;
+  if (on_change) on_change();
+}
+
+}  // namespace zav

@@ -1,0 +1,105 @@
+// The kinds of control every window is made of, and the rules by which they read numbers and
+// keep stored values they cannot show.
+#include <gtest/gtest.h>
+
+#include "editors/controls.h"
+
+namespace zav {
+namespace {
+
+NumberReading read(std::string_view text, NumberPolicy policy, Storage storage) {
+  return read_number("Field:", text, policy, 0, 50, storage, std::nullopt);
+}
+
+TEST(NumberReading, EachPolicyTakesWhatItsFieldHoldsAndRefusesTheRest) {
+  // Within the spin's range: whole numbers from 0 to 50 only.
+  EXPECT_EQ(read(" 50 ", NumberPolicy::within_spin, Storage::byte()).value, 50);
+  for (const char* refused : {"51", "-1", "+3", "1.5", "", "7x", "99999999999"}) {
+    const NumberReading reading = read(refused, NumberPolicy::within_spin, Storage::byte());
+    EXPECT_EQ(reading.value, std::nullopt) << refused;
+    EXPECT_EQ(reading.refusal, "Field: \"" + std::string(refused) +
+                                   "\" is not a whole number from 0 to 50.");
+  }
+  // Within the storage: beyond the spin, not beyond the field's bytes.
+  EXPECT_EQ(read("70", NumberPolicy::within_storage, Storage::word()).value, 70);
+  EXPECT_EQ(read("-32768", NumberPolicy::within_storage, Storage::word()).value, -32768);
+  EXPECT_EQ(read("32768", NumberPolicy::within_storage, Storage::word()).refusal,
+            "Field: \"32768\" is not a whole number from -32768 to 32767.");
+  // The whole part, its fraction dropped, within the byte.
+  for (const auto& [text, value] : {std::pair{"12.7", 12}, {"255.9", 255}, {"-0.5", 0},
+                                    {".5", 0}, {"3.", 3}, {"0", 0}}) {
+    EXPECT_EQ(read(text, NumberPolicy::whole_part, Storage::byte()).value, value) << text;
+  }
+  for (const char* refused : {"256", "-1", "", ".", "1.2.3", "1e2", "x"}) {
+    EXPECT_EQ(read(refused, NumberPolicy::whole_part, Storage::byte()).refusal,
+              "Field: \"" + std::string(refused) + "\" is not a number from 0 to 255.")
+        << refused;
+  }
+  // A stored value the box still shows is kept as it is, whatever the policy.
+  const NumberReading kept =
+      read_number("Field:", "300", NumberPolicy::within_spin, 0, 50, Storage::byte(), 300);
+  EXPECT_EQ(kept.value, std::nullopt);
+  EXPECT_EQ(kept.refusal, "");
+}
+
+TEST(PickList, EntriesStandForValuesByOffsetOrTableAndKeepAValueWithNoEntry) {
+  PickList years("cbo_year", "Year:");
+  years.entries = {"1940", "1941"};
+  years.values.first = 1940;
+  years.show(1941);
+  EXPECT_EQ(years.position, 1);
+  EXPECT_EQ(years.value(), 1941);
+
+  PickList codes("cbo_code", "Code:");
+  codes.entries = {"a", "b", "c"};
+  codes.values.table = {0, 255, 57};
+  codes.values.aliases = {{22, 1}};
+  codes.show(22);  // read as entry 1, written back as its own value
+  EXPECT_EQ(codes.position, 1);
+  EXPECT_EQ(codes.value(), 255);
+  int chosen = 0;
+  codes.on_choose = [&] { ++chosen; };
+  codes.show(40);  // no entry: nothing chosen, the value kept and noted, no handler run
+  EXPECT_EQ(codes.position, -1);
+  EXPECT_EQ(codes.value(), 40);
+  EXPECT_EQ(codes.note(), "Stored value: 40");
+  codes.choose(3);  // names no entry: nothing changes
+  EXPECT_EQ(codes.value(), 40);
+  codes.choose(2);
+  EXPECT_EQ(codes.value(), 57);
+  EXPECT_EQ(codes.note(), "");
+  EXPECT_EQ(chosen, 1);
+  codes.position = -1;  // nothing chosen and nothing kept: the field stays as it is
+  EXPECT_EQ(codes.value(), std::nullopt);
+}
+
+TEST(Controls, SlidersAndCheckBoxesKeepWhatTheyCannotShowUntilTheUserChangesThem) {
+  Slider slider("sld_x", "X:", 0, 255);
+  slider.show(300);
+  EXPECT_EQ(slider.value, 255);
+  EXPECT_EQ(slider.read(), 300);
+  EXPECT_EQ(slider.note(), "Stored value: 300");
+  slider.move(400);  // the user's move stays within the range
+  EXPECT_EQ(slider.read(), 255);
+  EXPECT_EQ(slider.note(), "");
+
+  CheckBox box("chk_x", "X");
+  box.show(5);
+  EXPECT_TRUE(box.checked);
+  EXPECT_EQ(box.read(), 5);
+  box.click(true);
+  EXPECT_EQ(box.read(), 1);
+
+  NumberBox number("txt_x", "upd_x", "X:", 0, 600, 10);
+  number.show(605);
+  EXPECT_EQ(number.step_target(1), 600);  // to the nearest bound first
+  number.type("590");
+  number.step_by(1);
+  EXPECT_EQ(number.text, "600");
+  EXPECT_EQ(number.step_target(1), std::nullopt);
+  number.type("abc");  // steps from the spin's own value
+  EXPECT_EQ(number.step_target(-1), 590);
+}
+
+}  // namespace
+}  // namespace zav

@@ -1,0 +1,130 @@
+#include "editors/scripted_platform.h"
+
+namespace zav::testing {
+namespace {
+
+// The entry each list shows ("" for none) and, after a "|", its note when there is one.
+Texts shown_choices(const FrmCSetup& s) {
+  Texts shown;
+  for (const PickList* list :
+       {&s.cbo_starty, &s.cbo_startm, &s.cbo_startd, &s.cbo_language, &s.cbo_attackside,
+        &s.cbo_camptype, &s.cbo_attackbase, &s.cbo_attackcapital, &s.cbo_defendcapital}) {
+    shown.push_back((list->has_selection() ? list->entries[list->position] : "") +
+                    (list->note().empty() ? "" : "|" + list->note()));
+  }
+  return shown;
+}
+
+std::vector<NumberBox*> boxes(FrmCSetup& s) {
+  return {&s.txt_numsqns,      &s.txt_numspev,     &s.txt_numspm,
+          &s.txt_numphases,    &s.txt_phaselength, &s.txt_daysbetweenmissions,
+          &s.txt_numplanetypes};
+}
+Texts texts(FrmCSetup& setup) {
+  Texts texts;
+  for (const NumberBox* box : boxes(setup)) texts.push_back(box->text);
+  return texts;
+}
+void type(FrmCSetup& setup, const Texts& texts) {
+  for (std::size_t i = 0; i < texts.size(); ++i) boxes(setup)[i]->type(texts[i]);
+}
+
+using FrmCSetupTest = EditorTest;
+
+TEST_F(FrmCSetupTest, ShowsTheRecordAndStoresItOnUpdateOnly) {
+  // 1943, June 1st, British briefings, Allies attacking, 1944 style; then the seven counts.
+  globals.campaign.setup = {1943, 5, 0, 1, 2, 2, 12, 307, 0, 25, 0, 32, 5, 7, 255, 30};
+  globals.campaign.phases[3].us_oil = 1200;
+  globals.names.place_names[12] = "London";
+  const Campaign before = globals.campaign;
+  FrmCSetup& setup = open_section<FrmCSetup>();
+  EXPECT_EQ(shown_choices(setup), (Texts{"1943", "June", "1", "British", "America/Allies",
+                                         "1944 Style (0400)", "London", "", ""}));
+  EXPECT_EQ(setup.cbo_attackcapital.entries.size(), 308u);  // empty names, still selectable
+  EXPECT_EQ(setup.cbo_attackcapital.position, 307);
+  EXPECT_EQ(setup.cbo_defendcapital.position, 0);
+  EXPECT_EQ(texts(setup), (Texts{"25", "0", "32", "5", "7", "255", "30"}));
+  setup.cmd_update.click();
+  EXPECT_EQ(globals.campaign, before);
+  EXPECT_EQ(registry.find<FrmCSetup>(), nullptr);
+  EXPECT_EQ(setup.txt_numsqns.text, "25");  // it closed itself in its handler and lives on
+
+  // The phases editor bounds its dates by the phase length the box shows, stored or not.
+  FrmCSetup& closed = open_section<FrmCSetup>();
+  closed.txt_phaselength.spin_to(12);
+  EXPECT_EQ(closed.shown_phase_length(), 12);
+  for (const char* not_a_length : {"1x", "-3"}) {
+    closed.txt_phaselength.type(not_a_length);
+    EXPECT_EQ(closed.shown_phase_length(), std::nullopt) << not_a_length;
+  }
+  closed.txt_phaselength.spin_to(12);  // choices an Update would store
+  closed.cbo_startm.choose(0);
+  closed.cmd_close.click();
+  FrmCSetup& framed = open_section<FrmCSetup>();
+  framed.txt_numspev.spin_to(9);
+  EXPECT_TRUE(framed.frame_close());
+  EXPECT_EQ(globals.campaign, before);
+  EXPECT_EQ(registry.find<FrmCSetup>(), nullptr);
+
+  FrmCSetup& again = open_section<FrmCSetup>();
+  EXPECT_EQ(again.shown_phase_length(), 7);
+  again.cbo_startd.choose(30);     // "31"
+  again.cbo_starty.choose(6);      // "1946"
+  again.txt_numphases.spin_to(3);  // fewer phases: those above keep their entries
+  again.cmd_update.click();
+  EXPECT_EQ(globals.campaign.setup.start_day, 30);
+  EXPECT_EQ(globals.campaign.setup.start_year, 1946);
+  EXPECT_EQ(globals.campaign.setup.num_phases, 3);
+  EXPECT_EQ(globals.campaign.phases, before.phases);
+}
+
+TEST_F(FrmCSetupTest, KeepsWhatNoControlCanShowAndRefusesTextItCannotStore) {
+  // Year 1939, month 12, day 32, language 3, side 255, type 3, places 308, -1 and 5, then
+  // counts above or below their spins' ranges.
+  const CampaignSetup odd{1939, 12, 31, 3, 255, 3, 308, -1, 5, 300, 40, 33, 0, 51, 0, 31};
+  globals.campaign.setup = odd;
+  FrmCSetup& setup = open_section<FrmCSetup>();
+  EXPECT_EQ(shown_choices(setup),
+            (Texts{"|Stored value: 1939", "|Stored value: 12", "|Stored value: 31",
+                   "|Stored value: 3", "|Stored value: 255", "|Stored value: 3",
+                   "|Stored value: 308", "|Stored value: -1", ""}));
+  EXPECT_EQ(setup.cbo_defendcapital.position, 5);
+  EXPECT_EQ(texts(setup), (Texts{"300", "40", "33", "0", "51", "0", "31"}));
+  EXPECT_EQ(setup.txt_numsqns.value, 25);  // the spins stand at the nearest bound
+  EXPECT_EQ(setup.txt_daysbetweenmissions.value, 1);
+  // An arrow first goes to the nearest bound: from 0, Up gives 1, not 2; from 300, 25.
+  EXPECT_EQ(setup.txt_numphases.step_target(1), 1);
+  EXPECT_EQ(setup.txt_numsqns.step_target(-1), 25);
+  EXPECT_EQ(setup.txt_numsqns.step_target(1), 25);
+  setup.cmd_update.click();
+  EXPECT_EQ(globals.campaign.setup, odd);
+
+  FrmCSetup& again = open_section<FrmCSetup>();
+  again.cbo_starty.choose(0);  // a valid change, held back with the rest
+  // 256 days would wrap to 0 in its byte.
+  type(again, {"26", "abc", "+3", "-1", "", "256", "99999999999"});
+  again.cmd_update.click();
+  const std::string refusal = error_text();
+  for (const char* named :
+       {"Number of Squadrons: \"26\" is not a whole number from 1 to 25.",
+        "Num. Special Events: \"abc\" is not a whole number from 0 to 32.",
+        "Num. Special Missions: \"+3\" is not a whole number from 0 to 32.",
+        "Number of Phases: \"-1\" is not a whole number from 1 to 25.",
+        "Phase Length (Days): \"\" is not a whole number from 1 to 50.",
+        "Days Between Missions: \"256\" is not a whole number from 1 to 255.",
+        "Number of Plane Types: \"99999999999\" is not a whole number from 1 to 30."}) {
+    EXPECT_TRUE(holds(refusal, named));
+  }
+  EXPECT_EQ(globals.campaign.setup, odd);
+  EXPECT_EQ(registry.find<FrmCSetup>(), &again);
+  EXPECT_EQ(platform.window_events.back(), "show frm_c_setup");
+
+  type(again, {"025", " 4 ", "0", "3", "50", "255", "1"});
+  again.cmd_update.click();
+  EXPECT_EQ(platform.messages.size(), 1u);
+  const CampaignSetup expected{1940, 12, 31, 3, 255, 3, 308, -1, 5, 25, 4, 0, 3, 50, 255, 1};
+  EXPECT_EQ(globals.campaign.setup, expected);
+}
+
+}  // namespace
+}  // namespace zav::testing

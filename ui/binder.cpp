@@ -1,0 +1,233 @@
+#include "ui/binder.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSlider>
+
+#include "ui/control_state.h"
+#include "ui/spin_arrows.h"
+
+namespace zav::ui {
+namespace {
+
+QString text_of(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+// The note beside `name`'s control: "note_starty" beside "cbo_starty".
+QString note_name(const std::string& name) {
+  const std::size_t prefix = name.find('_');
+  return "note_" + text_of(prefix == std::string::npos ? name : name.substr(prefix + 1));
+}
+
+// Widgets side by side without margins, as one field.
+QWidget* side_by_side(std::initializer_list<QWidget*> widgets, int spacing) {
+  auto* holder = new QWidget;
+  auto* row = new QHBoxLayout(holder);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(spacing);
+  for (QWidget* widget : widgets) row->addWidget(widget);
+  row->addStretch();
+  return holder;
+}
+
+// Runs `press` and `release` when a mouse button goes down and up on the watched widget.
+class PressWatcher : public QObject {
+ public:
+  PressWatcher(QObject* parent, std::function<void()> press, std::function<void()> release)
+      : QObject(parent), press_(std::move(press)), release_(std::move(release)) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::MouseButtonPress) press_();
+    if (event->type() == QEvent::MouseButtonRelease) release_();
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  std::function<void()> press_;
+  std::function<void()> release_;
+};
+
+}  // namespace
+
+Binder::Binder(std::function<void()> after_action) : after_action_(std::move(after_action)) {}
+
+void Binder::act(const std::function<void()>& action) {
+  action();
+  after_action_();
+}
+
+void Binder::bind_input(QWidget& input, const Control& control) {
+  input.setObjectName(text_of(control.name));
+  const std::string& named = control.accessible_name.empty() ? shown_text(control.label)
+                                                             : control.accessible_name;
+  if (!named.empty()) input.setAccessibleName(text_of(named));
+  inputs_.push_back(&input);
+}
+
+QPushButton* Binder::button(Button& button) {
+  auto* widget = new QPushButton;
+  bind_input(*widget, button);
+  QObject::connect(widget, &QPushButton::clicked, widget, [this, &button] {
+    act([&] { button.click(); });
+  });
+  shows_.push_back([widget, &button] { show_state(*widget, button); });
+  return widget;
+}
+
+QLabel* Binder::label(Label& label) {
+  auto* widget = new QLabel;
+  widget->setObjectName(text_of(label.name));
+  if (label.on_press || label.on_release) {
+    widget->installEventFilter(new PressWatcher(
+        widget, [this, &label] { act([&] { label.press(); }); },
+        [this, &label] { act([&] { label.release(); }); }));
+  }
+  shows_.push_back([widget, &label] { show_state(*widget, label); });
+  return widget;
+}
+
+Field Binder::field(TextBox& box) {
+  auto* widget = new QLineEdit;
+  bind_input(*widget, box);
+  // Text put in by any means, an assistive tool's included, is what the logic reads.
+  QObject::connect(widget, &QLineEdit::textChanged, widget, [this, &box](const QString& text) {
+    act([&] { box.type(text.toStdString()); });
+  });
+  shows_.push_back([widget, &box] { show_state(*widget, box); });
+  return {widget, widget};
+}
+
+Field Binder::field(NumberBox& number) {
+  const Field box = field(static_cast<TextBox&>(number));
+  auto* line = static_cast<QLineEdit*>(box.input);
+  // Room for the widest number a file can hold, "-32768".
+  line->setFixedWidth(line->fontMetrics().horizontalAdvance("-000000") + 12);
+  line->setAlignment(Qt::AlignRight);
+  auto* arrows = new SpinArrows(*line, number);
+  arrows->setObjectName(text_of(number.spin_name));
+  arrows->setAccessibleName(line->accessibleName() + " arrows");
+  QObject::connect(arrows, &SpinArrows::stepped, arrows, [this, &number](int steps) {
+    act([&] { number.step_by(steps); });
+  });
+  shows_.push_back([arrows, &number] {
+    arrows->show_spin();
+    show_state(*arrows, static_cast<const Control&>(number));
+  });
+  return {line, side_by_side({line, arrows}, 1)};
+}
+
+Field Binder::field(PickList& list) {
+  auto* widget = new QComboBox;
+  bind_input(*widget, list);
+  QObject::connect(widget, &QComboBox::currentIndexChanged, widget, [this, &list](int position) {
+    act([&] { list.choose(position); });
+  });
+  auto* note = new QLabel;
+  note->setObjectName(note_name(list.name));
+  shows_.push_back([widget, note, &list] {
+    show_state(*widget, list);
+    show_note(*note, list.note(), list);
+  });
+  return {widget, side_by_side({widget, note}, 6)};
+}
+
+Field Binder::field(Slider& slider) {
+  auto* widget = new QSlider(Qt::Horizontal);
+  bind_input(*widget, slider);
+  // The value changes when the user lets go (or steps by key or click); while the handle is
+  // dragged, the drag handler follows it.
+  widget->setTracking(false);
+  QObject::connect(widget, &QSlider::valueChanged, widget,
+                   [this, &slider](int value) { act([&] { slider.move(value); }); });
+  QObject::connect(widget, &QSlider::sliderMoved, widget,
+                   [this, &slider](int position) { act([&] { slider.drag(position); }); });
+  auto* note = new QLabel;
+  note->setObjectName(note_name(slider.name));
+  shows_.push_back([widget, note, &slider] {
+    show_state(*widget, slider);
+    show_note(*note, slider.note(), slider);
+  });
+  return {widget, side_by_side({widget, note}, 6)};
+}
+
+Field Binder::field(CheckBox& box) {
+  auto* widget = new QCheckBox;
+  bind_input(*widget, box);
+  QObject::connect(widget, &QCheckBox::toggled, widget,
+                   [this, &box](bool checked) { act([&] { box.click(checked); }); });
+  shows_.push_back([widget, &box] { show_state(*widget, box); });
+  return {widget, widget};
+}
+
+Field Binder::field(OptionGroup& group) {
+  auto* buttons = new QButtonGroup;
+  std::vector<QRadioButton*> radios;
+  for (std::size_t i = 0; i < group.options.size(); ++i) {
+    auto* radio = new QRadioButton(text_of(group.options[i].caption));
+    radio->setObjectName(text_of(group.options[i].name));
+    radio->setAccessibleName(text_of(shown_text(group.label) + " " + group.options[i].caption));
+    inputs_.push_back(radio);
+    buttons->addButton(radio, static_cast<int>(i));
+    radios.push_back(radio);
+  }
+  auto* holder = new QWidget;
+  holder->setObjectName(text_of(group.name));
+  auto* row = new QHBoxLayout(holder);
+  row->setContentsMargins(0, 0, 0, 0);
+  for (QRadioButton* radio : radios) row->addWidget(radio);
+  row->addStretch();
+  buttons->setParent(holder);
+  QObject::connect(buttons, &QButtonGroup::idToggled, holder, [this, &group](int id, bool on) {
+    if (on) act([&] { group.choose(id); });
+  });
+  shows_.push_back([buttons, radios, holder, &group] {
+    const QSignalBlocker quiet(buttons);
+    // No option selected is a state of its own, which an exclusive group cannot show.
+    buttons->setExclusive(false);
+    for (std::size_t i = 0; i < radios.size(); ++i) {
+      const QSignalBlocker quiet_radio(radios[i]);
+      radios[i]->setChecked(static_cast<int>(i) == group.selected);
+    }
+    buttons->setExclusive(true);
+    show_state(*holder, group);
+  });
+  return {radios.empty() ? holder : radios.front(), holder};
+}
+
+QLabel* Binder::caption(const Control& control, const Field& field) {
+  auto* label = new QLabel(text_of(control.label));
+  label->setBuddy(field.input);
+  shows_.push_back([label, &control] { label->setVisible(control.visible); });
+  return label;
+}
+
+void Binder::place_row(QGridLayout& grid, int row, int column, const Control& control,
+                       const Field& field, bool labelled) {
+  if (!labelled || control.label.empty()) {
+    grid.addWidget(field.placed, row, column, 1, 2);
+    return;
+  }
+  grid.addWidget(caption(control, field), row, column);
+  grid.addWidget(field.placed, row, column + 1);
+}
+
+void Binder::refresh() const {
+  for (const std::function<void()>& show : shows_) show();
+}
+
+void Binder::order_tabs() const {
+  for (std::size_t i = 1; i < inputs_.size(); ++i) QWidget::setTabOrder(inputs_[i - 1], inputs_[i]);
+}
+
+}  // namespace zav::ui

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <type_traits>
+#include <vector>
+
+#include "editors/controls.h"
+
+class QCheckBox;
+class QComboBox;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSlider;
+class QWidget;
+
+namespace zav::ui {
+
+// A control's widget as a window places it: `input` is what the user works (and what its
+// label names), `placed` what goes into the layout: the input itself, or the input with its
+// spin arrows or with its note for a stored value it cannot show.
+struct Field {
+  QWidget* input;
+  QWidget* placed;
+};
+
+// Makes the widget of each control a window's logic declares, and binds the two: the widget's
+// objectName is the control's name, a user's change runs the control's action (and so its
+// handler), and after every action `after_action` runs, which shows the state of every bound
+// control again through refresh(). Every kind of control is bound here and nowhere else.
+class Binder {
+ public:
+  explicit Binder(std::function<void()> after_action);
+
+  QPushButton* button(Button& button);
+  QLabel* label(Label& label);
+  Field field(TextBox& box);
+  Field field(NumberBox& number);  // the box with its arrows
+  Field field(PickList& list);     // the list with its note
+  Field field(Slider& slider);     // the slider with its note
+  Field field(CheckBox& box);
+  // The group's option buttons in a row.
+  Field field(OptionGroup& group);
+
+  // The control's label in `column` of `row`, as the buddy of its input, and the control in
+  // the next column. A control without a label takes both columns.
+  template <class C>
+  Field row(QGridLayout& grid, int row, int column, C& control) {
+    const Field made = field(control);
+    place_row(grid, row, column, control, made, /*labelled=*/!std::is_same_v<C, CheckBox>);
+    return made;
+  }
+
+  // The label of a control, as the buddy of its input.
+  QLabel* caption(const Control& control, const Field& field);
+
+  // Shows the state of every bound control.
+  void refresh() const;
+  // Tab goes from input to input in the order they were made: the reading order.
+  void order_tabs() const;
+
+ private:
+  // A check box's caption is its own label.
+  void place_row(QGridLayout& grid, int row, int column, const Control& control,
+                 const Field& field, bool labelled);
+  // Runs a user's action, then `after_action_`.
+  void act(const std::function<void()>& action);
+  // Names the input for screen readers and remembers it for the tab order.
+  void bind_input(QWidget& input, const Control& control);
+
+  std::function<void()> after_action_;
+  std::vector<std::function<void()>> shows_;
+  std::vector<QWidget*> inputs_;
+};
+
+}  // namespace zav::ui

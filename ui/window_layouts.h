@@ -1,0 +1,31 @@
+#pragma once
+
+#include "editors/controls.h"
+
+class QLayout;
+
+namespace zav {
+class FrmCSetup;
+class FrmCV1Missions;
+class FrmCampaign;
+class FrmMain;
+class FrmMission;
+}  // namespace zav
+
+// Where each window places the controls its logic declares; one lay-out per window, in the
+// window's own file (ui/frm_<name>_window.cpp). A lay-out places and sizes, and holds no
+// editing rule.
+namespace zav::ui {
+
+class FormWidget;
+
+void lay_out(FrmMain& logic, FormWidget& form);
+void lay_out(FrmMission& logic, FormWidget& form);
+void lay_out(FrmCampaign& logic, FormWidget& form);
+void lay_out(FrmCSetup& logic, FormWidget& form);
+void lay_out(FrmCV1Missions& logic, FormWidget& form);
+
+// A section editor's fields over its "&Update" and "&Close" buttons.
+void finish_section(FormWidget& form, QLayout* fields, Button& update, Button& close);
+
+}  // namespace zav::ui
