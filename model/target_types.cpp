@@ -49,8 +49,9 @@ const std::array<TargetType, kTargetTypeCount> kTargetTypes = {{
     {"Destroyers", 57},
 }};
 
-std::uint8_t target_code_for_position(int position) {
-  return kTargetTypes.at(position).code;
+std::optional<std::uint8_t> target_code_for_position(int position) {
+  if (position < 0 || position >= kTargetTypeCount) return std::nullopt;
+  return kTargetTypes[static_cast<std::size_t>(position)].code;
 }
 
 std::optional<int> target_position_for_code(int code) {

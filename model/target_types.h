@@ -17,8 +17,9 @@ struct TargetType {
 inline constexpr int kTargetTypeCount = 44;
 extern const std::array<TargetType, kTargetTypeCount> kTargetTypes;
 
-// The code written for list position `position` (0 to 43).
-std::uint8_t target_code_for_position(int position);
+// The code written for list position `position` (0 to 43); none for a list with no entry
+// selected (-1) or any other position, which the caller's field then keeps as it is.
+std::optional<std::uint8_t> target_code_for_position(int position);
 
 // The list position a stored code shows as, or none for a code with no entry. Code 22 is an
 // old spelling of "Radar Tower" and reads as 21 does.

@@ -7,14 +7,17 @@ namespace {
 
 TEST(TargetTypes, EveryEntryComesBackFromItsCode) {
   for (int position = 0; position < kTargetTypeCount; ++position) {
-    EXPECT_EQ(target_position_for_code(target_code_for_position(position)), position);
+    EXPECT_EQ(target_position_for_code(*target_code_for_position(position)), position);
   }
+  // A list with no entry selected has no code, and asking is no error.
+  EXPECT_EQ(target_code_for_position(-1), std::nullopt);
+  EXPECT_EQ(target_code_for_position(kTargetTypeCount), std::nullopt);
 }
 
 TEST(TargetTypes, CodesOfTheGame) {
   auto code_of = [](std::string_view text) {
     for (int p = 0; p < kTargetTypeCount; ++p) {
-      if (kTargetTypes[p].text == text) return int{target_code_for_position(p)};
+      if (kTargetTypes[p].text == text) return int{*target_code_for_position(p)};
     }
     return -1;
   };

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "editors/scripted_platform.h"
+#include "ui/widget_lookup.h"
 #include "mission_bytes.h"
 #include "string_file_bytes.h"
 #include "ui/file_filter.h"
@@ -17,45 +18,6 @@
 
 namespace zav::testing {
 namespace {
-
-// The shown windows of a form.
-std::vector<QWidget*> shown(const char* form_name) {
-  std::vector<QWidget*> windows;
-  for (QWidget* widget : QApplication::topLevelWidgets()) {
-    if (widget->objectName() == form_name && widget->isVisible()) windows.push_back(widget);
-  }
-  return windows;
-}
-
-// The control of `window` with this objectName; a missing one fails the test.
-template <class W = QWidget>
-W& control(QWidget* window, const QString& name) {
-  W* found = window->findChild<W*>(name);
-  if (!found) throw std::runtime_error("no control " + name.toStdString());
-  return *found;
-}
-
-void press(QWidget* window, const char* button) {
-  control<QPushButton>(window, button).click();
-}
-QToolButton& arrow(QWidget* window, const char* spin, const char* which) {
-  return control<QToolButton>(&control(window, spin), which);
-}
-void type_over(QLineEdit& box, const char* text) {
-  box.selectAll();
-  QTest::keyClicks(&box, text);
-}
-
-// The names of the shown controls that Tab reaches, in the order it reaches them from `first`.
-QStringList tab_order(QWidget& first) {
-  QStringList names;
-  QWidget* at = &first;
-  do {
-    if (at->focusPolicy() & Qt::TabFocus && at->isVisible()) names << at->objectName();
-    at = at->nextInFocusChain();
-  } while (at != &first);
-  return names;
-}
 
 // 1943, June 1st, British briefings, the Allies attacking from place 12 against place 100,
 // defending place 308, which no list has an entry for; no special events yet.
@@ -102,6 +64,7 @@ TEST_F(DesktopTest, MissionFileLoadedChangedAndSavedThroughNamedWidgets) {
   EXPECT_EQ(main_window->windowTitle(), "ZAV Campaign Editor");
   EXPECT_EQ(control<QPushButton>(main_window, "cmd_camp").text(), "CAMPAIGN FILES");
   EXPECT_FALSE(control(main_window, "cmd_airfield").isEnabled());
+  for (const char* line : {"Line1", "Line3", "Line4"}) EXPECT_NO_THROW(control(main_window, line));
   load_names("cmd_pnames", "plane ", 30);
   write_bytes(dir / "misn1.dat", distinct_mission_bytes(2, 0, 8));
   platform.will(dir / "misn1.dat", dir / "misn2.dat", MessageAnswer::no);
@@ -208,10 +171,14 @@ TEST_F(DesktopTest, TypicalRoadFromPlaceNamesToTheBytesOfTheEditedCampaign) {
   press(setup, "cmd_update");
   EXPECT_TRUE(shown("frm_c_setup").empty());
   EXPECT_TRUE(registry.find<FrmCampaign>()->special_events_reachable());
+  // The campaign editor marks its caption while the campaign holds changes never saved.
+  EXPECT_EQ(campaign->windowTitle(), "Campaigns[*]");
+  EXPECT_TRUE(campaign->isWindowModified());
 
   platform.will(dir / "campedited");
   press(campaign, "cmd_csave");
   EXPECT_EQ(control<QLabel>(campaign, "lbl_currfile").text(), "campedited.dat");
+  EXPECT_FALSE(campaign->isWindowModified());
   Campaign expected = sample_campaign();
   expected.setup.num_spev = 6;
   expected.setup.start_year = 1944;
@@ -262,11 +229,3 @@ TEST(FileFilter, QtListsByThePatternAfterTheBar) {
 
 }  // namespace
 }  // namespace zav::testing
-
-// The widgets need an application object; no test needs a real display.
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication application(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

@@ -1,0 +1,152 @@
+// Each kind of control through its real widget: what the user does reaches the logic, and
+// what the logic holds is what the widget shows.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QAccessibleEditableTextInterface>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QRadioButton>
+#include <QSlider>
+#include <QStyleOptionSlider>
+#include <QVBoxLayout>
+
+#include "editors/controls.h"
+#include "editors/window.h"
+#include "ui/form_widget.h"
+#include "ui/widget_lookup.h"
+
+namespace zav::testing {
+namespace {
+
+// A window with one control of each kind and a few handlers between them.
+class Specimen : public Window {
+ public:
+  std::string_view form_name() const override { return "frm_specimen"; }
+  std::string caption() const override { return "Specimen"; }
+
+  PickList cbo_kind{"cbo_kind", "Kind:"};
+  TextBox txt_extra{"txt_extra", "Extra:"};
+  Slider sld_weight{"sld_weight", "Weight:", 0, 255};
+  Label lbl_total{"lbl_total", "0"};
+  std::array<CheckBox, 4> chk_flag = indexed<4>([](int i) {
+    return CheckBox(entry_name("chk_flag", i), std::to_string(i + 1));
+  });
+  OptionGroup view{"fra_view", "View:", {{"opt_zoom_0", "Zoom"}, {"opt_other_0", "Other:"}}};
+  Label lbl_hold{"lbl_hold", "NOTE"};
+  std::vector<std::string> events;
+
+  Specimen() {
+    cbo_kind.entries = {"plain", "extra"};
+    cbo_kind.on_choose = [this] { txt_extra.visible = cbo_kind.position == 1; };
+    sld_weight.on_drag = [this](int at) { lbl_total.caption = std::to_string(at); };
+    sld_weight.on_change = [this] { events.push_back("weight " + std::to_string(sld_weight.value)); };
+    view.on_change = [this] { events.push_back("view " + std::to_string(view.selected)); };
+    lbl_hold.on_press = [this] { events.push_back("press"); };
+    lbl_hold.on_release = [this] { events.push_back("release"); };
+  }
+};
+
+class BinderTest : public ::testing::Test {
+ protected:
+  BinderTest() {
+    ui::Binder& bind = form.bind();
+    auto* grid = new QGridLayout;
+    bind.row(*grid, 0, 0, logic.cbo_kind);
+    bind.row(*grid, 1, 0, logic.txt_extra);
+    bind.row(*grid, 2, 0, logic.sld_weight);
+    grid->addWidget(bind.label(logic.lbl_total), 2, 2);
+    for (int i = 0; i < 4; ++i) grid->addWidget(bind.field(logic.chk_flag[i]).placed, 3, i);
+    bind.row(*grid, 4, 0, logic.view);
+    grid->addWidget(bind.label(logic.lbl_hold), 5, 0);
+    form.finish(grid);
+    form.show();
+  }
+
+  QWidget* window() { return &form; }
+
+  Specimen logic;
+  ui::FormWidget form{logic};
+};
+
+TEST_F(BinderTest, ListsChecksOptionsAndLabelsRunTheirHandlers) {
+  QComboBox& kind = control<QComboBox>(window(), "cbo_kind");
+  EXPECT_EQ(kind.accessibleName(), "Kind:");
+  EXPECT_EQ(kind.currentIndex(), -1);
+  QTest::keyClick(&kind, Qt::Key_Down);
+  QTest::keyClick(&kind, Qt::Key_Down);
+  EXPECT_EQ(logic.cbo_kind.position, 1);
+  EXPECT_TRUE(control(window(), "txt_extra").isVisible());
+  QTest::keyClick(&kind, Qt::Key_Up);
+  EXPECT_FALSE(control(window(), "txt_extra").isVisible());
+
+  QTest::mouseClick(&control<QCheckBox>(window(), "chk_flag_2"), Qt::LeftButton);
+  QTest::keyClick(&control<QCheckBox>(window(), "chk_flag_3"), Qt::Key_Space);
+  EXPECT_EQ(logic.chk_flag[1].read(), 0);
+  EXPECT_EQ(logic.chk_flag[2].read(), 1);
+  EXPECT_EQ(logic.chk_flag[3].read(), 1);
+  EXPECT_EQ(control<QCheckBox>(window(), "chk_flag_0").text(), "1");
+
+  QTest::mouseClick(&control<QRadioButton>(window(), "opt_other_0"), Qt::LeftButton);
+  QTest::mouseClick(&control<QRadioButton>(window(), "opt_zoom_0"), Qt::LeftButton);
+  EXPECT_EQ(logic.view.selected, 0);
+  logic.view.selected = -1;  // a record with no option shows none checked
+  form.refresh();
+  EXPECT_FALSE(control<QRadioButton>(window(), "opt_zoom_0").isChecked());
+  EXPECT_FALSE(control<QRadioButton>(window(), "opt_other_0").isChecked());
+
+  QLabel& hold = control<QLabel>(window(), "lbl_hold");
+  QTest::mousePress(&hold, Qt::LeftButton);
+  QTest::mouseRelease(&hold, Qt::LeftButton);
+  EXPECT_EQ(logic.events,
+            (std::vector<std::string>{"view 1", "view 0", "press", "release"}));
+  EXPECT_EQ(tab_order(kind), (QStringList{"cbo_kind", "sld_weight", "chk_flag_0", "chk_flag_1",
+                                          "chk_flag_2", "chk_flag_3", "opt_zoom_0",
+                                          "opt_other_0"}));
+}
+
+TEST_F(BinderTest, ASliderFollowsADragAndStoresWhenLetGo) {
+  QSlider& slider = control<QSlider>(window(), "sld_weight");
+  QStyleOptionSlider option;
+  option.initFrom(&slider);
+  option.orientation = slider.orientation();
+  option.minimum = slider.minimum();
+  option.maximum = slider.maximum();
+  option.sliderPosition = slider.sliderPosition();
+  const QPoint handle =
+      slider.style()
+          ->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, &slider)
+          .center();
+  QTest::mousePress(&slider, Qt::LeftButton, {}, handle);
+  QTest::mouseMove(&slider, handle + QPoint(slider.width() / 2, 0));
+  EXPECT_NE(logic.lbl_total.caption, "0");  // the drag handler followed the handle
+  EXPECT_TRUE(logic.events.empty());        // nothing stored while it is held
+  EXPECT_EQ(control<QLabel>(window(), "lbl_total").text(),
+            QString::fromStdString(logic.lbl_total.caption));
+  QTest::mouseRelease(&slider, Qt::LeftButton, {}, handle + QPoint(slider.width() / 2, 0));
+  ASSERT_EQ(logic.events.size(), 1u);
+  EXPECT_EQ(logic.events[0], "weight " + logic.lbl_total.caption);
+  EXPECT_EQ(slider.toolTip(), QString::fromStdString(logic.lbl_total.caption));
+  QTest::keyClick(&slider, Qt::Key_Home);
+  EXPECT_EQ(logic.sld_weight.value, 0);
+}
+
+TEST_F(BinderTest, TextPutInByAnAssistiveToolIsWhatTheLogicReads) {
+  logic.txt_extra.visible = true;
+  form.refresh();
+  QLineEdit& extra = control<QLineEdit>(window(), "txt_extra");
+  QAccessibleInterface* box = QAccessible::queryAccessibleInterface(&extra);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(box->text(QAccessible::Name), "Extra:");
+  box->setText(QAccessible::Value, "42");
+  EXPECT_EQ(logic.txt_extra.text, "42");
+  box->editableTextInterface()->insertText(2, "7");
+  EXPECT_EQ(logic.txt_extra.text, "427");
+  QTest::keyClicks(&extra, "x");
+  EXPECT_EQ(logic.txt_extra.text, "427x");
+}
+
+}  // namespace
+}  // namespace zav::testing
