@@ -73,7 +73,7 @@ NumberReading read_number(std::string_view label, std::string_view text, NumberP
                             range_text(low, high) + "."};
 }
 
-bool tell_refusals(Platform& platform, std::initializer_list<NumberReading> readings) {
+bool tell_refusals(Platform& platform, const std::vector<NumberReading>& readings) {
   std::string refusals;
   for (const NumberReading& reading : readings) {
     if (!reading.refusal.empty()) refusals += reading.refusal + "\n";

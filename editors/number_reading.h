@@ -1,9 +1,9 @@
 #pragma once
 
-#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "editors/platform.h"
 
@@ -53,7 +53,7 @@ NumberReading read_number(std::string_view label, std::string_view text, NumberP
 
 // When any of the readings was refused, tells the user why in an "ERROR!" box and returns
 // true: the operation that read them then stores nothing.
-bool tell_refusals(Platform& platform, std::initializer_list<NumberReading> readings);
+bool tell_refusals(Platform& platform, const std::vector<NumberReading>& readings);
 
 // Stores a value that was read; the reading has kept it within the field's storage.
 template <class Field>

@@ -4,6 +4,9 @@
 #include <string>
 #include <string_view>
 
+#include "editors/frm_c_forces/frm_c_forces.h"
+#include "editors/frm_c_phases/frm_c_phases.h"
+#include "editors/frm_c_planes/frm_c_planes.h"
 #include "editors/frm_c_setup/frm_c_setup.h"
 #include "editors/frm_c_v1missions/frm_c_v1missions.h"
 #include "editors/frm_campaign/frm_campaign.h"
@@ -32,6 +35,10 @@ constexpr Form kForms[] = {
     {FrmMission::kFormName, make<FrmMission>},
     {FrmCampaign::kFormName, make<FrmCampaign>},
     {FrmCSetup::kFormName, make<FrmCSetup>},
+    {FrmCPhases::kFormName, make<FrmCPhases>},
+    {FrmCPlanes::kFormName, make<FrmCPlanes>},
+    {kGermanForces.form_name, make<FrmCSideForces>},
+    {kAlliedForces.form_name, make<FrmCSideForces>},
     {FrmCV1Missions::kFormName, make<FrmCV1Missions>},
 };
 

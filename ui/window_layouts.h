@@ -5,7 +5,10 @@
 class QLayout;
 
 namespace zav {
+class FrmCPhases;
+class FrmCPlanes;
 class FrmCSetup;
+class FrmCSideForces;
 class FrmCV1Missions;
 class FrmCampaign;
 class FrmMain;
@@ -23,6 +26,9 @@ void lay_out(FrmMain& logic, FormWidget& form);
 void lay_out(FrmMission& logic, FormWidget& form);
 void lay_out(FrmCampaign& logic, FormWidget& form);
 void lay_out(FrmCSetup& logic, FormWidget& form);
+void lay_out(FrmCPhases& logic, FormWidget& form);
+void lay_out(FrmCPlanes& logic, FormWidget& form);
+void lay_out(FrmCSideForces& logic, FormWidget& form);
 void lay_out(FrmCV1Missions& logic, FormWidget& form);
 
 // A section editor's fields over its "&Update" and "&Close" buttons.

@@ -4,6 +4,8 @@
 #include <memory>
 #include <utility>
 
+#include "editors/frm_c_phases/frm_c_phases.h"
+#include "editors/frm_c_planes/frm_c_planes.h"
 #include "editors/frm_c_setup/frm_c_setup.h"
 #include "editors/frm_c_v1missions/frm_c_v1missions.h"
 #include "editors/frm_campaign/campaign_saving.h"
@@ -11,20 +13,39 @@
 #include "formats/campaign_file.h"
 
 namespace zav {
-namespace {
 
-// Opens a section editor beside the campaign editor, or brings forward the one already open.
-// Every section button opens its editor through here.
 template <class Editor>
-void open_section(Globals& globals, Platform& platform, WindowRegistry& registry) {
-  registry.show(Editor::kFormName, [&] {
-    auto editor = std::make_unique<Editor>(globals, platform, registry);
+void FrmCampaign::open_section() {
+  registry_.show(Editor::kFormName, [&] {
+    auto editor = std::make_unique<Editor>(globals_, platform_, registry_);
     editor->open();
     return editor;
   });
 }
 
-}  // namespace
+void FrmCampaign::open_setup() {
+  open_section<FrmCSetup>();
+}
+
+void FrmCampaign::open_phases() {
+  open_section<FrmCPhases>();
+}
+
+void FrmCampaign::open_planes() {
+  open_section<FrmCPlanes>();
+}
+
+void FrmCampaign::open_v1missions() {
+  open_section<FrmCV1Missions>();
+}
+
+void FrmCampaign::open_forces(const SideForcesForm& side) {
+  registry_.show(side.form_name, [&] {
+    auto editor = std::make_unique<FrmCSideForces>(side, globals_, platform_, registry_);
+    editor->open();
+    return editor;
+  });
+}
 
 FrmCampaign::FrmCampaign(Globals& globals, Platform& platform, WindowRegistry& registry,
                          Window& main_window)
@@ -72,14 +93,6 @@ bool FrmCampaign::frame_close() {
   registry_.closed(*this);
   platform_.show(main_window_);
   return true;
-}
-
-void FrmCampaign::open_setup() {
-  open_section<FrmCSetup>(globals_, platform_, registry_);
-}
-
-void FrmCampaign::open_v1missions() {
-  open_section<FrmCV1Missions>(globals_, platform_, registry_);
 }
 
 bool FrmCampaign::special_events_reachable() const {

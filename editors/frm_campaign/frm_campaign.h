@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "editors/controls.h"
+#include "editors/frm_c_forces/frm_c_forces.h"
 #include "editors/file_questions.h"
 #include "editors/platform.h"
 #include "editors/window.h"
@@ -28,15 +29,15 @@ class FrmCampaign : public Window {
   bool unsaved_changes() const override { return globals_.campaign_unsaved(); }
 
   Label lbl_currfile{"lbl_currfile"};  // name of the file last loaded or saved
-  // The section buttons and "Save File" are enabled by a Load. The buttons of the phases,
-  // planes, forces, events and missions editors get their handlers with those editors;
-  // "Special Events" and "Special Missions" open theirs only when special_events_reachable()
-  // and special_missions_reachable() say so.
+  // The section buttons and "Save File" are enabled by a Load. The buttons of the events and
+  // missions editors get their handlers with those editors; "Special Events" and "Special
+  // Missions" open theirs only when special_events_reachable() and
+  // special_missions_reachable() say so.
   Button cmd_setup{"cmd_setup", "Campaign Setup", [this] { open_setup(); }};
-  Button cmd_phases{"cmd_phases", "Campaign Phases"};
-  Button cmd_planes{"cmd_planes", "Campaign Planes"};
-  Button cmd_gf{"cmd_gf", "German Forces"};
-  Button cmd_af{"cmd_af", "Allied Forces"};
+  Button cmd_phases{"cmd_phases", "Campaign Phases", [this] { open_phases(); }};
+  Button cmd_planes{"cmd_planes", "Campaign Planes", [this] { open_planes(); }};
+  Button cmd_gf{"cmd_gf", "German Forces", [this] { open_forces(kGermanForces); }};
+  Button cmd_af{"cmd_af", "Allied Forces", [this] { open_forces(kAlliedForces); }};
   Button cmd_events{"cmd_events", "Special Events"};
   Button cmd_missions{"cmd_missions", "Special Missions"};
   Button cmd_v1missions{"cmd_v1missions", "V-1 Missions", [this] { open_v1missions(); }};
@@ -59,7 +60,14 @@ class FrmCampaign : public Window {
   // nothing and keeps lbl_currfile.
   SaveOutcome save();
   void close();
+  // Opens a section editor beside the campaign editor, or brings forward the one already
+  // open. Every section button opens its editor through here.
+  template <class Editor>
+  void open_section();
   void open_setup();
+  void open_phases();
+  void open_planes();
+  void open_forces(const SideForcesForm& side);
   void open_v1missions();
   void enable_sections_and_save(bool enabled);
 

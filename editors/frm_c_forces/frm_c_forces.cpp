@@ -1,0 +1,99 @@
+#include "editors/frm_c_forces/frm_c_forces.h"
+
+namespace zav {
+namespace {
+
+constexpr const char* kBranchWords[] = {"aircraft", "armaments", "chemical", "oil",
+                                        "ballbearing", "railyard", "shipping", "submarine"};
+constexpr const char* kBranchLabels[] = {"Aircraft:", "Armaments:", "Chemical:", "Oil:",
+                                         "Ball-bearing:", "Railyard:", "Shipping:",
+                                         "Submarine:"};
+
+std::string named(std::string_view kind, const SideForcesForm& form, std::string_view what) {
+  return std::string(kind) + "_" + std::string(form.prefix) + "_" + std::string(what);
+}
+
+// A strength or a factory count: the text is stored as typed when its word holds it.
+NumberBox word_box(std::string name, std::string_view spin, std::string label, int maximum,
+                   int step, std::string accessible = "") {
+  NumberBox box(std::move(name), std::string(spin), std::move(label), 0, maximum, step,
+                NumberPolicy::within_storage, Storage::word());
+  box.accessible_name = std::move(accessible);
+  return box;
+}
+
+}  // namespace
+
+FrmCSideForces::FrmCSideForces(const SideForcesForm& form, Globals& globals, Platform& platform,
+                               WindowRegistry& registry)
+    : txt_airstrength(word_box(named("txt", form, "airstrength"), form.air_spin,
+                               "Air Strength:", 5000, 1)),
+      txt_groundstrength(word_box(named("txt", form, "groundstrength"), form.ground_spin,
+                                  "Ground Strength:", 5000, 1)),
+      cbo_quality(named("cbo", form, "quality"), "Crew Quality:"),
+      sld_morale(named("sld", form, "morale"), "Crew Morale:", 0, 255),
+      sld_repairpoints(named("sld", form, "repairpoints"), "Repair Points:", 0, 255),
+      lbl_industry(named("lbl", form, "industry"), std::string(form.heading)),
+      sld_production(indexed<kBranches>([&](int b) {
+        Slider slider(named("sld", form, kBranchWords[b]), kBranchLabels[b], 0, 5000,
+                      std::string(kBranchLabels[b]) + " production points");
+        slider.large_step = 250;
+        slider.small_step = 10;
+        return slider;
+      })),
+      txt_factories(indexed<kBranches>([&](int b) {
+        return word_box(named("txt", form, kBranchWords[b]), form.factory_spins[b],
+                        "# Factories:", 50, form.factory_steps[b],
+                        std::string(kBranchLabels[b]) + " # Factories:");
+      })),
+      form_(form),
+      globals_(globals),
+      platform_(platform),
+      registry_(registry) {
+  cbo_quality.entries = {"New", "Seasoned", "Expert"};
+}
+
+SideForces& FrmCSideForces::record() const {
+  return globals_.campaign.*form_.record;
+}
+
+void FrmCSideForces::open() {
+  const SideForces& side = record();
+  txt_airstrength.show(side.air);
+  txt_groundstrength.show(side.ground);
+  cbo_quality.show(side.quality);
+  sld_morale.show(side.morale);
+  sld_repairpoints.show(side.repair);
+  for (int b = 0; b < kBranches; ++b) {
+    sld_production[b].show(side.production[static_cast<std::size_t>(b)]);
+    txt_factories[b].show(side.factories[static_cast<std::size_t>(b)]);
+  }
+}
+
+bool FrmCSideForces::frame_close() {
+  registry_.closed(*this);
+  return true;
+}
+
+void FrmCSideForces::update() {
+  const NumberReading air = txt_airstrength.read();
+  const NumberReading ground = txt_groundstrength.read();
+  std::vector<NumberReading> readings{air, ground};
+  for (const NumberBox& box : txt_factories) readings.push_back(box.read());
+  if (tell_refusals(platform_, readings)) return;
+  SideForces& side = record();
+  store_value(air.value, side.air);
+  store_value(ground.value, side.ground);
+  store_value(cbo_quality.value(), side.quality);
+  side.morale = static_cast<std::uint8_t>(sld_morale.read());
+  side.repair = static_cast<std::uint8_t>(sld_repairpoints.read());
+  for (int b = 0; b < kBranches; ++b) {
+    side.production[static_cast<std::size_t>(b)] =
+        static_cast<std::int16_t>(sld_production[b].read());
+    store_value(readings[static_cast<std::size_t>(b) + 2].value,
+                side.factories[static_cast<std::size_t>(b)]);
+  }
+  registry_.close(*this);
+}
+
+}  // namespace zav

@@ -1,0 +1,98 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "editors/controls.h"
+#include "editors/platform.h"
+#include "editors/window.h"
+#include "editors/window_registry.h"
+#include "formats/campaign.h"
+#include "model/globals.h"
+
+namespace zav {
+
+// What tells the German and the Allied forces editors apart: one design, two sets of data.
+struct SideForcesForm {
+  static constexpr int kBranches = 8;
+
+  std::string_view form_name;
+  std::string_view caption;
+  SideForces Campaign::*record;
+  std::string_view prefix;   // of the control names: "gf" gives "txt_gf_airstrength"
+  std::string_view heading;  // over the industry rows
+  std::string_view air_spin;
+  std::string_view ground_spin;
+  std::array<std::string_view, kBranches> factory_spins;
+  std::array<int, kBranches> factory_steps;
+};
+
+inline constexpr SideForcesForm kGermanForces{
+    "frm_c_germanforces",
+    "German Forces",
+    &Campaign::german_forces,
+    "gf",
+    "German Industry Production Points",
+    "UpDown13",
+    "UpDown16",
+    {"UpDown17", "UpDown18", "UpDown15", "UpDown19", "UpDown20", "UpDown21", "UpDown22",
+     "UpDown23"},
+    {5, 5, 5, 5, 5, 5, 5, 5}};
+
+inline constexpr SideForcesForm kAlliedForces{
+    "frm_c_alliedforces",
+    "Allied Forces",
+    &Campaign::allied_forces,
+    "af",
+    "British Industry Production Points",
+    "UpDown24",
+    "UpDown25",
+    {"UpDown26", "UpDown27", "UpDown28", "UpDown29", "UpDown30", "UpDown31", "UpDown32",
+     "UpDown33"},
+    // One click of 100 reaches the most factories, 50.
+    {10, 100, 10, 100, 10, 100, 10, 100}};
+
+
+// A side forces editor: a side's air and ground strength, crew quality and morale, repair
+// points, and the production points and factories of its eight industries. It copies the
+// side's record into its controls on opening and writes them back only on "&Update".
+class FrmCSideForces : public Window {
+ public:
+  static constexpr int kBranches = SideForcesForm::kBranches;
+
+  FrmCSideForces(const SideForcesForm& form, Globals& globals, Platform& platform,
+                 WindowRegistry& registry);
+
+  std::string_view form_name() const override { return form_.form_name; }
+  std::string caption() const override { return std::string(form_.caption); }
+  // The user closed the window's frame: nothing is stored.
+  bool frame_close() override;
+
+  NumberBox txt_airstrength;
+  NumberBox txt_groundstrength;
+  PickList cbo_quality;
+  Slider sld_morale;
+  Slider sld_repairpoints;
+  Label lbl_industry;
+  std::array<Slider, kBranches> sld_production;
+  std::array<NumberBox, kBranches> txt_factories;
+  // Stores every field and closes; text that cannot be stored is refused with a message, and
+  // then nothing is stored and the window stays open.
+  Button cmd_update{"cmd_update", "&Update", [this] { update(); }};
+  Button cmd_close{"cmd_close", "&Close", [this] { registry_.close(*this); }};
+
+  // Shows the side's record; the caller then shows the window.
+  void open();
+
+ private:
+  SideForces& record() const;
+  void update();
+
+  const SideForcesForm& form_;
+  Globals& globals_;
+  Platform& platform_;
+  WindowRegistry& registry_;
+};
+
+}  // namespace zav

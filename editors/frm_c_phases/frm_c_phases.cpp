@@ -1,0 +1,146 @@
+#include "editors/frm_c_phases/frm_c_phases.h"
+
+#include <algorithm>
+
+#include "editors/frm_c_setup/frm_c_setup.h"
+#include "editors/target_type_list.h"
+
+namespace zav {
+namespace {
+
+enum Condition { kNoSpecific, kDate, kTarget, kAirSuperiority, kPlayerRating };
+
+// How a condition sets its parameter slider (the date's maximum is the phase length).
+struct ParameterSetting {
+  int maximum;
+  int tick_spacing;
+  int large_step;
+  int small_step;
+  int value;  // -1: the slider keeps its value, within the new range
+  bool usable;
+};
+
+constexpr ParameterSetting kByteParameter{255, 16, 16, 8, -1, true};
+constexpr ParameterSetting kSettings[] = {
+    {255, 16, 16, 8, 128, false},  // "No Specific"
+    {0, 2, 1, 1, -1, true},        // "Date"
+    {255, 16, 16, 8, 200, false},  // "Target"
+    {255, 16, 16, 8, 200, false},  // "Air Superiority"
+    {255, 16, 16, 8, 128, true},   // "Player Rating"
+};
+
+// The US production fields, in the order of their sliders.
+constexpr std::int16_t Phase::*kUsFields[] = {
+    &Phase::us_aircraft, &Phase::us_arms,     &Phase::us_chemical, &Phase::us_oil,
+    &Phase::us_ballbearing, &Phase::us_railyard, &Phase::us_shipping, &Phase::us_sub};
+
+}  // namespace
+
+std::array<Slider, FrmCPhases::kUsIndustries> FrmCPhases::us_sliders() {
+  static constexpr const char* kNames[] = {"sld_usaircraft",      "sld_usarms",
+                                           "sld_uschemical",      "sld_usoil",
+                                           "sld_usballbearing",   "sld_usrailyard",
+                                           "sld_usshipping",      "sld_ussub"};
+  static constexpr const char* kLabels[] = {"Aircraft:",     "Armaments:", "Chemical:",
+                                            "Oil:",          "Ball-bearing:", "Railyard:",
+                                            "Shipping:",     "Submarine:"};
+  return indexed<kUsIndustries>([](int i) {
+    Slider slider(kNames[i], kLabels[i], 0, 2000, std::string("US ") + kLabels[i]);
+    slider.large_step = 100;
+    slider.small_step = 10;
+    return slider;
+  });
+}
+
+// Nothing here needs a dialog or a message: every control holds only what its field can.
+FrmCPhases::FrmCPhases(Globals& globals, Platform&, WindowRegistry& registry)
+    : globals_(globals), registry_(registry) {
+  for (PickList* list : {&cbo_wc, &cbo_lc}) {
+    list->entries = {"No Specific", "Date", "Target", "Air Superiority", "Player Rating"};
+  }
+  cbo_wc.on_choose = [this] { configure(cbo_wc, sld_wp, true); };
+  cbo_lc.on_choose = [this] { configure(cbo_lc, sld_lp, true); };
+  for (PickList& list : cbo_target_priority) fill_target_types(list);
+  txt_currphase.on_spin = [this] { step(); };
+}
+
+void FrmCPhases::open() {
+  txt_currphase.maximum = std::clamp<int>(globals_.campaign.setup.num_phases, 1, Campaign::kPhases);
+  current_ = 0;
+  show_phase(0);
+  txt_currphase.set_spin(1);
+}
+
+bool FrmCPhases::frame_close() {
+  registry_.closed(*this);
+  return true;
+}
+
+int FrmCPhases::phase_length() const {
+  if (const auto* setup = registry_.find<FrmCSetup>()) {
+    if (const std::optional<int> shown = setup->shown_phase_length()) return *shown;
+  }
+  return globals_.campaign.setup.phase_length;
+}
+
+void FrmCPhases::configure(const PickList& list, Slider& parameter, bool chosen) {
+  ParameterSetting setting = list.has_selection() ? kSettings[list.position] : kByteParameter;
+  if (list.position == kDate) setting.maximum = std::clamp(phase_length(), 0, 255);
+  parameter.maximum = setting.maximum;
+  parameter.tick_spacing = setting.tick_spacing;
+  parameter.large_step = setting.large_step;
+  parameter.small_step = setting.small_step;
+  parameter.enabled = setting.usable;
+  if (!chosen) return;
+  // The condition's starting value, or for a date the day the slider stood at, within the
+  // phase.
+  parameter.value = setting.value >= 0 ? setting.value
+                                       : std::clamp(parameter.read(), 0, setting.maximum);
+  parameter.kept.reset();
+}
+
+void FrmCPhases::show_phase(int index) {
+  const Phase& phase = globals_.campaign.phases[static_cast<std::size_t>(index)];
+  cbo_wc.show(phase.win_condition);
+  configure(cbo_wc, sld_wp, false);
+  sld_wp.show(phase.win_param);
+  cbo_lc.show(phase.lose_condition);
+  configure(cbo_lc, sld_lp, false);
+  sld_lp.show(phase.lose_param);
+  for (int i = 0; i < kUsIndustries; ++i) us_production[i].show(phase.*kUsFields[i]);
+  sld_germanproduction.show(phase.german_production);
+  sld_britishproduction.show(phase.british_production);
+  for (int place = 0; place < kPriorities; ++place) {
+    cbo_target_priority[place].show(phase.target_priority[static_cast<std::size_t>(place)]);
+  }
+}
+
+void FrmCPhases::store_phase(int index) {
+  Phase& phase = globals_.campaign.phases[static_cast<std::size_t>(index)];
+  store_value(cbo_wc.value(), phase.win_condition);
+  phase.win_param = static_cast<std::uint8_t>(sld_wp.read());
+  store_value(cbo_lc.value(), phase.lose_condition);
+  phase.lose_param = static_cast<std::uint8_t>(sld_lp.read());
+  for (int i = 0; i < kUsIndustries; ++i) {
+    phase.*kUsFields[i] = static_cast<std::int16_t>(us_production[i].read());
+  }
+  phase.german_production = static_cast<std::int16_t>(sld_germanproduction.read());
+  phase.british_production = static_cast<std::int16_t>(sld_britishproduction.read());
+  for (int place = 0; place < kPriorities; ++place) {
+    store_value(cbo_target_priority[place].value(),
+                phase.target_priority[static_cast<std::size_t>(place)]);
+  }
+}
+
+void FrmCPhases::step() {
+  store_phase(current_);
+  current_ = txt_currphase.value - 1;
+  show_phase(current_);
+}
+
+void FrmCPhases::update() {
+  store_phase(current_);
+  registry_.close(*this);
+}
+
+}  // namespace zav

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "editors/controls.h"
+#include "editors/platform.h"
+#include "editors/window.h"
+#include "editors/window_registry.h"
+#include "formats/campaign.h"
+#include "model/globals.h"
+
+namespace zav {
+
+// The phases editor: for each phase, the conditions that win or lose it with their
+// parameters, the production points, and the eight target priorities. The user steps through
+// phases 1 to num_phases; the phase on screen is stored when the user steps to another one
+// and on "&Update".
+class FrmCPhases : public Window {
+ public:
+  static constexpr std::string_view kFormName = "frm_c_phases";
+  static constexpr int kUsIndustries = 8;
+  static constexpr int kPriorities = 8;
+
+  FrmCPhases(Globals& globals, Platform& platform, WindowRegistry& registry);
+
+  std::string_view form_name() const override { return kFormName; }
+  std::string caption() const override { return "Campaign Phases"; }
+  // The user closed the window's frame: the phase on screen is not stored.
+  bool frame_close() override;
+
+  NumberBox txt_currphase{"txt_currphase", "UpDown14", "Current Phase #:", 1, 1};
+  Label lbl_conditions{"lbl_conditions", "Campaign Phase Exit Conditions"};
+  PickList cbo_wc{"cbo_wc", "Win Condition:"};
+  Slider sld_wp{"sld_wp", "Win Parameter:", 0, 255};
+  PickList cbo_lc{"cbo_lc", "Loss Condition:"};
+  Slider sld_lp{"sld_lp", "Loss Parameter:", 0, 255};
+  Label lbl_usindustry{"lbl_usindustry", "US Industry Production Points"};
+  std::array<Slider, kUsIndustries> us_production = us_sliders();
+  Slider sld_germanproduction{"sld_germanproduction", "German:", 0, 255};
+  Slider sld_britishproduction{"sld_britishproduction", "British:", 0, 255};
+  Label lbl_targetpriority{"lbl_targetpriority", "Target Priority List"};
+  std::array<PickList, kPriorities> cbo_target_priority = indexed<kPriorities>([](int place) {
+    return PickList(entry_name("cbo_target_priority", place), "",
+                    "Target Priority List: place " + std::to_string(place + 1));
+  });
+  Label lbl_targetnote{"lbl_targetnote", kTargetNote};
+  Button cmd_update{"cmd_update", "&Update", [this] { update(); }};
+  Button cmd_close{"cmd_close", "&Close", [this] { registry_.close(*this); }};
+
+  // Shows phase 1; the caller then shows the window.
+  void open();
+
+  // The index of the phase on screen, 0 to 24.
+  int current_phase() const { return current_; }
+
+ private:
+  static constexpr const char* kTargetNote =
+      "*    -  Briefed as being an AIRFIELD               **  - FAKE TARGETS                   "
+      "                *** - NO BRIEFING - Also no speech files!                              "
+      "                                            - These target codes are a major cause of "
+      "CTDs in campaigns.  Target codes that may work in one phase may cause a CTD in another!  "
+      "A solution is to only use the RANDOM TARGET option, which eliminates the majority of "
+      "crashes.";
+
+  static std::array<Slider, kUsIndustries> us_sliders();
+  // Sets the parameter slider as the condition chosen in `list` asks; `chosen` says whether
+  // the user chose it (the slider then takes the condition's starting value).
+  void configure(const PickList& list, Slider& parameter, bool chosen);
+  // The longest date: the phase length the open setup editor shows, else the campaign's.
+  int phase_length() const;
+  void show_phase(int index);
+  void store_phase(int index);
+  void step();
+  void update();
+
+  Globals& globals_;
+  WindowRegistry& registry_;
+  int current_ = 0;
+};
+
+}  // namespace zav

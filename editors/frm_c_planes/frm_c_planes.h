@@ -1,0 +1,64 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "editors/controls.h"
+#include "editors/platform.h"
+#include "editors/window.h"
+#include "editors/window_registry.h"
+#include "formats/campaign.h"
+#include "model/globals.h"
+
+namespace zav {
+
+// The plane types editor: for each plane type, its aircraft, the phases that introduce and
+// replace it, the aircraft that replaces it, and its numbers. The user steps through plane
+// types 1 to num_plane_types; the one on screen is stored when the user steps to another one
+// and on "&Update".
+class FrmCPlanes : public Window {
+ public:
+  static constexpr std::string_view kFormName = "frm_c_planes";
+
+  FrmCPlanes(Globals& globals, Platform& platform, WindowRegistry& registry);
+
+  std::string_view form_name() const override { return kFormName; }
+  std::string caption() const override { return "Plane Types"; }
+  // The user closed the window's frame: the plane type on screen is not stored.
+  bool frame_close() override;
+
+  NumberBox txt_currplane{"txt_currplane", "UpDown8", "Current Plane #:", 1, 1};
+  PickList cbo_planeslotnum{"cbo_planeslotnum", "Aircraft Slot:"};
+  NumberBox txt_pstartphase{"txt_pstartphase", "UpDown9", "Phase of Introduction:", 0, 25};
+  NumberBox txt_pendphase{"txt_pendphase", "UpDown10", "Phase of Replacement:", 0, 25};
+  PickList cbo_replacement{"cbo_replacement", "Replacement Aircraft:"};
+  NumberBox txt_planecount{"txt_planecount", "UpDown1", "Initial # of Planes:", 0, 5000, 10};
+  NumberBox txt_planeproduction{"txt_planeproduction", "UpDown11", "Plane Production:", 0, 5000,
+                                10};
+  NumberBox txt_planestartpoints{"txt_planestartpoints", "UpDown12", "Start Points:", 0, 5000,
+                                 100};
+  // Both store the plane type on screen; text that cannot be stored is refused with a
+  // message, and then nothing is stored and the step or Update does not happen.
+  Button cmd_update{"cmd_update", "&Update", [this] { update(); }};
+  Button cmd_close{"cmd_close", "&Close", [this] { registry_.close(*this); }};
+
+  // Shows plane type 1; the caller then shows the window.
+  void open();
+
+  // The index of the plane type on screen, 0 to 29.
+  int current_plane_type() const { return current_; }
+
+ private:
+  void show_plane_type(int index);
+  // False when a box holds text that cannot be stored; the user has been told why.
+  bool store_plane_type(int index);
+  void step();
+  void update();
+
+  Globals& globals_;
+  Platform& platform_;
+  WindowRegistry& registry_;
+  int current_ = 0;
+};
+
+}  // namespace zav

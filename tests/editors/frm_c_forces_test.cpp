@@ -1,0 +1,70 @@
+#include "editors/frm_c_forces/frm_c_forces.h"
+#include "editors/scripted_platform.h"
+
+namespace zav::testing {
+namespace {
+
+class FrmCForcesTest : public EditorTest {
+ protected:
+  FrmCSideForces& open(const SideForcesForm& side) {
+    return static_cast<FrmCSideForces&>(registry.show(side.form_name, [&] {
+      auto editor = std::make_unique<FrmCSideForces>(side, globals, platform, registry);
+      editor->open();
+      return editor;
+    }));
+  }
+};
+
+TEST_F(FrmCForcesTest, TwinEditorsEachKeepToTheirOwnSide) {
+  globals.campaign.german_forces = {0, 800, 1200, 5, 200, 7, {}, {}};
+  globals.campaign.german_forces.production[2] = 6000;  // beyond its slider
+  globals.campaign.german_forces.factories[1] = 70;     // beyond its spin
+  globals.campaign.allied_forces.side = 2;
+  const Campaign before = globals.campaign;
+
+  FrmCSideForces& german = open(kGermanForces);
+  EXPECT_EQ(german.caption(), "German Forces");
+  EXPECT_EQ(german.txt_airstrength.name, "txt_gf_airstrength");
+  EXPECT_EQ(german.txt_factories[2].spin_name, "UpDown15");
+  EXPECT_EQ(german.txt_factories[2].step, 5);
+  EXPECT_EQ(german.cbo_quality.note(), "Stored value: 5");
+  EXPECT_EQ(german.sld_production[2].note(), "Stored value: 6000");
+  EXPECT_EQ(german.txt_factories[1].text, "70");
+  german.cmd_update.click();
+  EXPECT_EQ(globals.campaign, before);
+
+  FrmCSideForces& allied = open(kAlliedForces);
+  EXPECT_EQ(allied.sld_morale.name, "sld_af_morale");
+  EXPECT_EQ(allied.lbl_industry.caption, "British Industry Production Points");
+  EXPECT_EQ(allied.txt_factories[1].step, 100);
+  EXPECT_EQ(allied.txt_factories[1].step_target(1), 50);  // one click reaches the most
+  allied.txt_factories[0].type("70");  // typed beyond the spin: stored as typed
+  allied.txt_airstrength.spin_to(4000);
+  allied.cbo_quality.choose(2);
+  allied.sld_production[7].move(3000);
+  FrmCSideForces& german_again = open(kGermanForces);
+  german_again.txt_groundstrength.type("1");
+  german_again.cmd_close.click();
+  allied.cmd_update.click();
+  EXPECT_EQ(globals.campaign.german_forces, before.german_forces);
+  SideForces expected = before.allied_forces;
+  expected.factories[0] = 70;
+  expected.air = 4000;
+  expected.quality = 2;
+  expected.production[7] = 3000;
+  EXPECT_EQ(globals.campaign.allied_forces, expected);
+  EXPECT_EQ(globals.campaign.allied_forces.side, 2);  // no editor touches it
+
+  // Text the word cannot hold is refused, and nothing is stored.
+  FrmCSideForces& refused = open(kAlliedForces);
+  refused.txt_factories[3].type("40000");
+  refused.txt_airstrength.type("1");
+  refused.cmd_update.click();
+  EXPECT_TRUE(holds(error_text(),
+                    "# Factories: \"40000\" is not a whole number from -32768 to 32767."));
+  EXPECT_EQ(globals.campaign.allied_forces, expected);
+  EXPECT_EQ(registry.find<FrmCSideForces>(kAlliedForces.form_name), &refused);
+}
+
+}  // namespace
+}  // namespace zav::testing

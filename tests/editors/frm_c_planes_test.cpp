@@ -1,0 +1,74 @@
+#include "editors/frm_c_planes/frm_c_planes.h"
+#include "editors/scripted_platform.h"
+
+namespace zav::testing {
+namespace {
+
+Texts texts(const FrmCPlanes& p) {
+  return {p.txt_pstartphase.text, p.txt_pendphase.text, p.txt_planecount.text,
+          p.txt_planeproduction.text, p.txt_planestartpoints.text};
+}
+
+class FrmCPlanesTest : public EditorTest {
+ protected:
+  FrmCPlanesTest() {
+    globals.campaign.setup.num_plane_types = 15;
+    globals.campaign.plane_types[0] = {PlaneType::kNone, 2, 9, 4, 70, 300, 1000};
+    globals.campaign.plane_types[1] = {40, 30, 1, PlaneType::kNone, -5, 6000, 0};
+  }
+};
+
+TEST_F(FrmCPlanesTest, NoneAndStoredValuesComeBackAndEachNumberGoesToItsOwnField) {
+  const Campaign before = globals.campaign;
+  FrmCPlanes& planes = open_section<FrmCPlanes>();
+  // No plane names loaded: 30 empty entries, then the entry for none.
+  EXPECT_EQ(planes.cbo_planeslotnum.entries.size(), 31u);
+  EXPECT_EQ(planes.cbo_planeslotnum.entries[0], "");
+  EXPECT_EQ(planes.cbo_planeslotnum.entries[30], "NO AIRCRAFT");
+  EXPECT_EQ(planes.cbo_replacement.entries[30], "NO REPLACEMENT");
+  EXPECT_EQ(planes.cbo_planeslotnum.position, 30);
+  EXPECT_EQ(texts(planes), (Texts{"2", "9", "70", "300", "1000"}));
+  EXPECT_EQ(planes.txt_currplane.maximum, 15);
+  planes.txt_currplane.spin_to(2);
+  EXPECT_EQ(planes.cbo_planeslotnum.note(), "Stored value: 40");
+  EXPECT_EQ(planes.cbo_replacement.position, 30);
+  EXPECT_EQ(texts(planes), (Texts{"30", "1", "-5", "6000", "0"}));
+  planes.cmd_update.click();
+  EXPECT_EQ(globals.campaign, before);
+
+  FrmCPlanes& again = open_section<FrmCPlanes>();
+  again.cbo_replacement.choose(30);
+  again.cbo_planeslotnum.choose(3);
+  again.txt_planecount.type("80");
+  again.txt_currplane.spin_to(2);  // stores plane type 1 before showing 2
+  again.cbo_planeslotnum.choose(30);
+  again.cmd_close.click();         // drops what plane type 2 shows
+  EXPECT_EQ(globals.campaign.plane_types[0].replacement, PlaneType::kNone);
+  EXPECT_EQ(globals.campaign.plane_types[0].plane_slot, 3);
+  EXPECT_EQ(globals.campaign.plane_types[0].initial_planes, 80);
+  EXPECT_EQ(globals.campaign.plane_types[0].production, 300);
+  EXPECT_EQ(globals.campaign.plane_types[1], before.plane_types[1]);
+}
+
+TEST_F(FrmCPlanesTest, TextOutsideTheSpinsRangeStopsTheStepAndTheUpdate) {
+  FrmCPlanes& planes = open_section<FrmCPlanes>();
+  planes.txt_planecount.type("5001");
+  planes.txt_pendphase.type("x");
+  planes.txt_currplane.spin_to(3);
+  const std::string refusal = error_text();
+  EXPECT_TRUE(holds(refusal, "Initial # of Planes: \"5001\" is not a whole number from 0 to 5000."));
+  EXPECT_TRUE(holds(refusal, "Phase of Replacement: \"x\""));
+  EXPECT_EQ(planes.current_plane_type(), 0);  // the step did not happen
+  EXPECT_EQ(planes.txt_currplane.text, "1");
+  planes.cmd_update.click();
+  EXPECT_EQ(registry.find<FrmCPlanes>(), &planes);
+  EXPECT_EQ(globals.campaign.plane_types[0].initial_planes, 70);
+  planes.txt_planecount.type("5000");
+  planes.txt_pendphase.type("25");
+  planes.cmd_update.click();
+  EXPECT_EQ(globals.campaign.plane_types[0].initial_planes, 5000);
+  EXPECT_EQ(registry.find<FrmCPlanes>(), nullptr);
+}
+
+}  // namespace
+}  // namespace zav::testing
