@@ -1,0 +1,125 @@
+// The campaign's section editors through their real widgets: edit, step, "&Update", save the
+// campaign, and the file holds exactly the edits.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSlider>
+
+#include "ui/desktop_fixture.h"
+
+namespace zav::testing {
+namespace {
+
+class CampaignSectionsTest : public DesktopTest {
+ protected:
+  // Loads `campaign` in the campaign editor and presses the section's button.
+  QWidget* open_section(const Campaign& campaign, const char* button, const char* form) {
+    load_names("cmd_pnames", "plane ", 30);
+    EXPECT_FALSE(save_campaign(dir / "camp1.dat", campaign));
+    press(main_window, "cmd_camp");
+    campaign_editor = shown("frm_campaign").at(0);
+    platform.will(dir / "camp1.dat");
+    press(campaign_editor, "cmd_cload");
+    press(campaign_editor, button);
+    return shown(form).at(0);
+  }
+
+  // Saves the campaign and compares the file with `expected` byte for byte.
+  void expect_saved(const Campaign& expected) {
+    platform.will(dir / "camp2.dat");
+    press(campaign_editor, "cmd_csave");
+    const CampaignImage image = encode_campaign(expected);
+    EXPECT_EQ(read_bytes(dir / "camp2.dat"), std::vector<std::uint8_t>(image.begin(), image.end()));
+  }
+
+  QWidget* campaign_editor = nullptr;
+};
+
+Campaign with_counts() {
+  Campaign campaign;
+  campaign.setup.num_phases = 3;
+  campaign.setup.num_plane_types = 2;
+  campaign.setup.phase_length = 7;
+  campaign.phases[1].target_priority[2] = 40;  // a code with no entry
+  return campaign;
+}
+
+TEST_F(CampaignSectionsTest, Phases) {
+  Campaign expected = with_counts();
+  QWidget* phases = open_section(expected, "cmd_phases", "frm_c_phases");
+  EXPECT_EQ(phases->windowTitle(), "Campaign Phases");
+  QComboBox& win = control<QComboBox>(phases, "cbo_wc");
+  EXPECT_EQ(win.accessibleName(), "Win Condition:");
+  QTest::keyClick(&win, Qt::Key_Down);  // "Date"
+  QSlider& parameter = control<QSlider>(phases, "sld_wp");
+  EXPECT_EQ(parameter.maximum(), 7);
+  QTest::keyClick(&parameter, Qt::Key_Home);
+  QTest::keyClick(&parameter, Qt::Key_Right);
+  QTest::keyClick(&control<QSlider>(phases, "sld_usoil"), Qt::Key_End);
+  QTest::keyClick(&control<QComboBox>(phases, "cbo_target_priority_0"), Qt::Key_End);
+  arrow(phases, "UpDown14", "up").click();
+  EXPECT_EQ(control<QLineEdit>(phases, "txt_currphase").text(), "2");
+  EXPECT_EQ(control<QLabel>(phases, "note_target_priority_2").text(), "Stored value: 40");
+  QTest::keyClick(&control<QComboBox>(phases, "cbo_lc"), Qt::Key_End);  // "Player Rating"
+  EXPECT_TRUE(control(phases, "sld_lp").isEnabled());
+  press(phases, "cmd_update");
+  EXPECT_TRUE(shown("frm_c_phases").empty());
+
+  expected.phases[0].win_condition = 1;
+  expected.phases[0].win_param = 1;
+  expected.phases[0].us_oil = 2000;
+  expected.phases[0].target_priority[0] = 57;  // "Destroyers", the last entry
+  expected.phases[1].lose_condition = 4;
+  expected.phases[1].lose_param = 128;
+  expect_saved(expected);
+}
+
+TEST_F(CampaignSectionsTest, PlaneTypes) {
+  Campaign expected = with_counts();
+  expected.plane_types[1].plane_slot = PlaneType::kNone;
+  QWidget* planes = open_section(expected, "cmd_planes", "frm_c_planes");
+  EXPECT_EQ(planes->windowTitle(), "Plane Types");
+  QTest::keyClick(&control<QComboBox>(planes, "cbo_planeslotnum"), Qt::Key_Down);
+  type_over(control<QLineEdit>(planes, "txt_planecount"), "70");
+  arrow(planes, "UpDown12", "up").click();
+  QTest::keyClick(&control<QLineEdit>(planes, "txt_currplane"), Qt::Key_Up);
+  EXPECT_EQ(control<QComboBox>(planes, "cbo_planeslotnum").currentText(), "NO AIRCRAFT");
+  QTest::keyClick(&control<QComboBox>(planes, "cbo_replacement"), Qt::Key_End);
+  type_over(control<QLineEdit>(planes, "txt_pendphase"), "25");
+  press(planes, "cmd_update");
+
+  expected.plane_types[0].plane_slot = 1;
+  expected.plane_types[0].initial_planes = 70;
+  expected.plane_types[0].start_points = 100;
+  expected.plane_types[1].replacement = PlaneType::kNone;
+  expected.plane_types[1].end_phase = 25;
+  expect_saved(expected);
+}
+
+TEST_F(CampaignSectionsTest, GermanAndAlliedForces) {
+  Campaign expected = with_counts();
+  QWidget* german = open_section(expected, "cmd_gf", "frm_c_germanforces");
+  press(campaign_editor, "cmd_af");
+  QWidget* allied = shown("frm_c_alliedforces").at(0);
+  EXPECT_EQ(german->windowTitle(), "German Forces");
+  EXPECT_EQ(control(allied, "txt_af_armaments").accessibleName(), "Armaments: # Factories:");
+  arrow(allied, "UpDown27", "up").click();  // one click of 100 reaches 50
+  type_over(control<QLineEdit>(german, "txt_gf_oil"), "70");
+  QTest::keyClick(&control<QComboBox>(german, "cbo_gf_quality"), Qt::Key_End);
+  QTest::keyClick(&control<QSlider>(german, "sld_gf_morale"), Qt::Key_End);
+  type_over(control<QLineEdit>(german, "txt_gf_airstrength"), "1200");
+  press(german, "cmd_update");
+  press(allied, "cmd_update");
+
+  expected.allied_forces.factories[1] = 50;
+  expected.german_forces.factories[3] = 70;
+  expected.german_forces.quality = 2;
+  expected.german_forces.morale = 255;
+  expected.german_forces.air = 1200;
+  expect_saved(expected);
+}
+
+}  // namespace
+}  // namespace zav::testing
