@@ -29,14 +29,18 @@ QString note_name(const std::string& name) {
   return "note_" + text_of(prefix == std::string::npos ? name : name.substr(prefix + 1));
 }
 
-// Widgets side by side without margins, as one field.
-QWidget* side_by_side(std::initializer_list<QWidget*> widgets, int spacing) {
+enum class Width { natural, fill };
+
+// Widgets side by side without margins, as one field; `width` says whether the first one
+// takes the room the field has (a slider) or keeps its own width (a list, a box).
+QWidget* side_by_side(std::initializer_list<QWidget*> widgets, int spacing, Width width) {
   auto* holder = new QWidget;
   auto* row = new QHBoxLayout(holder);
   row->setContentsMargins(0, 0, 0, 0);
   row->setSpacing(spacing);
-  for (QWidget* widget : widgets) row->addWidget(widget);
-  row->addStretch();
+  for (QWidget* widget : widgets)
+    row->addWidget(widget, widget == *widgets.begin() && width == Width::fill ? 1 : 0);
+  if (width == Width::natural) row->addStretch();
   return holder;
 }
 
@@ -69,8 +73,8 @@ void Binder::act(const std::function<void()>& action) {
 
 void Binder::bind_input(QWidget& input, const Control& control) {
   input.setObjectName(text_of(control.name));
-  const std::string& named = control.accessible_name.empty() ? shown_text(control.label)
-                                                             : control.accessible_name;
+  const std::string& named =
+      control.accessible_name.empty() ? shown_text(control.label) : control.accessible_name;
   if (!named.empty()) input.setAccessibleName(text_of(named));
   inputs_.push_back(&input);
 }
@@ -78,9 +82,8 @@ void Binder::bind_input(QWidget& input, const Control& control) {
 QPushButton* Binder::button(Button& button) {
   auto* widget = new QPushButton;
   bind_input(*widget, button);
-  QObject::connect(widget, &QPushButton::clicked, widget, [this, &button] {
-    act([&] { button.click(); });
-  });
+  QObject::connect(widget, &QPushButton::clicked, widget,
+                   [this, &button] { act([&] { button.click(); }); });
   shows_.push_back([widget, &button] { show_state(*widget, button); });
   return widget;
 }
@@ -117,29 +120,27 @@ Field Binder::field(NumberBox& number) {
   auto* arrows = new SpinArrows(*line, number);
   arrows->setObjectName(text_of(number.spin_name));
   arrows->setAccessibleName(line->accessibleName() + " arrows");
-  QObject::connect(arrows, &SpinArrows::stepped, arrows, [this, &number](int steps) {
-    act([&] { number.step_by(steps); });
-  });
+  QObject::connect(arrows, &SpinArrows::stepped, arrows,
+                   [this, &number](int steps) { act([&] { number.step_by(steps); }); });
   shows_.push_back([arrows, &number] {
     arrows->show_spin();
     show_state(*arrows, static_cast<const Control&>(number));
   });
-  return {line, side_by_side({line, arrows}, 1)};
+  return {line, side_by_side({line, arrows}, 1, Width::natural)};
 }
 
 Field Binder::field(PickList& list) {
   auto* widget = new QComboBox;
   bind_input(*widget, list);
-  QObject::connect(widget, &QComboBox::currentIndexChanged, widget, [this, &list](int position) {
-    act([&] { list.choose(position); });
-  });
+  QObject::connect(widget, &QComboBox::currentIndexChanged, widget,
+                   [this, &list](int position) { act([&] { list.choose(position); }); });
   auto* note = new QLabel;
   note->setObjectName(note_name(list.name));
   shows_.push_back([widget, note, &list] {
     show_state(*widget, list);
     show_note(*note, list.note(), list);
   });
-  return {widget, side_by_side({widget, note}, 6)};
+  return {widget, side_by_side({widget, note}, 6, Width::natural)};
 }
 
 Field Binder::field(Slider& slider) {
@@ -158,7 +159,7 @@ Field Binder::field(Slider& slider) {
     show_state(*widget, slider);
     show_note(*note, slider.note(), slider);
   });
-  return {widget, side_by_side({widget, note}, 6)};
+  return {widget, side_by_side({widget, note}, 6, Width::fill)};
 }
 
 Field Binder::field(CheckBox& box) {

@@ -56,13 +56,14 @@ class FrmCPhases : public Window {
   int current_phase() const { return current_; }
 
  private:
+  // What the markers of the target types mean, a line each.
   static constexpr const char* kTargetNote =
-      "*    -  Briefed as being an AIRFIELD               **  - FAKE TARGETS                   "
-      "                *** - NO BRIEFING - Also no speech files!                              "
-      "                                            - These target codes are a major cause of "
-      "CTDs in campaigns.  Target codes that may work in one phase may cause a CTD in another!  "
-      "A solution is to only use the RANDOM TARGET option, which eliminates the majority of "
-      "crashes.";
+      "*    -  Briefed as being an AIRFIELD\n"
+      "**  - FAKE TARGETS\n"
+      "*** - NO BRIEFING - Also no speech files!\n"
+      "- These target codes are a major cause of CTDs in campaigns.  Target codes that may "
+      "work in one phase may cause a CTD in another!  A solution is to only use the RANDOM "
+      "TARGET option, which eliminates the majority of crashes.";
 
   static std::array<Slider, kUsIndustries> us_sliders();
   // Sets the parameter slider as the condition chosen in `list` asks; `chosen` says whether
