@@ -3,8 +3,9 @@
 #include "data_file.h"
 #include "formats/field_problem.h"
 
-// `zav check`: the values of a file that the editors cannot show, or that the game's own
-// limits forbid, each with its path in the text form and a plain sentence.
+// `zav check`: the values of a file outside what the editors produce for their fields
+// (model/*_fields.h), or that the game's own limits forbid, each with its path in the text
+// form and a plain sentence.
 namespace zav::cli {
 
 // Entries beyond a count (phases beyond num_phases, rows beyond a group's count and so on)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -10,36 +9,12 @@
 
 #include "json.h"
 #include "json_reader.h"
+#include "model/record_field.h"
 
-// A record's text form is described once, as a list of its fields: name, member and, for a
+// A record's text form is its list of fields (model/record_field.h): name, member and, for a
 // member that is itself a record (or an array of records), that record's list. Writing and
 // reading both walk the same list, so names and order cannot differ between them.
 namespace zav::cli {
-
-// The fields of a number or an array of numbers: they have none.
-struct Number {};
-
-template <class Record, class Value, class Fields = Number>
-struct Field {
-  std::string_view name;
-  Value Record::*member;
-  Fields nested{};
-};
-
-template <class Record, class Value>
-Field(std::string_view, Value Record::*) -> Field<Record, Value, Number>;
-template <class Record, class Value, class Fields>
-Field(std::string_view, Value Record::*, Fields) -> Field<Record, Value, Fields>;
-
-template <class... F>
-constexpr auto field_list(F... list) {
-  return std::tuple<F...>(list...);
-}
-
-template <class T>
-struct IsArray : std::false_type {};
-template <class T, std::size_t N>
-struct IsArray<std::array<T, N>> : std::true_type {};
 
 template <class... F>
 std::vector<std::string_view> field_names(const std::tuple<F...>& list) {
@@ -50,18 +25,24 @@ std::vector<std::string_view> field_names(const std::tuple<F...>& list) {
 template <class Record, class... F>
 void append_fields(Json& object, const Record& record, const std::tuple<F...>& list);
 
-template <class Value, class Fields>
-Json value_to_json(const Value& value, const Fields& list) {
+template <class Record, class... F>
+Json record_to_json(const Record& record, const std::tuple<F...>& list) {
+  Json object = Json::object();
+  append_fields(object, record, list);
+  return object;
+}
+
+// A field's value; `field` is what its list says of it, whose `fields` a record's value uses.
+template <class Value, class Described>
+Json value_to_json(const Value& value, const Described& field) {
   if constexpr (std::is_integral_v<Value>) {
     return value;
   } else if constexpr (IsArray<Value>::value) {
     Json array = Json::array();
-    for (const auto& entry : value) array.push_back(value_to_json(entry, list));
+    for (const auto& entry : value) array.push_back(value_to_json(entry, field));
     return array;
   } else {
-    Json object = Json::object();
-    append_fields(object, value, list);
-    return object;
+    return record_to_json(value, field.fields);
   }
 }
 
@@ -70,8 +51,7 @@ template <class Record, class... F>
 void append_fields(Json& object, const Record& record, const std::tuple<F...>& list) {
   std::apply(
       [&](const auto&... field) {
-        ((object[std::string(field.name)] = value_to_json(record.*field.member, field.nested)),
-         ...);
+        ((object[std::string(field.name)] = value_to_json(record.*field.member, field)), ...);
       },
       list);
 }
@@ -80,19 +60,26 @@ template <class Record, class... F>
 void read_fields(JsonReader& reader, const Json& object, const std::string& path, Record& record,
                  const std::tuple<F...>& list);
 
-template <class Value, class Fields>
+// Reads a record that `json` describes: an object of the listed members.
+template <class Record, class... F>
+void read_record(JsonReader& reader, const Json& json, const std::string& path, Record& record,
+                 const std::tuple<F...>& list) {
+  const std::vector<std::string_view> names = field_names(list);
+  if (reader.object(json, path, names)) read_fields(reader, json, path, record, list);
+}
+
+template <class Value, class Described>
 void read_value(JsonReader& reader, const Json& json, const std::string& path, Value& value,
-                const Fields& list) {
+                const Described& field) {
   if constexpr (std::is_integral_v<Value>) {
     reader.integer(json, path, value);
   } else if constexpr (IsArray<Value>::value) {
     if (!reader.array(json, path, value.size(), value.size())) return;
     for (std::size_t i = 0; i < value.size(); ++i) {
-      read_value(reader, json[i], element_path(path, i), value[i], list);
+      read_value(reader, json[i], element_path(path, i), value[i], field);
     }
   } else {
-    const std::vector<std::string_view> names = field_names(list);
-    if (reader.object(json, path, names)) read_fields(reader, json, path, value, list);
+    read_record(reader, json, path, value, field.fields);
   }
 }
 
@@ -107,7 +94,7 @@ void read_fields(JsonReader& reader, const Json& object, const std::string& path
             [&] {
               if (const Json* member = reader.member(object, path, field.name)) {
                 read_value(reader, *member, member_path(path, field.name), record.*field.member,
-                           field.nested);
+                           field);
               }
             }(),
             ...);

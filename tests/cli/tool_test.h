@@ -109,12 +109,20 @@ inline Campaign clean_campaign() {
              .num_spev = 2,
              .num_spm = 1,
              .num_phases = 2,
+             .phase_length = 7,
+             .days_between_missions = 255,
              .num_plane_types = 2};
   c.phases[0].win_condition = 4;
   c.phases[0].us_aircraft = 2000;
   c.phases[0].target_priority = {0, 22, 23, 41, 255, 233, 72, 57};
   c.phases[1].british_production = 255;
-  c.plane_types[0] = {.plane_slot = 29, .start_phase = 0, .end_phase = 25, .replacement = 255};
+  c.phases[1].lose_condition = 1;  // "Date": the parameter counts days of the phase
+  c.phases[1].lose_param = 7;
+  c.plane_types[0] = {.plane_slot = 29,
+                      .start_phase = 0,
+                      .end_phase = 25,
+                      .replacement = 255,
+                      .start_points = 5000};
   c.plane_types[1] = {.plane_slot = 255, .start_phase = 3, .end_phase = 4, .replacement = 0};
   c.german_forces.quality = 2;
   c.special_events[1] = {.type = 21, .trigger = 7};
@@ -124,6 +132,8 @@ inline Campaign clean_campaign() {
   m.num_targets = 2;
   m.target_priority = 5;
   m.targets = {307, -1, 999, 999, 999, 999, 999, 999};  // entries beyond num_targets are unused
+  m.hour = 23;
+  m.minute = 59;
   m.weather = 4;
   m.brief_view = {-3, -2, -1, 0, 308, 1, 2, 3};
   m.standard_speech = {1, 0, 1, 0, 1, 0, 1, 0};
@@ -131,6 +141,7 @@ inline Campaign clean_campaign() {
   m.fail_event = SpecialMission::kNoEvent;
   m.formation = -2;
   m.altitude = 12000;
+  c.v1_speech.v1_ground_speech = 308;
   return c;
 }
 
