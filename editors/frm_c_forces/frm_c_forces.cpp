@@ -1,13 +1,14 @@
 #include "editors/frm_c_forces/frm_c_forces.h"
 
+#include "model/campaign_fields.h"
+
 namespace zav {
 namespace {
 
-constexpr const char* kBranchWords[] = {"aircraft", "armaments", "chemical", "oil",
-                                        "ballbearing", "railyard", "shipping", "submarine"};
-constexpr const char* kBranchLabels[] = {"Aircraft:", "Armaments:", "Chemical:", "Oil:",
-                                         "Ball-bearing:", "Railyard:", "Shipping:",
-                                         "Submarine:"};
+constexpr const char* kBranchWords[] = {"aircraft",    "armaments", "chemical", "oil",
+                                        "ballbearing", "railyard",  "shipping", "submarine"};
+constexpr const char* kBranchLabels[] = {"Aircraft:",     "Armaments:", "Chemical:", "Oil:",
+                                         "Ball-bearing:", "Railyard:",  "Shipping:", "Submarine:"};
 
 std::string named(std::string_view kind, const SideForcesForm& form, std::string_view what) {
   return std::string(kind) + "_" + std::string(form.prefix) + "_" + std::string(what);
@@ -27,15 +28,19 @@ NumberBox word_box(std::string name, std::string_view spin, std::string label, i
 FrmCSideForces::FrmCSideForces(const SideForcesForm& form, Globals& globals, Platform& platform,
                                WindowRegistry& registry)
     : txt_airstrength(word_box(named("txt", form, "airstrength"), form.air_spin,
-                               "Air Strength:", 5000, 1)),
+                               "Air Strength:", fields::side_forces_air.high, 1)),
       txt_groundstrength(word_box(named("txt", form, "groundstrength"), form.ground_spin,
-                                  "Ground Strength:", 5000, 1)),
+                                  "Ground Strength:", fields::side_forces_ground.high, 1)),
       cbo_quality(named("cbo", form, "quality"), "Crew Quality:"),
-      sld_morale(named("sld", form, "morale"), "Crew Morale:", 0, 255),
-      sld_repairpoints(named("sld", form, "repairpoints"), "Repair Points:", 0, 255),
+      sld_morale(named("sld", form, "morale"), "Crew Morale:", fields::side_forces_morale.low,
+                 fields::side_forces_morale.high),
+      sld_repairpoints(named("sld", form, "repairpoints"),
+                       "Repair Points:", fields::side_forces_repair.low,
+                       fields::side_forces_repair.high),
       lbl_industry(named("lbl", form, "industry"), std::string(form.heading)),
       sld_production(indexed<kBranches>([&](int b) {
-        Slider slider(named("sld", form, kBranchWords[b]), kBranchLabels[b], 0, 5000,
+        Slider slider(named("sld", form, kBranchWords[b]), kBranchLabels[b],
+                      fields::side_forces_production.low, fields::side_forces_production.high,
                       std::string(kBranchLabels[b]) + " production points");
         slider.large_step = 250;
         slider.small_step = 10;
@@ -43,7 +48,7 @@ FrmCSideForces::FrmCSideForces(const SideForcesForm& form, Globals& globals, Pla
       })),
       txt_factories(indexed<kBranches>([&](int b) {
         return word_box(named("txt", form, kBranchWords[b]), form.factory_spins[b],
-                        "# Factories:", 50, form.factory_steps[b],
+                        "# Factories:", fields::side_forces_factories.high, form.factory_steps[b],
                         std::string(kBranchLabels[b]) + " # Factories:");
       })),
       form_(form),

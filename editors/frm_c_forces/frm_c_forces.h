@@ -28,31 +28,28 @@ struct SideForcesForm {
   std::array<int, kBranches> factory_steps;
 };
 
-inline constexpr SideForcesForm kGermanForces{
-    "frm_c_germanforces",
-    "German Forces",
-    &Campaign::german_forces,
-    "gf",
-    "German Industry Production Points",
-    "UpDown13",
-    "UpDown16",
-    {"UpDown17", "UpDown18", "UpDown15", "UpDown19", "UpDown20", "UpDown21", "UpDown22",
-     "UpDown23"},
-    {5, 5, 5, 5, 5, 5, 5, 5}};
+inline constexpr SideForcesForm kGermanForces{"frm_c_germanforces",
+                                              "German Forces",
+                                              &Campaign::german_forces,
+                                              "gf",
+                                              "German Industry Production Points",
+                                              "UpDown13",
+                                              "UpDown16",
+                                              {"UpDown17", "UpDown18", "UpDown15", "UpDown19",
+                                               "UpDown20", "UpDown21", "UpDown22", "UpDown23"},
+                                              {5, 5, 5, 5, 5, 5, 5, 5}};
 
-inline constexpr SideForcesForm kAlliedForces{
-    "frm_c_alliedforces",
-    "Allied Forces",
-    &Campaign::allied_forces,
-    "af",
-    "British Industry Production Points",
-    "UpDown24",
-    "UpDown25",
-    {"UpDown26", "UpDown27", "UpDown28", "UpDown29", "UpDown30", "UpDown31", "UpDown32",
-     "UpDown33"},
-    // One click of 100 reaches the most factories, 50.
-    {10, 100, 10, 100, 10, 100, 10, 100}};
-
+inline constexpr SideForcesForm kAlliedForces{"frm_c_alliedforces",
+                                              "Allied Forces",
+                                              &Campaign::allied_forces,
+                                              "af",
+                                              "British Industry Production Points",
+                                              "UpDown24",
+                                              "UpDown25",
+                                              {"UpDown26", "UpDown27", "UpDown28", "UpDown29",
+                                               "UpDown30", "UpDown31", "UpDown32", "UpDown33"},
+                                              // One click of 100 reaches the most factories, 50.
+                                              {10, 100, 10, 100, 10, 100, 10, 100}};
 
 // A side forces editor: a side's air and ground strength, crew quality and morale, repair
 // points, and the production points and factories of its eight industries. It copies the

@@ -4,6 +4,7 @@
 
 #include "editors/frm_c_setup/frm_c_setup.h"
 #include "editors/target_type_list.h"
+#include "model/campaign_fields.h"
 
 namespace zav {
 namespace {
@@ -31,21 +32,21 @@ constexpr ParameterSetting kSettings[] = {
 
 // The US production fields, in the order of their sliders.
 constexpr std::int16_t Phase::*kUsFields[] = {
-    &Phase::us_aircraft, &Phase::us_arms,     &Phase::us_chemical, &Phase::us_oil,
+    &Phase::us_aircraft,    &Phase::us_arms,     &Phase::us_chemical, &Phase::us_oil,
     &Phase::us_ballbearing, &Phase::us_railyard, &Phase::us_shipping, &Phase::us_sub};
 
 }  // namespace
 
 std::array<Slider, FrmCPhases::kUsIndustries> FrmCPhases::us_sliders() {
-  static constexpr const char* kNames[] = {"sld_usaircraft",      "sld_usarms",
-                                           "sld_uschemical",      "sld_usoil",
-                                           "sld_usballbearing",   "sld_usrailyard",
-                                           "sld_usshipping",      "sld_ussub"};
-  static constexpr const char* kLabels[] = {"Aircraft:",     "Armaments:", "Chemical:",
-                                            "Oil:",          "Ball-bearing:", "Railyard:",
-                                            "Shipping:",     "Submarine:"};
+  static constexpr const char* kNames[] = {"sld_usaircraft", "sld_usarms",        "sld_uschemical",
+                                           "sld_usoil",      "sld_usballbearing", "sld_usrailyard",
+                                           "sld_usshipping", "sld_ussub"};
+  static constexpr const char* kLabels[] = {
+      "Aircraft:",     "Armaments:", "Chemical:", "Oil:",
+      "Ball-bearing:", "Railyard:",  "Shipping:", "Submarine:"};
   return indexed<kUsIndustries>([](int i) {
-    Slider slider(kNames[i], kLabels[i], 0, 2000, std::string("US ") + kLabels[i]);
+    Slider slider(kNames[i], kLabels[i], fields::phase_us_aircraft.low,
+                  fields::phase_us_aircraft.high, std::string("US ") + kLabels[i]);
     slider.large_step = 100;
     slider.small_step = 10;
     return slider;
@@ -94,8 +95,8 @@ void FrmCPhases::configure(const PickList& list, Slider& parameter, bool chosen)
   if (!chosen) return;
   // The condition's starting value, or for a date the day the slider stood at, within the
   // phase.
-  parameter.value = setting.value >= 0 ? setting.value
-                                       : std::clamp(parameter.read(), 0, setting.maximum);
+  parameter.value =
+      setting.value >= 0 ? setting.value : std::clamp(parameter.read(), 0, setting.maximum);
   parameter.kept.reset();
 }
 

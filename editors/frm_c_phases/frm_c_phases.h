@@ -9,6 +9,7 @@
 #include "editors/window.h"
 #include "editors/window_registry.h"
 #include "formats/campaign.h"
+#include "model/campaign_fields.h"
 #include "model/globals.h"
 
 namespace zav {
@@ -38,8 +39,12 @@ class FrmCPhases : public Window {
   Slider sld_lp{"sld_lp", "Loss Parameter:", 0, 255};
   Label lbl_usindustry{"lbl_usindustry", "US Industry Production Points"};
   std::array<Slider, kUsIndustries> us_production = us_sliders();
-  Slider sld_germanproduction{"sld_germanproduction", "German:", 0, 255};
-  Slider sld_britishproduction{"sld_britishproduction", "British:", 0, 255};
+  Slider sld_germanproduction{"sld_germanproduction",
+                              "German:", fields::phase_german_production.low,
+                              fields::phase_german_production.high};
+  Slider sld_britishproduction{"sld_britishproduction",
+                               "British:", fields::phase_british_production.low,
+                               fields::phase_british_production.high};
   Label lbl_targetpriority{"lbl_targetpriority", "Target Priority List"};
   std::array<PickList, kPriorities> cbo_target_priority = indexed<kPriorities>([](int place) {
     return PickList(entry_name("cbo_target_priority", place), "",

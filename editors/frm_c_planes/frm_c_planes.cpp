@@ -59,7 +59,8 @@ bool FrmCPlanes::store_plane_type(int index) {
   const NumberReading initial_planes = txt_planecount.read();
   const NumberReading production = txt_planeproduction.read();
   const NumberReading start_points = txt_planestartpoints.read();
-  if (tell_refusals(platform_, {start_phase, end_phase, initial_planes, production, start_points})) {
+  if (tell_refusals(platform_,
+                    {start_phase, end_phase, initial_planes, production, start_points})) {
     return false;
   }
   PlaneType& type = globals_.campaign.plane_types[static_cast<std::size_t>(index)];

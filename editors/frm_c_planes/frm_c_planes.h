@@ -8,6 +8,7 @@
 #include "editors/window.h"
 #include "editors/window_registry.h"
 #include "formats/campaign.h"
+#include "model/campaign_fields.h"
 #include "model/globals.h"
 
 namespace zav {
@@ -29,13 +30,30 @@ class FrmCPlanes : public Window {
 
   NumberBox txt_currplane{"txt_currplane", "UpDown8", "Current Plane #:", 1, 1};
   PickList cbo_planeslotnum{"cbo_planeslotnum", "Aircraft Slot:"};
-  NumberBox txt_pstartphase{"txt_pstartphase", "UpDown9", "Phase of Introduction:", 0, 25};
-  NumberBox txt_pendphase{"txt_pendphase", "UpDown10", "Phase of Replacement:", 0, 25};
+  NumberBox txt_pstartphase{"txt_pstartphase", "UpDown9",
+                            "Phase of Introduction:", fields::plane_type_start_phase.low,
+                            fields::plane_type_start_phase.high};
+  NumberBox txt_pendphase{"txt_pendphase", "UpDown10",
+                          "Phase of Replacement:", fields::plane_type_end_phase.low,
+                          fields::plane_type_end_phase.high};
   PickList cbo_replacement{"cbo_replacement", "Replacement Aircraft:"};
-  NumberBox txt_planecount{"txt_planecount", "UpDown1", "Initial # of Planes:", 0, 5000, 10};
-  NumberBox txt_planeproduction{"txt_planeproduction", "UpDown11", "Plane Production:", 0, 5000,
+  NumberBox txt_planecount{"txt_planecount",
+                           "UpDown1",
+                           "Initial # of Planes:",
+                           fields::plane_type_initial_planes.low,
+                           fields::plane_type_initial_planes.high,
+                           10};
+  NumberBox txt_planeproduction{"txt_planeproduction",
+                                "UpDown11",
+                                "Plane Production:",
+                                fields::plane_type_production.low,
+                                fields::plane_type_production.high,
                                 10};
-  NumberBox txt_planestartpoints{"txt_planestartpoints", "UpDown12", "Start Points:", 0, 5000,
+  NumberBox txt_planestartpoints{"txt_planestartpoints",
+                                 "UpDown12",
+                                 "Start Points:",
+                                 fields::plane_type_start_points.low,
+                                 fields::plane_type_start_points.high,
                                  100};
   // Both store the plane type on screen; text that cannot be stored is refused with a
   // message, and then nothing is stored and the step or Update does not happen.

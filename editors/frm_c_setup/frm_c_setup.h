@@ -9,6 +9,7 @@
 #include "editors/window.h"
 #include "editors/window_registry.h"
 #include "formats/campaign.h"
+#include "model/campaign_fields.h"
 #include "model/globals.h"
 
 namespace zav {
@@ -37,14 +38,26 @@ class FrmCSetup : public Window {
   PickList cbo_attackcapital{"cbo_attackcapital", "Attacking Capital:"};
   PickList cbo_defendcapital{"cbo_defendcapital", "Defending Capital:"};
 
-  NumberBox txt_numsqns{"txt_numsqns", "UpDown1", "Number of Squadrons:", 1, 25};
-  NumberBox txt_numspev{"txt_numspev", "UpDown2", "Num. Special Events:", 0, 32};
-  NumberBox txt_numspm{"txt_numspm", "UpDown3", "Num. Special Missions:", 0, 32};
-  NumberBox txt_numphases{"txt_numphases", "UpDown4", "Number of Phases:", 1, 25};
-  NumberBox txt_phaselength{"txt_phaselength", "UpDown5", "Phase Length (Days):", 1, 50};
-  NumberBox txt_daysbetweenmissions{"txt_daysbetweenmissions", "UpDown6",
-                                    "Days Between Missions:", 1, 255};
-  NumberBox txt_numplanetypes{"txt_numplanetypes", "UpDown7", "Number of Plane Types:", 1, 30};
+  NumberBox txt_numsqns{"txt_numsqns", "UpDown1",
+                        "Number of Squadrons:", fields::setup_num_sqns.low,
+                        fields::setup_num_sqns.high};
+  NumberBox txt_numspev{"txt_numspev", "UpDown2",
+                        "Num. Special Events:", fields::setup_num_spev.low,
+                        fields::setup_num_spev.high};
+  NumberBox txt_numspm{"txt_numspm", "UpDown3", "Num. Special Missions:", fields::setup_num_spm.low,
+                       fields::setup_num_spm.high};
+  NumberBox txt_numphases{"txt_numphases", "UpDown4",
+                          "Number of Phases:", fields::setup_num_phases.low,
+                          fields::setup_num_phases.high};
+  NumberBox txt_phaselength{"txt_phaselength", "UpDown5",
+                            "Phase Length (Days):", fields::setup_phase_length.low,
+                            fields::setup_phase_length.high};
+  NumberBox txt_daysbetweenmissions{"txt_daysbetweenmissions", "UpDown6", "Days Between Missions:",
+                                    fields::setup_days_between_missions.low,
+                                    fields::setup_days_between_missions.high};
+  NumberBox txt_numplanetypes{"txt_numplanetypes", "UpDown7",
+                              "Number of Plane Types:", fields::setup_num_plane_types.low,
+                              fields::setup_num_plane_types.high};
 
   // Stores every field and closes; text that cannot be stored is refused with a message, and
   // then nothing is stored and the window stays open.

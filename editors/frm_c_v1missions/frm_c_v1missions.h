@@ -8,6 +8,7 @@
 #include "editors/window.h"
 #include "editors/window_registry.h"
 #include "formats/campaign.h"
+#include "model/campaign_fields.h"
 #include "model/globals.h"
 
 namespace zav {
@@ -25,10 +26,18 @@ class FrmCV1Missions : public Window {
   // The user closed the window's frame: nothing is stored.
   bool frame_close() override;
 
-  NumberBox txt_attack{"txt_attack", "upd_attack", "V-1 Site Attack Speech:", 0, 308};
-  NumberBox txt_escort{"txt_escort", "upd_escort", "V-1 Site Escort Bombers Speech:", 0, 308};
-  NumberBox txt_intercept{"txt_intercept", "upd_intercept", "V-1 Intercept Speech:", 0, 308};
-  NumberBox txt_ground{"txt_ground", "upd_ground", "V-1 Ground Control Related Speech:", 0, 308};
+  NumberBox txt_attack{"txt_attack", "upd_attack",
+                       "V-1 Site Attack Speech:", fields::v1_speech_v1_attack_speech.low,
+                       fields::v1_speech_v1_attack_speech.high};
+  NumberBox txt_escort{"txt_escort", "upd_escort",
+                       "V-1 Site Escort Bombers Speech:", fields::v1_speech_v1_escort_speech.low,
+                       fields::v1_speech_v1_escort_speech.high};
+  NumberBox txt_intercept{"txt_intercept", "upd_intercept",
+                          "V-1 Intercept Speech:", fields::v1_speech_v1_intercept_speech.low,
+                          fields::v1_speech_v1_intercept_speech.high};
+  NumberBox txt_ground{"txt_ground", "upd_ground",
+                       "V-1 Ground Control Related Speech:", fields::v1_speech_v1_ground_speech.low,
+                       fields::v1_speech_v1_ground_speech.high};
 
   // Stores the four numbers and closes; text that cannot be stored is refused with a message,
   // and then nothing is stored and the window stays open.
