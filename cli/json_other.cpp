@@ -1,5 +1,8 @@
 #include "json_other.h"
 
+#include <cstdint>
+#include <limits>
+
 #include "json_fields.h"
 
 namespace zav::cli {
@@ -8,15 +11,41 @@ namespace {
 constexpr auto kTargetFields =
     field_list(Field{"place", &TargetRecord::place}, Field{"airfield", &TargetRecord::airfield});
 
+constexpr auto kTargetFileFields =
+    field_list(Field{"records", &TargetFile::records, kTargetFields});
+
+constexpr std::string_view kStringsMembers[] = {"kind", "strings"};
+const std::string kStringsPath = "strings";
+
 }  // namespace
 
 Json strings_to_json(const std::vector<std::string>& strings) {
   return {{"kind", "strings"}, {"strings", strings}};
 }
 
+std::vector<std::string> strings_from_json(const Json& document, JsonReader& reader) {
+  std::vector<std::string> strings;
+  if (!reader.object(document, "", kStringsMembers)) return strings;
+  const Json* list = reader.member(document, "", kStringsPath);
+  // The file counts its strings in 32 bits.
+  if (!list || !reader.array(*list, kStringsPath, 0, std::numeric_limits<std::uint32_t>::max())) {
+    return strings;
+  }
+  strings.resize(list->size());
+  for (std::size_t i = 0; i < list->size(); ++i) {
+    reader.text((*list)[i], element_path(kStringsPath, i), strings[i]);
+  }
+  return strings;
+}
+
 Json targets_to_json(const TargetFile& targets) {
-  return document_to_json("targets", targets,
-                          field_list(Field{"records", &TargetFile::records, kTargetFields}));
+  return document_to_json("targets", targets, kTargetFileFields);
+}
+
+TargetFile targets_from_json(const Json& document, JsonReader& reader) {
+  TargetFile targets;
+  read_document(reader, document, targets, kTargetFileFields);
+  return targets;
 }
 
 }  // namespace zav::cli
