@@ -494,8 +494,7 @@ def full_campaign():
                         NO_EVENT, NO_EVENT, (1, 1), 1944, 3000),
         special_mission(BULGE, 1, 255, INTERDICT, "Trucks", ["Bastogne", "Saint-Vith"],
                         (10, 30), OVERCAST, [TELL], [3, 5, 6, 7], 17, 17, (0, 0), 1945, 5000),
-        special_mission(UNUSED, 0, 0, ESCORT, "Random Target", [], (0, 0), RANDOM_WEATHER,
-                        [], [], NO_EVENT, NO_EVENT, (0, 0), 1940, 0),
+        empty_special_mission(),
     ]
     # More missions of every trigger, target type and weather, with times across the day.
     targets_by_kind = [
