@@ -5,16 +5,15 @@
 #include "file_kind.h"
 #include "formats/campaign_file.h"
 #include "formats/mission_file.h"
-#include "formats/squadron_file.h"
+#include "formats/string_file.h"
 #include "json_campaign.h"
 #include "json_mission.h"
+#include "json_other.h"
 #include "json_reader.h"
 #include "json_squadrons.h"
 
 namespace zav::cli {
 namespace {
-
-constexpr const char* kBuildableKinds = "build makes campaign, squadrons and mission files";
 
 std::optional<FileKind> read_kind(const Json& document, JsonReader& reader) {
   const Json* member = reader.member(document, "", "kind");
@@ -22,18 +21,15 @@ std::optional<FileKind> read_kind(const Json& document, JsonReader& reader) {
   if (!member || !reader.text(*member, "kind", name)) return std::nullopt;
   const auto found = kinds_by_name().find(name);
   if (found == kinds_by_name().end()) {
-    reader.problem("kind", "\"" + name + "\" is no kind of file; " + kBuildableKinds);
-    return std::nullopt;
-  }
-  if (found->second == FileKind::strings || found->second == FileKind::targets) {
-    reader.problem("kind", "\"" + name + "\" files are dumped only; " + kBuildableKinds);
+    reader.problem("kind", "\"" + name +
+                               "\" is no kind of file; the kinds are campaign, squadrons, mission, "
+                               "strings and targets");
     return std::nullopt;
   }
   return found->second;
 }
 
-std::optional<BuildableFile> read_file_of_kind(const Json& document, FileKind kind,
-                                               JsonReader& reader) {
+DataFile read_file_of_kind(const Json& document, FileKind kind, JsonReader& reader) {
   switch (kind) {
     case FileKind::campaign:
       return campaign_from_json(document, reader);
@@ -42,22 +38,25 @@ std::optional<BuildableFile> read_file_of_kind(const Json& document, FileKind ki
     case FileKind::mission:
       return mission_from_json(document, reader);
     case FileKind::strings:
+      return strings_from_json(document, reader);
     case FileKind::targets:
       break;
   }
-  return std::nullopt;
+  return targets_from_json(document, reader);
 }
 
 // Values that read well from the document but that the core's writers would refuse.
-FieldProblems problems_of_file(const BuildableFile& file) {
+FieldProblems problems_of_file(const DataFile& file, SquadronRead how) {
   if (const auto* campaign = std::get_if<Campaign>(&file)) return campaign_problems(*campaign);
-  if (const auto* table = std::get_if<SquadronTable>(&file)) return squadron_problems(*table);
+  if (const auto* table = std::get_if<SquadronTable>(&file)) return squadron_problems(*table, how);
+  if (const auto* strings = std::get_if<StringList>(&file)) return string_file_problems(*strings);
   return {};
 }
 
 }  // namespace
 
-std::optional<BuildableFile> file_from_json(const Json& document, FieldProblems& problems) {
+std::optional<DataFile> file_from_json(const Json& document, FieldProblems& problems,
+                                       SquadronRead how) {
   JsonReader reader(problems);
   if (!document.is_object()) {
     reader.object(document, "", {});
@@ -65,17 +64,26 @@ std::optional<BuildableFile> file_from_json(const Json& document, FieldProblems&
   }
   const std::optional<FileKind> kind = read_kind(document, reader);
   if (!kind) return std::nullopt;
-  std::optional<BuildableFile> file = read_file_of_kind(document, *kind, reader);
-  if (!file || !problems.empty()) return std::nullopt;
-  problems = problems_of_file(*file);
+  if (how == SquadronRead::base_file && *kind != FileKind::squadrons) {
+    reader.problem("kind", "\"" + std::string(kind_name(*kind)) +
+                               "\" files have no base form; --base applies to squadron files only");
+    return std::nullopt;
+  }
+  DataFile file = read_file_of_kind(document, *kind, reader);
+  if (!problems.empty()) return std::nullopt;
+  problems = problems_of_file(file, how);
   if (!problems.empty()) return std::nullopt;
   return file;
 }
 
-std::optional<FileError> save_built_file(const std::filesystem::path& path,
-                                         const BuildableFile& file) {
+std::optional<FileError> save_built_file(const std::filesystem::path& path, const DataFile& file,
+                                         SquadronRead how) {
   if (const auto* campaign = std::get_if<Campaign>(&file)) return save_campaign(path, *campaign);
-  if (const auto* table = std::get_if<SquadronTable>(&file)) return save_squadrons(path, *table);
+  if (const auto* table = std::get_if<SquadronTable>(&file)) {
+    return save_squadrons(path, *table, how);
+  }
+  if (const auto* strings = std::get_if<StringList>(&file)) return save_string_file(path, *strings);
+  if (const auto* targets = std::get_if<TargetFile>(&file)) return save_targets(path, *targets);
   return save_mission(path, std::get<Mission>(file));
 }
 

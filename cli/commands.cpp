@@ -55,14 +55,15 @@ int run_dump(const std::filesystem::path& file, const ReadOptions& read) {
   return kExitClean;
 }
 
-int run_build(const std::string& json, const std::filesystem::path& out) {
+int run_build(const std::string& json, const std::filesystem::path& out, bool base_file) {
+  const SquadronRead how = base_file ? SquadronRead::base_file : SquadronRead::squadron_file;
   const std::filesystem::path source = json == "-" ? "(standard input)" : json;
   const Result<std::string> text = read_document_text(json);
   if (!text) return report(text.error());
   FieldProblems problems;
   const Result<Json> document = parse_json(text.value(), source, problems);
   if (!document) return report(document.error());
-  const std::optional<BuildableFile> file = file_from_json(document.value(), problems);
+  const std::optional<DataFile> file = file_from_json(document.value(), problems, how);
   if (!file) {
     for (const FieldProblem& problem : problems) {
       std::cerr << source.string() << ": " << problem.message() << '\n';
@@ -71,7 +72,7 @@ int run_build(const std::string& json, const std::filesystem::path& out) {
               << count_of(problems.size(), "problem") << '\n';
     return kExitFound;
   }
-  if (const auto error = save_built_file(out, *file)) return report(*error);
+  if (const auto error = save_built_file(out, *file, how)) return report(*error);
   return kExitClean;
 }
 

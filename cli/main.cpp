@@ -67,12 +67,16 @@ int main(int argc, char** argv) {
 
   std::string build_json;
   std::filesystem::path build_out;
+  bool build_base = false;
   CLI::App* build = app.add_subcommand(
       "build",
-      "Write the campaign, squadron or mission file that a JSON document describes; nothing is "
-      "written when the document has any problem");
+      "Write the data file that a JSON document describes; nothing is written when the document "
+      "has any problem");
   build->add_option("JSON", build_json, "The JSON document, or - for standard input")->required();
   build->add_option("-o,--output", build_out, "The file to write")->required();
+  build->add_flag("--base", build_base,
+                  "Write squadrons the way the squadron editor reads sqbasic.dat at start-up "
+                  "(home bases and moves without the +1, no weapon numbers)");
 
   std::vector<std::filesystem::path> check_files;
   ReadFlags check_flags;
@@ -98,7 +102,7 @@ int main(int argc, char** argv) {
   }
 
   if (*dump) return zav::cli::run_dump(dump_file, dump_flags.options());
-  if (*build) return zav::cli::run_build(build_json, build_out);
+  if (*build) return zav::cli::run_build(build_json, build_out, build_base);
   if (*check) return zav::cli::run_check(check_files, check_flags.options());
   return zav::cli::run_diff(diff_old, diff_new, diff_flags.options());
 }

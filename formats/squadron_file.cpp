@@ -68,11 +68,12 @@ Squadron read_squadron(In b, SquadronRead how) {
   return s;
 }
 
-void write_squadron(Out b, const Squadron& s) {
+void write_squadron(Out b, const Squadron& s, SquadronRead how) {
+  const bool base = how == SquadronRead::base_file;
   put_i16(b, 0, s.start_year);
   put_u8(b, 2, s.start_month);
   put_u8(b, 3, s.start_day);
-  put_u8(b, 4, static_cast<std::uint8_t>(s.home_base + 1));
+  put_u8(b, 4, static_cast<std::uint8_t>(base ? s.home_base : s.home_base + 1));
   put_u8(b, 6, s.aircraft_type);
   put_u8(b, 7, s.num_aircraft);
   put_u8(b, 8, s.num_pilots);
@@ -97,8 +98,9 @@ void write_squadron(Out b, const Squadron& s) {
     put_u8(b, move, m.probability);
     put_u8(b, move + 1, m.phase);
     put_u16(b, move + 2,
-            m.destination == kForwardBase ? kForwardBaseWord
-                                          : static_cast<std::uint16_t>(m.destination + 1));
+            m.destination == kForwardBase
+                ? kForwardBaseWord
+                : static_cast<std::uint16_t>(base ? m.destination : m.destination + 1));
     const std::size_t change = 44 + 4 * j;
     const AircraftChange& c = s.changes[j];
     put_u8(b, change, c.probability);
@@ -143,7 +145,10 @@ Result<SquadronTable> decode_squadrons(std::span<const std::uint8_t> file, Squad
   return table;
 }
 
-FieldProblems squadron_problems(const SquadronTable& table) {
+FieldProblems squadron_problems(const SquadronTable& table, SquadronRead how) {
+  const bool base = how == SquadronRead::base_file;
+  const int lowest_home = base ? 0 : -1;
+  const int highest_home = base ? 255 : 254;
   FieldProblems problems;
   if (table.count < 1 || table.count > SquadronTable::kMaxSquadrons) {
     problems.push_back({"squadrons", "a squadron file holds 1 to 25 squadrons, not " +
@@ -153,9 +158,11 @@ FieldProblems squadron_problems(const SquadronTable& table) {
   for (int r = 0; r < table.count; ++r) {
     const Squadron& s = table.slots[r];
     const std::string at = "squadrons[" + std::to_string(r) + "].";
-    if (s.home_base < -1 || s.home_base > 254) {
+    if (s.home_base < lowest_home || s.home_base > highest_home) {
       problems.push_back({at + "home_base", std::to_string(s.home_base) +
-                                                " does not fit the file's byte (-1 to 254)"});
+                                                " does not fit the file's byte (" +
+                                                std::to_string(lowest_home) + " to " +
+                                                std::to_string(highest_home) + ")"});
     }
     for (std::size_t j = 0; j < 4; ++j) {
       if (s.moves[j].destination > kForwardBase) {
@@ -165,7 +172,11 @@ FieldProblems squadron_problems(const SquadronTable& table) {
       }
     }
     for (std::size_t k = 0; k < 8; ++k) {
-      if (s.weapons[k].number > kLargestWeaponNumber) {
+      if (base && s.weapons[k].number != 0) {
+        problems.push_back({at + "weapons[" + std::to_string(k) + "].number",
+                            std::to_string(s.weapons[k].number) +
+                                " would read back as 0: the base file keeps no weapon numbers"});
+      } else if (s.weapons[k].number > kLargestWeaponNumber) {
         problems.push_back(
             {at + "weapons[" + std::to_string(k) + "].number",
              std::to_string(s.weapons[k].number) + " would read back as 0 (its high byte is 255)"});
@@ -175,10 +186,11 @@ FieldProblems squadron_problems(const SquadronTable& table) {
   return problems;
 }
 
-Bytes encode_squadrons(const SquadronTable& table) {
+Bytes encode_squadrons(const SquadronTable& table, SquadronRead how) {
   Bytes file(static_cast<std::size_t>(table.count) * kSquadronRecordSize, 0);
   for (std::size_t r = 0; r < static_cast<std::size_t>(table.count); ++r) {
-    write_squadron(Out(file).subspan(r * kSquadronRecordSize, kSquadronRecordSize), table.slots[r]);
+    write_squadron(Out(file).subspan(r * kSquadronRecordSize, kSquadronRecordSize), table.slots[r],
+                   how);
   }
   return file;
 }
@@ -190,10 +202,10 @@ Result<SquadronTable> load_squadrons(const std::filesystem::path& path, Squadron
 }
 
 std::optional<FileError> save_squadrons(const std::filesystem::path& path,
-                                        const SquadronTable& table) {
-  const FieldProblems problems = squadron_problems(table);
+                                        const SquadronTable& table, SquadronRead how) {
+  const FieldProblems problems = squadron_problems(table, how);
   if (!problems.empty()) return FileError{path, "cannot be saved: " + problems.front().message()};
-  return write_file_replacing(path, encode_squadrons(table));
+  return write_file_replacing(path, encode_squadrons(table, how));
 }
 
 }  // namespace zav

@@ -16,6 +16,18 @@ std::uint32_t u32(std::span<const std::uint8_t> b, std::size_t at) {
          static_cast<std::uint32_t>(b[at + 2]) << 16 | static_cast<std::uint32_t>(b[at + 3]) << 24;
 }
 
+void put_u32(Bytes& b, std::size_t at, std::uint32_t v) {
+  for (std::size_t i = 0; i < 4; ++i) b[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
+}
+
+std::string code_point_name(char32_t c) {
+  constexpr char kHex[] = "0123456789ABCDEF";
+  std::string digits;
+  for (int shift = c > 0xFFFFF ? 20 : c > 0xFFFF ? 16 : 12; shift >= 0; shift -= 4)
+    digits += kHex[(c >> shift) & 0xF];
+  return "U+" + digits;
+}
+
 }  // namespace
 
 Result<StringFileHeader> decode_string_header(std::span<const std::uint8_t> file,
@@ -55,6 +67,43 @@ Result<std::vector<std::string>> load_string_file(const std::filesystem::path& p
   Result<StringFileHeader> header = decode_string_header(file.value(), path);
   if (!header) return header.error();
   return decode_strings(file.value(), header.value(), path);
+}
+
+FieldProblems string_file_problems(std::span<const std::string> strings) {
+  FieldProblems problems;
+  for (std::size_t i = 0; i < strings.size(); ++i) {
+    const std::string path = "strings[" + std::to_string(i) + "]";
+    const Windows1252Text text = utf8_to_windows1252(strings[i]);
+    if (text.refused) {
+      problems.push_back({path, "holds the character " + code_point_name(*text.refused) +
+                                    ", which Windows-1252 has no byte for"});
+    } else if (std::find(text.bytes.begin(), text.bytes.end(), 0) != text.bytes.end()) {
+      problems.push_back({path, "holds a zero character, which would end the string early"});
+    }
+  }
+  return problems;
+}
+
+Bytes encode_string_file(std::span<const std::string> strings) {
+  const std::size_t table_entries = std::max<std::size_t>(strings.size(), 1);
+  Bytes file(kFirstCountedFrom + 4 * table_entries, 0);
+  put_u32(file, 4, static_cast<std::uint32_t>(strings.size()));
+  for (std::size_t i = 0; i < table_entries; ++i) {
+    put_u32(file, kFirstCountedFrom + 4 * i,
+            static_cast<std::uint32_t>(file.size() - kFirstCountedFrom));
+    if (i >= strings.size()) break;
+    const Windows1252Text text = utf8_to_windows1252(strings[i]);
+    file.insert(file.end(), text.bytes.begin(), text.bytes.end());
+    file.push_back(0);
+  }
+  return file;
+}
+
+std::optional<FileError> save_string_file(const std::filesystem::path& path,
+                                          std::span<const std::string> strings) {
+  const FieldProblems problems = string_file_problems(strings);
+  if (!problems.empty()) return FileError{path, "cannot be saved: " + problems.front().message()};
+  return write_file_replacing(path, encode_string_file(strings));
 }
 
 }  // namespace zav

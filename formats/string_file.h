@@ -2,11 +2,14 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "field_problem.h"
 #include "file_error.h"
+#include "file_io.h"
 
 // String files (*.str): a header, then zero-terminated 8-bit texts.
 namespace zav {
@@ -27,5 +30,19 @@ Result<std::vector<std::string>> decode_strings(std::span<const std::uint8_t> fi
                                                 const std::filesystem::path& source);
 
 Result<std::vector<std::string>> load_string_file(const std::filesystem::path& path);
+
+// Texts that the file cannot hold: those with a character that has no Windows-1252 byte, and
+// those holding a zero character, which would end the string early. Paths are "strings[i]".
+FieldProblems string_file_problems(std::span<const std::string> strings);
+
+// The file as this project writes it: 4 bytes 0, the count, then a table of the strings'
+// positions counted from offset 8 (one entry even for no strings, so that the header is whole),
+// then the strings in Windows-1252, each ended by a zero byte. The texts must have no
+// string_file_problems().
+Bytes encode_string_file(std::span<const std::string> strings);
+
+// Writes the file, refusing texts with string_file_problems().
+std::optional<FileError> save_string_file(const std::filesystem::path& path,
+                                          std::span<const std::string> strings);
 
 }  // namespace zav

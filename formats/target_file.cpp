@@ -16,6 +16,21 @@ TargetFile decode_targets(std::span<const std::uint8_t, TargetFile::kSize> file)
   return targets;
 }
 
+Bytes encode_targets(const TargetFile& targets) {
+  Bytes file(TargetFile::kSize, 0);
+  for (std::size_t r = 0; r < TargetFile::kRecords; ++r) {
+    const std::size_t at = r * TargetFile::kRecordSize;
+    bytes::put_i16(file, at + 20, targets.records[r].place);
+    bytes::put_i16(file, at + 28, targets.records[r].airfield);
+  }
+  return file;
+}
+
+std::optional<FileError> save_targets(const std::filesystem::path& path,
+                                      const TargetFile& targets) {
+  return write_file_replacing(path, encode_targets(targets));
+}
+
 Result<TargetFile> load_targets(const std::filesystem::path& path) {
   Result<Bytes> file = read_file(path);
   if (!file) return file.error();

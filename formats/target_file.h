@@ -4,9 +4,11 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <span>
 
 #include "file_error.h"
+#include "file_io.h"
 
 // The target file targets.dat, of which only each target's place and airfield are read.
 namespace zav {
@@ -27,6 +29,11 @@ struct TargetFile {
 };
 
 TargetFile decode_targets(std::span<const std::uint8_t, TargetFile::kSize> file);
+
+// The file as this project writes it: each record's place and airfield, every other byte 0.
+Bytes encode_targets(const TargetFile& targets);
+
+std::optional<FileError> save_targets(const std::filesystem::path& path, const TargetFile& targets);
 
 // Refuses a file shorter than its 302 records; bytes after them are not read.
 Result<TargetFile> load_targets(const std::filesystem::path& path);

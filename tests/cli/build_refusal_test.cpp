@@ -20,11 +20,13 @@ Json squadrons_json() {
 
 // Builds `document` over an existing file and expects a refusal with exactly `problems`, the
 // file untouched and nothing else left in its folder.
-void expect_refused(const std::string& document, const Lines& problems) {
+void expect_refused(const std::string& document, const Lines& problems, const Lines& flags = {}) {
   const TempDir dir;
   write_bytes(dir / "out.dat", {'o', 'l', 'd'});
   std::ofstream(dir / "in.json") << document;
-  const ToolRun run = run_zav({"build", "in.json", "-o", "out.dat"}, &dir);
+  Lines args = {"build", "in.json", "-o", "out.dat"};
+  args.insert(args.end(), flags.begin(), flags.end());
+  const ToolRun run = run_zav(args, &dir);
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.out, "");
   std::string expected;
@@ -88,6 +90,22 @@ TEST(BuildRefusal, ValuesWithoutAFileFormOfTheirOwnAreRefused) {
        "squadrons[0].weapons[1].number: 65280 would read back as 0 (its high byte is 255)",
        "squadrons[1].home_base: 300 does not fit the file's byte (-1 to 254)"});
 
+  // The base file keeps home bases without the +1 and no weapon numbers at all.
+  s = squadrons_json();
+  s["squadrons"][0]["home_base"] = 255;
+  s["squadrons"][0]["weapons"][7]["number"] = 0;
+  s["squadrons"][1]["home_base"] = -1;  // its weapons[7] carries 600
+  expect_refused(
+      s.dump(),
+      {"squadrons[1].home_base: -1 does not fit the file's byte (0 to 255)",
+       "squadrons[1].weapons[7].number: 600 would read back as 0: the base file keeps no weapon "
+       "numbers"},
+      {"--base"});
+  expect_refused(
+      campaign_json().dump(),
+      {"kind: \"campaign\" files have no base form; --base applies to squadron files only"},
+      {"--base"});
+
   for (const std::size_t count : {0u, 26u}) {
     s["squadrons"] = Json(count, squadrons_json()["squadrons"][0]);
     expect_refused(s.dump(),
@@ -95,16 +113,24 @@ TEST(BuildRefusal, ValuesWithoutAFileFormOfTheirOwnAreRefused) {
   }
 }
 
-TEST(BuildRefusal, DocumentMustSayWhatKindOfFileItIsAndBuildableOne) {
-  const std::string buildable = "; build makes campaign, squadrons and mission files";
+TEST(BuildRefusal, DocumentMustSayWhatKindOfFileItIsAndHoldWhatThatKindHolds) {
   const std::vector<std::pair<std::string, Lines>> cases = {
       {R"({"squadrons": []})", {"kind: missing member"}},
-      {R"({"kind": "campain"})", {"kind: \"campain\" is no kind of file" + buildable}},
-      {R"({"kind": "strings", "strings": []})",
-       {"kind: \"strings\" files are dumped only" + buildable}},
+      {R"({"kind": "campain"})",
+       {"kind: \"campain\" is no kind of file; the kinds are campaign, squadrons, mission, "
+        "strings and targets"}},
       {R"({"kind": "squadrons", "setup": {}})",
        {"setup: unknown member", "squadrons: missing member"}},
-      {"[1, 2]", {"(top level): must be an object, not an array"}}};
+      {"[1, 2]", {"(top level): must be an object, not an array"}},
+      // Texts go to the file in Windows-1252, which has no Ł; a zero would end a string early.
+      {R"({"kind": "strings", "strings": ["Łódź", 7, "Köln €", "a\u0000b"]})",
+       {"strings[1]: must be a text in quotes, not 7"}},
+      {R"({"kind": "strings", "strings": ["Łódź", "Köln €", "a\u0000b", "\ud83d\ude80"]})",
+       {"strings[0]: holds the character U+0141, which Windows-1252 has no byte for",
+        "strings[2]: holds a zero character, which would end the string early",
+        "strings[3]: holds the character U+1F680, which Windows-1252 has no byte for"}},
+      {R"({"kind": "targets", "records": [{"place": 1, "airfield": 0}]})",
+       {"records: has 1 entries; it must have 302"}}};
   for (const auto& [document, problems] : cases) expect_refused(document, problems);
 }
 

@@ -102,6 +102,49 @@ TEST(DumpBuild, CampaignSquadronAndMissionFilesComeBackAsTheEditorSavesThem) {
             Bytes(saved.begin(), saved.end()));
 }
 
+TEST(DumpBuild, StringTargetAndBaseFilesAreWrittenInTheFormsTheirReadersRead) {
+  const TempDir dir;
+  // A header, the strings' positions counted from offset 8, then Windows-1252 texts; a byte
+  // that Windows-1252 leaves undefined (81) comes back as itself.
+  const Json strings = Json::parse(R"({"kind": "strings", "strings": ["Caf\u00e9 \u20ac", "",
+      "\u0081"]})");
+  const Bytes string_file = built(strings, dir / "names.str");
+  EXPECT_EQ(string_file, (Bytes{0, 0,  0, 0, 3, 0,   0,   0,   12,   0,   0,    0, 19, 0,    0,
+                                0, 20, 0, 0, 0, 'C', 'a', 'f', 0xE9, ' ', 0x80, 0, 0,  0x81, 0}));
+  EXPECT_EQ(dump_json(dir / "names.str"), strings);
+  // No strings at all still make a whole header.
+  EXPECT_EQ(built(Json::parse(R"({"kind": "strings", "strings": []})"), dir / "none.str"),
+            (Bytes{0, 0, 0, 0, 0, 0, 0, 0, 4, 0, 0, 0}));
+
+  Json targets = {{"kind", "targets"}, {"records", Json::array()}};
+  for (int r = 0; r < 302; ++r) targets["records"].push_back({{"place", r}, {"airfield", 0}});
+  targets["records"][301] = {{"place", -2}, {"airfield", 162}};
+  Bytes target_file(302 * 32, 0);
+  for (std::size_t r = 0; r < 301; ++r) {
+    put_word(target_file, r * 32 + 20, static_cast<std::uint16_t>(r));
+  }
+  put_word(target_file, 301 * 32 + 20, 0xFFFE);
+  put_word(target_file, 301 * 32 + 28, 162);
+  EXPECT_EQ(built(targets, dir / "targets.dat"), target_file);
+  EXPECT_EQ(dump_json(dir / "targets.dat"), targets);
+
+  // sqbasic.dat: home base 0 is byte 0, a move to airfield 5 is 05 00, no weapon numbers.
+  Squadron base;
+  base.home_base = 0;
+  base.num_moves = 1;
+  base.moves[0] = {.probability = 9, .phase = 2, .destination = 5};
+  base.moves[1].destination = kForwardBase;
+  const Json base_json = dump_json(write_squadrons(dir / "sq.dat", {base}));
+  const ToolRun run = run_zav({"build", "-", "-o", (dir / "sqbasic.dat").string(), "--base"},
+                              nullptr, base_json.dump());
+  ASSERT_EQ(run.status, 0) << run.err;
+  const Bytes base_file = read_bytes(dir / "sqbasic.dat");
+  EXPECT_EQ(base_file[4], 0);
+  EXPECT_EQ(Bytes(base_file.begin() + 28, base_file.begin() + 36),
+            (Bytes{9, 2, 5, 0, 0, 0, 0xFF, 0xFF}));
+  EXPECT_EQ(dump_json(dir / "sqbasic.dat", {"--base"}), base_json);
+}
+
 TEST(DumpBuild, JsonFormOfEveryKindHasTheRecordMembersInRecordOrderWithTheRecordValues) {
   const TempDir dir;
   Campaign campaign = clean_campaign();

@@ -1,0 +1,99 @@
+// The sample game folder that the build makes from samples/*.json: every file is there, holds
+// what its source says, is clean under `zav check`, and comes back byte for byte from its dump.
+#include <fstream>
+#include <set>
+
+#include "tool_test.h"
+
+namespace zav::testing {
+namespace {
+
+const std::filesystem::path kGame = ZAV_SAMPLE_GAME;
+const std::filesystem::path kSources = ZAV_SAMPLE_SOURCES;
+
+const Lines kSampleFiles = {"weapons.str", "planes.str", "places.str", "targets.dat",
+                            "sqbasic.dat", "sq01.dat",   "sq02.dat",   "misn01.dat",
+                            "misn02.dat",  "misn03.dat", "camp01.dat", "camp02.dat"};
+
+// The squadron editor reads sqbasic.dat as the base file, so the tool is told to as well.
+Lines read_flags(const std::string& file) {
+  return file == "sqbasic.dat" ? Lines{"--base"} : Lines{};
+}
+
+Json source_of(const std::string& file) {
+  std::ifstream in(kSources / (std::filesystem::path(file).stem().string() + ".json"));
+  return Json::parse(in);
+}
+
+TEST(Samples, EveryFileIsBuiltFromItsSourceCleanAndComesBackFromItsDump) {
+  const TempDir dir;
+  for (const std::string& file : kSampleFiles) {
+    SCOPED_TRACE(file);
+    const std::filesystem::path sample = kGame / file;
+    ASSERT_TRUE(std::filesystem::is_regular_file(sample));
+    Lines check = {"check", sample.string()};
+    for (const std::string& flag : read_flags(file)) check.push_back(flag);
+    const ToolRun checked = run_zav(check);
+    EXPECT_EQ(checked.status, 0) << checked.out << checked.err;
+
+    const Json dumped = dump_json(sample, read_flags(file));
+    EXPECT_EQ(dumped, source_of(file));
+    Lines build = {"build", "-", "-o", (dir / file).string()};
+    for (const std::string& flag : read_flags(file)) build.push_back(flag);
+    const ToolRun built = run_zav(build, nullptr, dumped.dump());
+    EXPECT_EQ(built.status, 0) << built.err;
+    EXPECT_EQ(read_bytes(dir / file), read_bytes(sample));
+  }
+}
+
+TEST(Samples, FolderHoldsAFullGame) {
+  EXPECT_EQ(dump_json(kGame / "weapons.str")["strings"].size(), 32u);
+  EXPECT_EQ(dump_json(kGame / "planes.str")["strings"].size(), 30u);
+  EXPECT_EQ(dump_json(kGame / "places.str")["strings"].size(), 308u);
+
+  // 162 airfields, numbered 1 to 162 once each, each at a place of its own.
+  std::set<int> airfields;
+  std::set<int> places;
+  const Json targets = dump_json(kGame / "targets.dat");
+  for (const Json& record : targets["records"]) {
+    if (record["airfield"] == 0) continue;
+    airfields.insert(record["airfield"].get<int>());
+    places.insert(record["place"].get<int>());
+  }
+  EXPECT_EQ(airfields.size(), 162u);
+  EXPECT_EQ(*airfields.begin(), 1);
+  EXPECT_EQ(*airfields.rbegin(), 162);
+  EXPECT_EQ(places.size(), 162u);
+
+  // The full campaign uses every entry, every phase condition, event type and trigger, and
+  // every special mission trigger, briefing option and formation.
+  const Json c = dump_json(kGame / "camp01.dat");
+  EXPECT_EQ(c["setup"]["num_phases"], 25);
+  EXPECT_EQ(c["setup"]["num_plane_types"], 30);
+  EXPECT_EQ(c["setup"]["num_spev"], 32);
+  EXPECT_EQ(c["setup"]["num_spm"], 32);
+  std::set<int> wins, losses, types, triggers, mission_triggers, views, formations;
+  for (const Json& p : c["phases"]) {
+    wins.insert(p["win_condition"].get<int>());
+    losses.insert(p["lose_condition"].get<int>());
+  }
+  for (const Json& e : c["special_events"]) {
+    types.insert(e["type"].get<int>());
+    triggers.insert(e["trigger"].get<int>());
+  }
+  for (const Json& m : c["special_missions"]) {
+    mission_triggers.insert(m["trigger"].get<int>());
+    formations.insert(m["formation"].get<int>());
+    for (const Json& view : m["brief_view"]) views.insert(std::min(view.get<int>(), 0));
+  }
+  EXPECT_EQ(wins.size(), 5u);
+  EXPECT_EQ(losses.size(), 5u);
+  EXPECT_EQ(types.size(), 22u);
+  EXPECT_EQ(triggers.size(), 8u);
+  EXPECT_EQ(mission_triggers.size(), 10u);
+  EXPECT_EQ(views, (std::set<int>{-3, -2, -1, 0}));
+  EXPECT_EQ(formations, (std::set<int>{-2, -1, 1940, 1943, 1944, 1945}));
+}
+
+}  // namespace
+}  // namespace zav::testing

@@ -1,0 +1,116 @@
+// The sample game folder through the real program: the names and the airfield table loaded
+// by the main window's buttons, the full campaign opened in the campaign editor, and its values
+// found in the controls of the section editors.
+#include <gtest/gtest.h>
+
+#include <QtWidgets>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <string>
+
+#include "editors/scripted_platform.h"
+#include "ui/qt_platform.h"
+#include "ui/widget_lookup.h"
+
+namespace zav::testing {
+namespace {
+
+const std::filesystem::path kGame = ZAV_SAMPLE_GAME;
+const std::filesystem::path kSources = ZAV_SAMPLE_SOURCES;
+
+nlohmann::json source(const char* name) {
+  std::ifstream in(kSources / name);
+  return nlohmann::json::parse(in);
+}
+
+QString text_of(const nlohmann::json& number) {
+  return QString::number(number.get<int>());
+}
+
+using SampleFolderTest = Run<Scripted<ui::QtPlatform>>;
+
+TEST_F(SampleFolderTest, NamesAirfieldsAndTheFullCampaignShowInTheEditors) {
+  main.start_up();
+  platform.show(main);
+  QWidget* main_window = platform.widget_of(main);
+  platform.will(kGame / "weapons.str", kGame / "planes.str", kGame / "places.str",
+                kGame / "targets.dat");
+  for (const char* button : {"cmd_loadwnames", "cmd_pnames", "cmd_bnames", "cmd_airfield"}) {
+    press(main_window, button);
+  }
+  EXPECT_TRUE(platform.messages.empty());
+  const auto weapons = source("weapons.json")["strings"];
+  const auto planes = source("planes.json")["strings"];
+  const auto places = source("places.json")["strings"];
+  EXPECT_EQ(globals.names.weapon_names[31], weapons[31]);
+  EXPECT_EQ(globals.names.plane_names[29], planes[29]);
+  EXPECT_EQ(globals.names.place_names[307], places[307]);
+  for (const auto& record : source("targets.json")["records"]) {
+    if (record["airfield"] == 0) continue;
+    EXPECT_EQ(globals.names.airfield_names[record["airfield"].get<int>() - 1],
+              places[record["place"].get<int>()]);
+  }
+
+  press(main_window, "cmd_camp");
+  QWidget* campaign = shown("frm_campaign").at(0);
+  platform.will(kGame / "camp01.dat");
+  press(campaign, "cmd_cload");
+  EXPECT_EQ(control<QLabel>(campaign, "lbl_currfile").text(), "camp01.dat");
+  const auto full = source("camp01.json");
+
+  press(campaign, "cmd_setup");
+  QWidget* setup_window = shown("frm_c_setup").at(0);
+  const auto& setup = full["setup"];
+  EXPECT_EQ(control<QComboBox>(setup_window, "cbo_starty").currentText(),
+            text_of(setup["start_year"]));
+  for (const auto& [list, field] : {std::pair{"cbo_startm", "start_month"},
+                                    {"cbo_startd", "start_day"},
+                                    {"cbo_language", "brief_language"},
+                                    {"cbo_attackside", "attack_side"},
+                                    {"cbo_camptype", "camp_type"}}) {
+    EXPECT_EQ(control<QComboBox>(setup_window, list).currentIndex(), setup[field]) << list;
+  }
+  for (const auto& [list, field] : {std::pair{"cbo_attackbase", "attack_base"},
+                                    {"cbo_attackcapital", "attack_capital"},
+                                    {"cbo_defendcapital", "defend_capital"}}) {
+    const std::string name = places[setup[field].get<int>()];
+    EXPECT_EQ(control<QComboBox>(setup_window, list).currentText().toStdString(), name) << list;
+  }
+  for (const auto& [box, field] : {std::pair{"txt_numsqns", "num_sqns"},
+                                   {"txt_numspev", "num_spev"},
+                                   {"txt_numspm", "num_spm"},
+                                   {"txt_numphases", "num_phases"},
+                                   {"txt_phaselength", "phase_length"},
+                                   {"txt_daysbetweenmissions", "days_between_missions"},
+                                   {"txt_numplanetypes", "num_plane_types"}}) {
+    EXPECT_EQ(control<QLineEdit>(setup_window, box).text(), text_of(setup[field])) << box;
+  }
+
+  press(campaign, "cmd_v1missions");
+  QWidget* v1 = shown("frm_c_v1missions").at(0);
+  for (const auto& [box, field] : {std::pair{"txt_attack", "v1_attack_speech"},
+                                   {"txt_escort", "v1_escort_speech"},
+                                   {"txt_intercept", "v1_intercept_speech"},
+                                   {"txt_ground", "v1_ground_speech"}}) {
+    EXPECT_EQ(control<QLineEdit>(v1, box).text(), text_of(full["v1_speech"][field])) << box;
+  }
+
+  // The other section editors, each on its first entry.
+  press(campaign, "cmd_phases");
+  QWidget* phases = shown("frm_c_phases").at(0);
+  EXPECT_EQ(control<QComboBox>(phases, "cbo_wc").currentIndex(), full["phases"][0]["win_condition"]);
+  EXPECT_EQ(control<QSlider>(phases, "sld_usoil").value(), full["phases"][0]["us_oil"]);
+  press(campaign, "cmd_planes");
+  QWidget* planes_window = shown("frm_c_planes").at(0);
+  EXPECT_EQ(control<QLineEdit>(planes_window, "txt_planecount").text(),
+            text_of(full["plane_types"][0]["initial_planes"]));
+  press(campaign, "cmd_gf");
+  press(campaign, "cmd_af");
+  EXPECT_EQ(control<QLineEdit>(shown("frm_c_germanforces").at(0), "txt_gf_airstrength").text(),
+            text_of(full["german_forces"]["air"]));
+  EXPECT_EQ(control<QLineEdit>(shown("frm_c_alliedforces").at(0), "txt_af_submarine").text(),
+            text_of(full["allied_forces"]["factories"][7]));
+}
+
+}  // namespace
+}  // namespace zav::testing
