@@ -57,7 +57,8 @@ FieldProblems problems_of_file(const BuildableFile& file) {
 
 }  // namespace
 
-std::optional<BuildableFile> file_from_json(const Json& document, FieldProblems& problems) {
+std::optional<BuildableFile> file_from_json(const Json& document, DocumentProblems& problems) {
+  if (document.is_discarded()) return std::nullopt;
   JsonReader reader(problems);
   if (!document.is_object()) {
     reader.object(document, "", {});
@@ -67,7 +68,7 @@ std::optional<BuildableFile> file_from_json(const Json& document, FieldProblems&
   if (!kind) return std::nullopt;
   std::optional<BuildableFile> file = read_file_of_kind(document, *kind, reader);
   if (!file || !problems.empty()) return std::nullopt;
-  problems = problems_of_file(*file);
+  problems.add(problems_of_file(*file));
   if (!problems.empty()) return std::nullopt;
   return file;
 }

@@ -30,6 +30,8 @@ FieldProblems squadron_problems(const SquadronTable& table);
 // Squadrons 0 to count - 1 as a file; the table must have no squadron_problems().
 Bytes encode_squadrons(const SquadronTable& table);
 
+// Reads a squadron file, refusing it as decode_squadrons() does; a file longer than 25
+// records is refused without being read further.
 Result<SquadronTable> load_squadrons(const std::filesystem::path& path,
                                      SquadronRead how = SquadronRead::squadron_file);
 
