@@ -183,8 +183,9 @@ Result<Json> parse_json(std::string_view text, const std::filesystem::path& sour
                         DocumentProblems& problems) {
   DocumentBuilder builder(problems);
   Json::sax_parse(text, &builder);
-  if (builder.syntax_error())
+  if (builder.syntax_error()) {
     return FileError{source, "is not valid JSON: " + *builder.syntax_error()};
+  }
   return std::move(builder.document());
 }
 

@@ -78,7 +78,8 @@ Result<fs::path> without_links(const fs::path& path) {
   return target;
 }
 
-// Named after no file, so that its name is never too long where the target's name fits.
+// Its name does not grow with the target's, so a name that the folder takes never fails
+// because of its temporary file.
 fs::path temporary_beside(const fs::path& target) {
   std::random_device random;
   std::string name = ".zav-save-";
