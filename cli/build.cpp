@@ -55,8 +55,9 @@ FieldProblems problems_of_file(const DataFile& file, SquadronRead how) {
 
 }  // namespace
 
-std::optional<DataFile> file_from_json(const Json& document, FieldProblems& problems,
+std::optional<DataFile> file_from_json(const Json& document, DocumentProblems& problems,
                                        SquadronRead how) {
+  if (document.is_discarded()) return std::nullopt;
   JsonReader reader(problems);
   if (!document.is_object()) {
     reader.object(document, "", {});
@@ -71,7 +72,7 @@ std::optional<DataFile> file_from_json(const Json& document, FieldProblems& prob
   }
   DataFile file = read_file_of_kind(document, *kind, reader);
   if (!problems.empty()) return std::nullopt;
-  problems = problems_of_file(file, how);
+  problems.add(problems_of_file(file, how));
   if (!problems.empty()) return std::nullopt;
   return file;
 }

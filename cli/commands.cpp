@@ -1,7 +1,6 @@
 #include "commands.h"
 
 #include <iostream>
-#include <iterator>
 
 #include "build.h"
 #include "check.h"
@@ -9,6 +8,7 @@
 #include "diff.h"
 #include "formats/file_io.h"
 #include "json_reader.h"
+#include "standard_output.h"
 
 namespace zav::cli {
 namespace {
@@ -33,13 +33,19 @@ int report(const FileError& error) {
   return kExitError;
 }
 
-Result<std::string> read_document_text(const std::string& json) {
-  if (json == "-") {
-    return std::string(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+// Far larger than the JSON form of any data file: a larger document is refused unread.
+constexpr std::size_t kLargestDocument = std::size_t{4} << 20;
+
+Result<std::string> read_document_text(const std::string& json,
+                                       const std::filesystem::path& source) {
+  Result<FileStart> start = json == "-" ? read_standard_input_start(kLargestDocument)
+                                        : read_file_start(json, kLargestDocument);
+  if (!start) return start.error();
+  if (start.value().goes_on) {
+    return FileError{source,
+                     "is larger than 4 MiB, far larger than the JSON form of any data file"};
   }
-  Result<Bytes> bytes = read_file(json);
-  if (!bytes) return bytes.error();
-  return std::string(bytes.value().begin(), bytes.value().end());
+  return std::string(start.value().bytes.begin(), start.value().bytes.end());
 }
 
 std::string count_of(std::size_t count, const std::string& noun) {
@@ -51,25 +57,30 @@ std::string count_of(std::size_t count, const std::string& noun) {
 int run_dump(const std::filesystem::path& file, const ReadOptions& read) {
   const Result<DataFile> loaded = load(file, read);
   if (!loaded) return report(loaded.error());
-  std::cout << data_file_to_json(loaded.value()).dump(2) << '\n';
+  print(data_file_to_json(loaded.value()).dump(2) + "\n");
   return kExitClean;
 }
 
 int run_build(const std::string& json, const std::filesystem::path& out, bool base_file) {
   const SquadronRead how = base_file ? SquadronRead::base_file : SquadronRead::squadron_file;
   const std::filesystem::path source = json == "-" ? "(standard input)" : json;
-  const Result<std::string> text = read_document_text(json);
+  const Result<std::string> text = read_document_text(json, source);
   if (!text) return report(text.error());
-  FieldProblems problems;
+  DocumentProblems problems;
   const Result<Json> document = parse_json(text.value(), source, problems);
   if (!document) return report(document.error());
   const std::optional<DataFile> file = file_from_json(document.value(), problems, how);
   if (!file) {
-    for (const FieldProblem& problem : problems) {
+    for (const FieldProblem& problem : problems.listed()) {
       std::cerr << source.string() << ": " << problem.message() << '\n';
     }
+    if (problems.count() > problems.listed().size()) {
+      std::cerr << source.string() << ": "
+                << count_of(problems.count() - problems.listed().size(), "more problem")
+                << " not listed\n";
+    }
     std::cerr << out.string() << ": nothing written; " << source.string() << " has "
-              << count_of(problems.size(), "problem") << '\n';
+              << count_of(problems.count(), "problem") << '\n';
     return kExitFound;
   }
   if (const auto error = save_built_file(out, *file, how)) return report(*error);
@@ -87,7 +98,7 @@ int run_check(const std::vector<std::filesystem::path>& files, const ReadOptions
       continue;
     }
     for (const FieldProblem& problem : check_data_file(loaded.value())) {
-      std::cout << file.string() << ": " << problem.message() << '\n';
+      print(file.string() + ": " + problem.message() + "\n");
       found = true;
     }
   }
@@ -109,7 +120,7 @@ int run_diff(const std::filesystem::path& old_file, const std::filesystem::path&
     return kExitError;
   }
   const std::vector<std::string> lines = differences(old_json, new_json);
-  for (const std::string& line : lines) std::cout << line << '\n';
+  for (const std::string& line : lines) print(line + "\n");
   return lines.empty() ? kExitClean : kExitFound;
 }
 

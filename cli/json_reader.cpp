@@ -1,7 +1,9 @@
 #include "json_reader.h"
 
 #include <algorithm>
+#include <optional>
 #include <set>
+#include <utility>
 #include <vector>
 
 namespace zav::cli {
@@ -11,73 +13,163 @@ namespace {
 std::string describe(const Json& value) {
   if (value.is_object()) return "an object";
   if (value.is_array()) return "an array";
-  return value.dump();
+  return shortened(value.dump());
 }
 
-// Follows the parser through the document to name the path of each member it meets.
-class DuplicateFinder {
+// Builds the document as the parser reads it, and keeps track of where it is: the objects and
+// arrays open around it, each with the member or entry being read, so that a problem can be
+// given its path. Stops the parse at the first problem that makes reading on pointless or too
+// costly.
+class DocumentBuilder : public nlohmann::json_sax<Json> {
  public:
-  explicit DuplicateFinder(FieldProblems& problems) : problems_(problems) {}
+  explicit DocumentBuilder(DocumentProblems& problems) : problems_(problems) {}
 
-  bool operator()(int /*depth*/, Json::parse_event_t event, Json& parsed) {
-    switch (event) {
-      case Json::parse_event_t::object_start:
-        open(false);
-        break;
-      case Json::parse_event_t::array_start:
-        open(true);
-        break;
-      case Json::parse_event_t::object_end:
-      case Json::parse_event_t::array_end:
-        open_.pop_back();
-        break;
-      case Json::parse_event_t::key:
-        note_key(parsed.get<std::string>());
-        break;
-      case Json::parse_event_t::value:
-        path_of_next_value();
-        break;
+  Json& document() { return document_; }
+  const std::optional<std::string>& syntax_error() const { return syntax_error_; }
+
+  bool null() override { return add(nullptr); }
+  bool boolean(bool value) override { return add(value); }
+  bool number_integer(number_integer_t value) override { return add(value); }
+  bool number_unsigned(number_unsigned_t value) override { return add(value); }
+  bool number_float(number_float_t value, const string_t& /*text*/) override { return add(value); }
+  bool string(string_t& value) override { return add(std::move(value)); }
+  bool binary(binary_t& value) override { return add(std::move(value)); }
+
+  bool start_object(std::size_t /*size*/) override { return open(Json::object()); }
+  bool start_array(std::size_t /*size*/) override { return open(Json::array()); }
+  bool end_object() override { return close(); }
+  bool end_array() override { return close(); }
+
+  bool key(string_t& name) override {
+    Open& object = open_.back();
+    const bool first_time = object.keys.insert(name).second;
+    if (object.keys.size() > kMostMembers) {
+      return stop(path_of(open_.size() - 1),
+                  "has more than " + std::to_string(kMostMembers) +
+                      " members, far more than any record of a data file");
+    }
+    object.key = std::move(name);
+    if (!first_time) {
+      problems_.add({path_of(open_.size()),
+                     "appears twice in one object; only one of its values would be used"});
     }
     return true;
   }
 
+  bool parse_error(std::size_t /*position*/, const std::string& last_token,
+                   const nlohmann::detail::exception& error) override {
+    constexpr int kNumberOverflow = 406;
+    if (error.id == kNumberOverflow) {
+      return stop(path_of(open_.size()),
+                  shortened(last_token) + " does not fit any field (none is wider than 16 bits)");
+    }
+    syntax_error_ = without_error_code(error.what());
+    return false;
+  }
+
  private:
-  struct Container {
-    std::string path;
-    bool is_array = false;
-    std::size_t next_index = 0;
-    std::string key;
+  struct Open {
+    Json* value = nullptr;
+    std::size_t entry = 0;  // in an array: the entry being read
+    std::string key;        // in an object: the member being read
     std::set<std::string> keys;
   };
 
-  std::string path_of_next_value() {
-    if (open_.empty()) return "";
-    Container& container = open_.back();
-    if (container.is_array) return element_path(container.path, container.next_index++);
-    return member_path(container.path, container.key);
-  }
-
-  void open(bool is_array) {
-    Container container;
-    container.path = path_of_next_value();
-    container.is_array = is_array;
-    open_.push_back(std::move(container));
-  }
-
-  void note_key(std::string key) {
-    Container& container = open_.back();
-    container.key = std::move(key);
-    if (!container.keys.insert(container.key).second) {
-      problems_.push_back({member_path(container.path, container.key),
-                           "appears twice in one object; only one of its values would be used"});
+  // The library's text starts with its own error code in brackets, which says nothing to a
+  // user.
+  static std::string without_error_code(std::string_view reason) {
+    if (const auto end_of_code = reason.find("] "); end_of_code != std::string_view::npos) {
+      reason.remove_prefix(end_of_code + 2);
     }
+    return std::string(reason);
   }
 
-  FieldProblems& problems_;
-  std::vector<Container> open_;
+  // Puts a value where the parser is: the document itself, the next entry of the open array or
+  // the member just named (the later of two values of one name wins).
+  Json* place(Json value) {
+    if (open_.empty()) {
+      document_ = std::move(value);
+      return &document_;
+    }
+    Open& parent = open_.back();
+    if (parent.value->is_array()) {
+      parent.value->push_back(std::move(value));
+      return &parent.value->back();
+    }
+    Json& member = (*parent.value)[parent.key];
+    member = std::move(value);
+    return &member;
+  }
+
+  // A value is complete: the open array, if any, goes on to its next entry.
+  bool next_entry() {
+    if (!open_.empty() && open_.back().value->is_array()) ++open_.back().entry;
+    return true;
+  }
+
+  bool add(Json value) {
+    place(std::move(value));
+    return next_entry();
+  }
+
+  bool open(Json container) {
+    if (open_.size() == kMostLevels) {
+      return stop(path_of(open_.size()), "nests deeper than " + std::to_string(kMostLevels) +
+                                             " levels, far deeper than any data file's form");
+    }
+    Open level;
+    level.value = place(std::move(container));
+    open_.push_back(std::move(level));
+    return true;
+  }
+
+  bool close() {
+    open_.pop_back();
+    return next_entry();
+  }
+
+  bool stop(std::string path, std::string reason) {
+    problems_.add({std::move(path), std::move(reason)});
+    document_ = Json(Json::value_t::discarded);
+    return false;
+  }
+
+  // The path through the first `levels` open containers.
+  std::string path_of(std::size_t levels) const {
+    std::string path;
+    for (std::size_t i = 0; i < levels; ++i) {
+      const Open& level = open_[i];
+      path = level.value->is_array() ? element_path(path, level.entry)
+                                     : member_path(path, shortened(level.key));
+    }
+    return path;
+  }
+
+  DocumentProblems& problems_;
+  Json document_;
+  std::vector<Open> open_;
+  std::optional<std::string> syntax_error_;
 };
 
 }  // namespace
+
+void DocumentProblems::add(FieldProblem problem) {
+  ++count_;
+  if (problem.path.empty()) problem.path = "(top level)";
+  if (listed_.size() < kListed) listed_.push_back(std::move(problem));
+}
+
+void DocumentProblems::add(const FieldProblems& problems) {
+  for (const FieldProblem& problem : problems) add(problem);
+}
+
+std::string shortened(std::string_view text) {
+  constexpr std::size_t kShown = 40;
+  if (text.size() <= kShown) return std::string(text);
+  std::size_t cut = kShown;
+  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;  // whole UTF-8
+  return std::string(text.substr(0, cut)) + "... (" + std::to_string(text.size()) + " characters)";
+}
 
 std::string member_path(const std::string& path, std::string_view name) {
   return path.empty() ? std::string(name) : path + "." + std::string(name);
@@ -88,22 +180,17 @@ std::string element_path(const std::string& path, std::size_t index) {
 }
 
 Result<Json> parse_json(std::string_view text, const std::filesystem::path& source,
-                        FieldProblems& problems) {
-  try {
-    return Json::parse(text, DuplicateFinder(problems));
-  } catch (const Json::parse_error& error) {
-    // The library's text starts with its own error code in brackets, which says nothing to a
-    // user.
-    std::string_view reason = error.what();
-    if (const auto end_of_code = reason.find("] "); end_of_code != std::string_view::npos) {
-      reason.remove_prefix(end_of_code + 2);
-    }
-    return FileError{source, "is not valid JSON: " + std::string(reason)};
+                        DocumentProblems& problems) {
+  DocumentBuilder builder(problems);
+  Json::sax_parse(text, &builder);
+  if (builder.syntax_error()) {
+    return FileError{source, "is not valid JSON: " + *builder.syntax_error()};
   }
+  return std::move(builder.document());
 }
 
 void JsonReader::problem(std::string path, std::string reason) {
-  problems_.push_back({path.empty() ? "(top level)" : std::move(path), std::move(reason)});
+  problems_.add({std::move(path), std::move(reason)});
 }
 
 bool JsonReader::object(const Json& value, const std::string& path,
@@ -114,7 +201,7 @@ bool JsonReader::object(const Json& value, const std::string& path,
   }
   for (const auto& [key, member] : value.items()) {
     if (std::find(names.begin(), names.end(), key) == names.end()) {
-      problem(member_path(path, key), "unknown member");
+      problem(member_path(path, shortened(key)), "unknown member");
     }
   }
   return true;
@@ -171,6 +258,13 @@ std::optional<long long> JsonReader::whole_number(const Json& value, const std::
     const auto number = value.get<long long>();
     if (number < least || number > most) return refuse(std::to_string(number));
     return number;
+  }
+  // Integers too large for 64 bits arrive as fractions; they do not fit either.
+  if (value.is_number_float()) {
+    const double number = value.get<double>();
+    if (number < static_cast<double>(least) || number > static_cast<double>(most)) {
+      return refuse(describe(value));
+    }
   }
   problem(path, "must be a whole number, not " + describe(value));
   return std::nullopt;

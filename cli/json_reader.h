@@ -24,11 +24,37 @@ std::string member_path(const std::string& path, std::string_view name);
 // "phases" + 3 -> "phases[3]".
 std::string element_path(const std::string& path, std::size_t index);
 
-// Parses a JSON text. A text that is no JSON at all is an error naming `source`; an object
-// holding the same member twice is a problem at that member's path, since only one of the two
-// values would be used.
+// The problems of one document. All are counted, but only the first kListed are kept: a
+// document with thousands of faults needs no list of thousands, and a hostile one cannot make
+// the list many times larger than itself.
+class DocumentProblems {
+ public:
+  static constexpr std::size_t kListed = 100;
+
+  void add(FieldProblem problem);
+  void add(const FieldProblems& problems);
+
+  bool empty() const { return count_ == 0; }
+  std::size_t count() const { return count_; }
+  const FieldProblems& listed() const { return listed_; }
+
+ private:
+  FieldProblems listed_;
+  std::size_t count_ = 0;
+};
+
+// A text as a problem quotes it: whole when short, else its start and its length.
+std::string shortened(std::string_view text);
+
+// Parses a JSON text. A text that is no JSON at all is an error naming `source`. Problems at a
+// path: an object holding the same member twice (only one of the two values would be used); a
+// number too large for any field; nesting deeper than kMostLevels or an object of more than
+// kMostMembers members, which no data file's form comes near. The last three stop the parse,
+// which then gives a discarded value, so that memory and time stay in proportion to the text.
+inline constexpr std::size_t kMostLevels = 32;
+inline constexpr std::size_t kMostMembers = 64;
 Result<Json> parse_json(std::string_view text, const std::filesystem::path& source,
-                        FieldProblems& problems);
+                        DocumentProblems& problems);
 
 // The integer types that record fields are kept in.
 template <class T>
@@ -37,7 +63,7 @@ concept StoredInteger = std::same_as<T, std::uint8_t> || std::same_as<T, std::in
 
 class JsonReader {
  public:
-  explicit JsonReader(FieldProblems& problems) : problems_(problems) {}
+  explicit JsonReader(DocumentProblems& problems) : problems_(problems) {}
 
   void problem(std::string path, std::string reason);
 
@@ -74,7 +100,7 @@ class JsonReader {
   std::optional<long long> whole_number(const Json& value, const std::string& path, long long least,
                                         long long most, std::string_view storage);
 
-  FieldProblems& problems_;
+  DocumentProblems& problems_;
 };
 
 }  // namespace zav::cli

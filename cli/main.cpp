@@ -1,11 +1,15 @@
 // zav: the data files of ZAV Campaign Editor as JSON, and back.
 #include <CLI/CLI.hpp>
+#include <exception>
 #include <filesystem>
+#include <iostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "commands.h"
 #include "file_kind.h"
+#include "standard_output.h"
 
 namespace {
 
@@ -94,15 +98,30 @@ int main(int argc, char** argv) {
   diff->add_option("NEW", diff_new, "The second file")->required();
   diff_flags.add_to(*diff);
 
+  int status = zav::cli::kExitClean;
   try {
     app.parse(argc, argv);
+    if (*dump) {
+      status = zav::cli::run_dump(dump_file, dump_flags.options());
+    } else if (*build) {
+      status = zav::cli::run_build(build_json, build_out, build_base);
+    } else if (*check) {
+      status = zav::cli::run_check(check_files, check_flags.options());
+    } else {
+      status = zav::cli::run_diff(diff_old, diff_new, diff_flags.options());
+    }
   } catch (const CLI::ParseError& error) {
-    const int status = app.exit(error);
-    return status == 0 ? status : zav::cli::kExitError;
+    std::ostringstream out;  // help and version texts, printed checked like any output
+    status = app.exit(error, out) == 0 ? zav::cli::kExitClean : zav::cli::kExitError;
+    zav::cli::print(out.str());
+  } catch (const std::exception& error) {
+    // The commands report every fault they know of themselves; this is the last guard.
+    std::cerr << "zav: stopped: " << error.what() << '\n';
+    status = zav::cli::kExitError;
   }
-
-  if (*dump) return zav::cli::run_dump(dump_file, dump_flags.options());
-  if (*build) return zav::cli::run_build(build_json, build_out, build_base);
-  if (*check) return zav::cli::run_check(check_files, check_flags.options());
-  return zav::cli::run_diff(diff_old, diff_new, diff_flags.options());
+  if (const auto error = zav::cli::finish_standard_output()) {
+    std::cerr << error->message() << '\n';
+    return zav::cli::kExitError;
+  }
+  return status;
 }

@@ -10,12 +10,24 @@ namespace {
 
 using namespace bytes;
 
+constexpr std::size_t kSetupSize = 28;
 constexpr std::size_t kPhasesAt = 28, kPhaseSize = 32;
 constexpr std::size_t kPlaneTypesAt = 828, kPlaneTypeSize = 16;
-constexpr std::size_t kGermanForcesAt = 1308, kAlliedForcesAt = 1352;
+constexpr std::size_t kGermanForcesAt = 1308, kAlliedForcesAt = 1352, kForcesSize = 44;
 constexpr std::size_t kSpecialEventsAt = 1396, kSpecialEventSize = 8;
 constexpr std::size_t kSpecialMissionsAt = 1652, kSpecialMissionSize = 64;
-constexpr std::size_t kV1SpeechAt = 3700;
+constexpr std::size_t kV1SpeechAt = 3700, kV1SpeechSize = 8;
+
+// Each section starts where the one before it ends, and the last one ends the file.
+static_assert(kPhasesAt == kSetupSize);
+static_assert(kPlaneTypesAt == kPhasesAt + Campaign::kPhases * kPhaseSize);
+static_assert(kGermanForcesAt == kPlaneTypesAt + Campaign::kPlaneTypes * kPlaneTypeSize);
+static_assert(kAlliedForcesAt == kGermanForcesAt + kForcesSize);
+static_assert(kSpecialEventsAt == kAlliedForcesAt + kForcesSize);
+static_assert(kSpecialMissionsAt ==
+              kSpecialEventsAt + Campaign::kSpecialEvents * kSpecialEventSize);
+static_assert(kV1SpeechAt == kSpecialMissionsAt + Campaign::kSpecialMissions * kSpecialMissionSize);
+static_assert(kV1SpeechAt + kV1SpeechSize == kCampaignFileSize);
 
 constexpr std::uint8_t kCampTypeBias = 2;
 constexpr std::uint8_t kZeroMarker = 0x80;   // stands before a language or side of 0
@@ -252,7 +264,7 @@ constexpr const char* kV1Names[] = {"v1_attack_speech", "v1_escort_speech", "v1_
 Campaign decode_campaign(std::span<const std::uint8_t, kCampaignFileSize> image) {
   const In b(image);
   Campaign c;
-  c.setup = read_setup(b);
+  c.setup = read_setup(b.first(kSetupSize));
   for (std::size_t i = 0; i < c.phases.size(); ++i) {
     c.phases[i] = read_phase(b.subspan(kPhasesAt + i * kPhaseSize, kPhaseSize));
   }
@@ -260,8 +272,8 @@ Campaign decode_campaign(std::span<const std::uint8_t, kCampaignFileSize> image)
     c.plane_types[i] =
         read_plane_type(b.subspan(kPlaneTypesAt + i * kPlaneTypeSize, kPlaneTypeSize));
   }
-  c.german_forces = read_forces(b.subspan(kGermanForcesAt));
-  c.allied_forces = read_forces(b.subspan(kAlliedForcesAt));
+  c.german_forces = read_forces(b.subspan(kGermanForcesAt, kForcesSize));
+  c.allied_forces = read_forces(b.subspan(kAlliedForcesAt, kForcesSize));
   c.allied_forces.side = u8(b, kAlliedForcesAt + 1);
   for (std::size_t i = 0; i < c.special_events.size(); ++i) {
     c.special_events[i] =
@@ -301,7 +313,7 @@ FieldProblems campaign_problems(const Campaign& c) {
 CampaignImage encode_campaign(const Campaign& c) {
   CampaignImage image{};
   const Out b(image);
-  write_setup(b, c.setup);
+  write_setup(b.first(kSetupSize), c.setup);
   for (std::size_t i = 0; i < c.phases.size(); ++i) {
     write_phase(b.subspan(kPhasesAt + i * kPhaseSize, kPhaseSize), c.phases[i]);
   }
@@ -310,9 +322,9 @@ CampaignImage encode_campaign(const Campaign& c) {
                      c.plane_types[i]);
   }
   put_u8(b, kGermanForcesAt, kZeroMarker);  // the German group is always 80 00 00 00
-  write_forces(b.subspan(kGermanForcesAt), c.german_forces);
+  write_forces(b.subspan(kGermanForcesAt, kForcesSize), c.german_forces);
   put_u8(b, kAlliedForcesAt + 1, c.allied_forces.side);
-  write_forces(b.subspan(kAlliedForcesAt), c.allied_forces);
+  write_forces(b.subspan(kAlliedForcesAt, kForcesSize), c.allied_forces);
   for (std::size_t i = 0; i < c.special_events.size(); ++i) {
     write_event(b.subspan(kSpecialEventsAt + i * kSpecialEventSize, kSpecialEventSize),
                 c.special_events[i]);
@@ -327,9 +339,9 @@ CampaignImage encode_campaign(const Campaign& c) {
 }
 
 Result<Campaign> load_campaign(const std::filesystem::path& path) {
-  Result<Bytes> file = read_file(path);
+  Result<FileStart> file = read_file_start(path, kCampaignFileSize);
   if (!file) return file.error();
-  const Bytes& b = file.value();
+  const Bytes& b = file.value().bytes;
   if (b.size() < kCampaignFileSize) {
     return FileError{path, "is not a campaign file: it has " + std::to_string(b.size()) +
                                " bytes, a campaign has 3708"};

@@ -26,8 +26,8 @@ FieldProblems campaign_problems(const Campaign& campaign);
 // The file image of a record; the record must have no campaign_problems().
 CampaignImage encode_campaign(const Campaign& campaign);
 
-// Reads a campaign file; a file shorter than 3708 bytes is refused, a longer one is read
-// from its first 3708 bytes.
+// Reads a campaign file; a file shorter than 3708 bytes is refused, of a longer one only the
+// first 3708 bytes are read.
 Result<Campaign> load_campaign(const std::filesystem::path& path);
 
 // Writes the record as a campaign file, refusing it when it has campaign_problems().

@@ -46,9 +46,9 @@ MissionImage encode_mission(const Mission& mission) {
 }
 
 Result<Mission> load_mission(const std::filesystem::path& path) {
-  Result<Bytes> file = read_file(path);
+  Result<FileStart> file = read_file_start(path, kMissionFileSize);
   if (!file) return file.error();
-  const Bytes& b = file.value();
+  const Bytes& b = file.value().bytes;
   if (b.size() < kMissionFileSize) {
     return FileError{path, "is not a mission file: it has " + std::to_string(b.size()) +
                                " bytes, a mission has 60"};

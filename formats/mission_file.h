@@ -18,7 +18,7 @@ using MissionImage = std::array<std::uint8_t, kMissionFileSize>;
 Mission decode_mission(std::span<const std::uint8_t, kMissionFileSize> image);
 MissionImage encode_mission(const Mission& mission);
 
-// Refuses a file shorter than 60 bytes; a longer one is read from its first 60.
+// Refuses a file shorter than 60 bytes; of a longer one only the first 60 are read.
 Result<Mission> load_mission(const std::filesystem::path& path);
 std::optional<FileError> save_mission(const std::filesystem::path& path, const Mission& mission);
 

@@ -196,9 +196,15 @@ Bytes encode_squadrons(const SquadronTable& table, SquadronRead how) {
 }
 
 Result<SquadronTable> load_squadrons(const std::filesystem::path& path, SquadronRead how) {
-  Result<Bytes> file = read_file(path);
+  constexpr std::size_t kLongest = std::size_t{SquadronTable::kMaxSquadrons} * kSquadronRecordSize;
+  Result<FileStart> file = read_file_start(path, kLongest);
   if (!file) return file.error();
-  return decode_squadrons(file.value(), how, path);
+  if (file.value().goes_on) {
+    return FileError{path, "is longer than " + std::to_string(kLongest) +
+                               " bytes, the most a squadron file holds (25 squadrons of 124 "
+                               "bytes)"};
+  }
+  return decode_squadrons(file.value().bytes, how, path);
 }
 
 std::optional<FileError> save_squadrons(const std::filesystem::path& path,

@@ -33,6 +33,8 @@ FieldProblems squadron_problems(const SquadronTable& table,
 // squadron_problems() for it.
 Bytes encode_squadrons(const SquadronTable& table, SquadronRead how = SquadronRead::squadron_file);
 
+// Reads a squadron file, refusing it as decode_squadrons() does; a file longer than 25
+// records is refused without being read further.
 Result<SquadronTable> load_squadrons(const std::filesystem::path& path,
                                      SquadronRead how = SquadronRead::squadron_file);
 

@@ -2,14 +2,13 @@
 
 #include <algorithm>
 
-#include "file_io.h"
 #include "windows1252.h"
 
 namespace zav {
 namespace {
 
-constexpr std::size_t kHeaderSize = 12;
-constexpr std::size_t kFirstCountedFrom = 8;
+constexpr std::size_t kCountAt = 4;
+constexpr std::size_t kFirstAt = 8;  // also where the first string's position is counted from
 
 std::uint32_t u32(std::span<const std::uint8_t> b, std::size_t at) {
   return static_cast<std::uint32_t>(b[at]) | static_cast<std::uint32_t>(b[at + 1]) << 8 |
@@ -30,30 +29,42 @@ std::string code_point_name(char32_t c) {
 
 }  // namespace
 
-Result<StringFileHeader> decode_string_header(std::span<const std::uint8_t> file,
-                                              const std::filesystem::path& source) {
-  if (file.size() < kHeaderSize) {
-    return FileError{source, "is not a string file: it ends before its 12-byte header"};
+Result<Bytes> read_string_file(const std::filesystem::path& path) {
+  Result<FileStart> file = read_file_start(path, kLargestStringFile);
+  if (!file) return file.error();
+  if (file.value().goes_on) {
+    return FileError{path, "is larger than 1 MiB, far larger than any string file"};
   }
-  const StringFileHeader header{u32(file, 4), u32(file, 8)};
-  if (kFirstCountedFrom + std::uint64_t{header.first} > file.size()) {
-    return FileError{source, "is not a string file: its strings would start at byte " +
-                                 std::to_string(kFirstCountedFrom + std::uint64_t{header.first}) +
-                                 ", past its end at byte " + std::to_string(file.size())};
+  return std::move(file.value().bytes);
+}
+
+Result<std::uint32_t> decode_string_count(std::span<const std::uint8_t> file,
+                                          const std::filesystem::path& source) {
+  if (file.size() < kCountAt + 4) {
+    return FileError{source, "is not a string file: it ends before its number of strings"};
   }
-  return header;
+  return u32(file, kCountAt);
 }
 
 Result<std::vector<std::string>> decode_strings(std::span<const std::uint8_t> file,
-                                                const StringFileHeader& header,
+                                                std::uint32_t count,
                                                 const std::filesystem::path& source) {
+  if (file.size() < kFirstAt + 4) {
+    return FileError{source, "is not a string file: it ends before the position of its strings"};
+  }
+  const std::uint64_t first = kFirstAt + std::uint64_t{u32(file, kFirstAt)};
+  if (first > file.size()) {
+    return FileError{source, "is not a string file: its strings would start at byte " +
+                                 std::to_string(first) + ", past its end at byte " +
+                                 std::to_string(file.size())};
+  }
   std::vector<std::string> strings;
-  auto at = file.begin() + static_cast<std::ptrdiff_t>(kFirstCountedFrom + header.first);
-  for (std::uint32_t i = 0; i < header.count; ++i) {
+  auto at = file.begin() + static_cast<std::ptrdiff_t>(first);
+  for (std::uint32_t i = 0; i < count; ++i) {
     const auto end = std::find(at, file.end(), std::uint8_t{0});
     if (end == file.end()) {
       return FileError{source, "is cut short: it ends inside string " + std::to_string(i + 1) +
-                                   " of " + std::to_string(header.count)};
+                                   " of " + std::to_string(count)};
     }
     strings.push_back(windows1252_to_utf8(std::span<const std::uint8_t>(at, end)));
     at = end + 1;
@@ -62,11 +73,11 @@ Result<std::vector<std::string>> decode_strings(std::span<const std::uint8_t> fi
 }
 
 Result<std::vector<std::string>> load_string_file(const std::filesystem::path& path) {
-  Result<Bytes> file = read_file(path);
+  Result<Bytes> file = read_string_file(path);
   if (!file) return file.error();
-  Result<StringFileHeader> header = decode_string_header(file.value(), path);
-  if (!header) return header.error();
-  return decode_strings(file.value(), header.value(), path);
+  Result<std::uint32_t> count = decode_string_count(file.value(), path);
+  if (!count) return count.error();
+  return decode_strings(file.value(), count.value(), path);
 }
 
 FieldProblems string_file_problems(std::span<const std::string> strings) {

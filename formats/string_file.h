@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -11,22 +12,24 @@
 #include "file_error.h"
 #include "file_io.h"
 
-// String files (*.str): a header, then zero-terminated 8-bit texts.
+// String files (*.str): a count, the position of the first string, then zero-terminated 8-bit
+// texts.
 namespace zav {
 
-struct StringFileHeader {
-  std::uint32_t count = 0;  // number of strings
-  std::uint32_t first = 0;  // position of the first string, counted from offset 8
-};
+// Far larger than any string file: a larger file is refused without being read.
+inline constexpr std::size_t kLargestStringFile = std::size_t{1} << 20;
 
-// Refuses a file that ends before its header or whose strings would start past its end.
-Result<StringFileHeader> decode_string_header(std::span<const std::uint8_t> file,
-                                              const std::filesystem::path& source);
+// The bytes of a string file; refuses a file larger than kLargestStringFile.
+Result<Bytes> read_string_file(const std::filesystem::path& path);
 
-// The header's `count` strings as UTF-8; refuses a file that ends before the last one's
-// zero byte.
+// The number of strings, at offset 4; refuses a file that ends before it.
+Result<std::uint32_t> decode_string_count(std::span<const std::uint8_t> file,
+                                          const std::filesystem::path& source);
+
+// `count` strings as UTF-8, read from 8 + the position given at offset 8. Refuses a file that
+// ends before that position, before the first string or inside one of the strings.
 Result<std::vector<std::string>> decode_strings(std::span<const std::uint8_t> file,
-                                                const StringFileHeader& header,
+                                                std::uint32_t count,
                                                 const std::filesystem::path& source);
 
 Result<std::vector<std::string>> load_string_file(const std::filesystem::path& path);

@@ -32,9 +32,9 @@ std::optional<FileError> save_targets(const std::filesystem::path& path,
 }
 
 Result<TargetFile> load_targets(const std::filesystem::path& path) {
-  Result<Bytes> file = read_file(path);
+  Result<FileStart> file = read_file_start(path, TargetFile::kSize);
   if (!file) return file.error();
-  const Bytes& b = file.value();
+  const Bytes& b = file.value().bytes;
   if (b.size() < TargetFile::kSize) {
     return FileError{path, "is not a target file: it has " + std::to_string(b.size()) +
                                " bytes, the 302 targets take 9664"};

@@ -2,7 +2,6 @@
 
 #include <span>
 
-#include "formats/file_io.h"
 #include "formats/string_file.h"
 
 namespace zav {
@@ -81,15 +80,16 @@ void reset_weapon_names(NameTables& tables) {
 
 std::optional<std::string> load_names(NameTable which, const std::filesystem::path& path,
                                       NameTables& tables) {
-  Result<Bytes> file = read_file(path);
+  Result<Bytes> file = read_string_file(path);
   if (!file) return file.error().message();
-  Result<StringFileHeader> header = decode_string_header(file.value(), path);
-  if (!header) return header.error().message();
+  Result<std::uint32_t> count = decode_string_count(file.value(), path);
+  if (!count) return count.error().message();
+  // The count is judged first: a wrong count gets its own message, whatever follows it.
   const NameRule rule = rule_for(which);
-  if (header.value().count < rule.fewest || header.value().count > rule.most) {
+  if (count.value() < rule.fewest || count.value() > rule.most) {
     return std::string(rule.wrong_count);
   }
-  Result<std::vector<std::string>> strings = decode_strings(file.value(), header.value(), path);
+  Result<std::vector<std::string>> strings = decode_strings(file.value(), count.value(), path);
   if (!strings) return strings.error().message();
 
   // A weapon file names the first weapons only; the rest fall back to their defaults.

@@ -43,24 +43,38 @@ inline std::string shell_quoted(const std::string& word) {
   return quoted + "'";
 }
 
+// Where a run's standard input comes from and its standard output goes, when not the text
+// given and the text captured.
+struct Redirects {
+  std::filesystem::path input;   // e.g. /dev/zero
+  std::filesystem::path output;  // e.g. /dev/full; ToolRun::out then stays empty
+};
+
+// Every run is bounded in time, far above the milliseconds it takes, so that a hang or a
+// runaway read fails the test instead of stalling it.
+inline constexpr int kToolSecondsAtMost = 20;
+
 // Runs zav in `folder` (here when null), with `input` on its standard input. In a sanitizer
 // build a fault the sanitizers catch exits with 86, which no test expects, instead of their
 // usual 1, which `check`, `diff` and `build` give for their own findings.
 inline ToolRun run_zav(const Lines& args, const TempDir* folder = nullptr,
-                       const std::string& input = "") {
+                       const std::string& input = "", const Redirects& redirects = {}) {
   const TempDir streams;
   write_bytes(streams / "in", Bytes(input.begin(), input.end()));
+  const std::filesystem::path in = redirects.input.empty() ? streams / "in" : redirects.input;
+  const std::filesystem::path out = redirects.output.empty() ? streams / "out" : redirects.output;
   std::string command = folder ? "cd " + shell_quoted(folder->path().string()) + " && " : "";
-  command += "ASAN_OPTIONS=exitcode=86 UBSAN_OPTIONS=exitcode=86 " + shell_quoted(ZAV_TOOL);
+  command += "ASAN_OPTIONS=exitcode=86 UBSAN_OPTIONS=exitcode=86 timeout -s KILL " +
+             std::to_string(kToolSecondsAtMost) + " " + shell_quoted(ZAV_TOOL);
   for (const std::string& arg : args) command += " " + shell_quoted(arg);
-  command += " <" + shell_quoted((streams / "in").string()) + " >" +
-             shell_quoted((streams / "out").string()) + " 2>" +
+  command += " <" + shell_quoted(in.string()) + " >" + shell_quoted(out.string()) + " 2>" +
              shell_quoted((streams / "err").string());
   const int raw = std::system(command.c_str());
-  const Bytes out = read_bytes(streams / "out");
+  const Bytes out_bytes = read_bytes(streams / "out");
   const Bytes err = read_bytes(streams / "err");
-  return {
-      WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, {out.begin(), out.end()}, {err.begin(), err.end()}};
+  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1,
+          {out_bytes.begin(), out_bytes.end()},
+          {err.begin(), err.end()}};
 }
 
 // `zav dump` of `file`, parsed; the test fails when the dump does not succeed.

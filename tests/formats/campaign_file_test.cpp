@@ -1,6 +1,7 @@
 #include "formats/campaign_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <random>
 
@@ -166,7 +167,7 @@ TEST(CampaignFile, NormalisationsHappenOnceAndRecordsSurviveASave) {
   }
 }
 
-TEST(CampaignFile, LoadRefusesShortFilesAndReadsTheFirst3708Bytes) {
+TEST(CampaignFile, LoadReadsTheFirst3708BytesOfRegularFilesOnly) {
   TempDir dir;
   Campaign c;
   c.setup.start_year = 1943;
@@ -179,6 +180,18 @@ TEST(CampaignFile, LoadRefusesShortFilesAndReadsTheFirst3708Bytes) {
   const Result<Campaign> long_load = load_campaign(dir / "long.dat");
   ASSERT_TRUE(long_load);
   EXPECT_EQ(long_load.value(), c);
+
+  // Only the first bytes are read, however long the file: this one is 64 GiB, nearly all hole.
+  std::filesystem::resize_file(dir / "long.dat", std::uintmax_t{64} << 30);
+  const Result<Campaign> huge_load = load_campaign(dir / "long.dat");
+  ASSERT_TRUE(huge_load);
+  EXPECT_EQ(huge_load.value(), c);
+
+  // A named pipe would block the load until something writes to it: it is refused at once.
+  ASSERT_EQ(::mkfifo((dir / "camp_pipe.dat").c_str(), 0600), 0);
+  const Result<Campaign> pipe_load = load_campaign(dir / "camp_pipe.dat");
+  ASSERT_FALSE(pipe_load);
+  EXPECT_EQ(pipe_load.error().reason, "cannot be read: it is a named pipe, not a file");
 
   write_bytes(dir / "short.dat", std::vector<std::uint8_t>(image.begin(), image.end() - 1));
   const Result<Campaign> short_load = load_campaign(dir / "short.dat");

@@ -62,6 +62,18 @@ TEST_F(NameTablesTest, PlaneAndPlaceFilesNeedTheirExactCount) {
 
   EXPECT_EQ(load_names(NameTable::places, file_of(numbered("Town", 307)), tables),
             "Invalid File.  Incorrect number of place names");
+
+  // The count is judged before the strings are looked for: a file with a wrong count gets the
+  // count's message whether its strings start past its end or it ends right after the count.
+  auto past_end = string_file_bytes(numbered("P", 31));
+  past_end[8] = 0xFF;
+  write_bytes(dir / "past_end.str", past_end);
+  write_bytes(dir / "no_strings.str", {0, 0, 0, 0, 29, 0, 0, 0});
+  for (const char* name : {"past_end.str", "no_strings.str"}) {
+    EXPECT_EQ(load_names(NameTable::planes, dir / name, tables),
+              "Invalid File.  Incorrect number of plane names")
+        << name;
+  }
   ASSERT_FALSE(load_names(NameTable::places, file_of(numbered("Town", 308)), tables));
   EXPECT_EQ(tables.place_names[307], "Town307");
 }

@@ -1,0 +1,154 @@
+// Input as a hostile user would give it: nothing crashes, hangs, runs out of memory or is cut
+// off silently. Every run is bounded in time (kToolSecondsAtMost), so a runaway read fails.
+#include <sys/stat.h>
+
+#include <fstream>
+
+#include "tool_test.h"
+
+namespace zav::testing {
+namespace {
+
+const std::string kStdin = "(standard input)";
+
+// Builds `document` from standard input into a folder of its own; expects `status` and `err`
+// and the folder left empty.
+void expect_build_refused(const std::string& document, int status, const std::string& err,
+                          const Redirects& redirects = {}) {
+  const TempDir dir;
+  const ToolRun run = run_zav({"build", "-", "-o", "out.dat"}, &dir, document, redirects);
+  EXPECT_EQ(run.status, status);
+  EXPECT_EQ(run.err.substr(0, 2000), err);
+  EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+}
+
+std::string one_problem(const std::string& problem) {
+  return kStdin + ": " + problem + "\nout.dat: nothing written; " + kStdin + " has 1 problem\n";
+}
+
+std::string repeated(const std::string& text, std::size_t times) {
+  std::string all;
+  for (std::size_t i = 0; i < times; ++i) all += text;
+  return all;
+}
+
+// A file whose length is `size`, holding `start` and then nothing but a hole.
+void write_sparse(const std::filesystem::path& path, const Bytes& start, std::uintmax_t size) {
+  write_bytes(path, start);
+  std::filesystem::resize_file(path, size);
+}
+
+TEST(HostileInput, NumbersThatFitNoFieldAreProblemsAtTheirPath) {
+  const std::string fits_none = " does not fit any field (none is wider than 16 bits)";
+  expect_build_refused("1e400", 1, one_problem("(top level): 1e400" + fits_none));
+  expect_build_refused(R"({"kind": "mission", "fighters": {"count": -1e400}})", 1,
+                       one_problem("fighters.count: -1e400" + fits_none));
+  expect_build_refused(
+      "[0, " + std::string(400, '9') + "]", 1,
+      one_problem("[1]: " + std::string(40, '9') + "... (400 characters)" + fits_none));
+
+  // Too large for a 64-bit integer, so read as a fraction; still a number that does not fit.
+  const TempDir dir;
+  write_bytes(dir / "misn01.dat", Bytes(60, 0));
+  Json mission = dump_json(dir / "misn01.dat");
+  mission["attack"]["chance"][7] = 1e20;
+  expect_build_refused(mission.dump(), 1,
+                       one_problem("attack.chance[7]: 1e+20 does not fit a byte (0 to 255)"));
+}
+
+TEST(HostileInput, HugeOrDeepDocumentsAreRefusedWithoutRunningAway) {
+  const std::string depth(100000, '[');
+  expect_build_refused(
+      depth + std::string(depth.size(), ']'), 1,
+      one_problem(repeated("[0]", 32) + ": nests deeper than 32 levels, far deeper than any data "
+                                        "file's form"));
+
+  std::string members = R"({"kind": "mission")";
+  for (int i = 0; i < 300000; ++i) members += ", \"m" + std::to_string(i) + "\": 0";
+  expect_build_refused(members + "}", 1,
+                       one_problem("(top level): has more than 64 members, far more than any "
+                                   "record of a data file"));
+
+  const std::string too_large =
+      kStdin + ": is larger than 4 MiB, far larger than the JSON form of any data file\n";
+  expect_build_refused(std::string(5 << 20, ' ') + "{}", 2, too_large);
+  if (std::filesystem::exists("/dev/zero")) {
+    expect_build_refused("", 2, too_large, {.input = "/dev/zero", .output = {}});
+  }
+}
+
+TEST(HostileInput, OnlyRegularFilesAreReadAndOnlyAsFarAsTheirFormatGoes) {
+  const TempDir dir;
+  ASSERT_EQ(::mkfifo((dir / "camp01.dat").c_str(), 0600), 0);
+  const ToolRun fifo = run_zav({"dump", "camp01.dat"}, &dir);
+  EXPECT_EQ(fifo.status, 2);
+  EXPECT_EQ(fifo.err, "camp01.dat: cannot be read: it is a named pipe, not a file\n");
+  if (std::filesystem::exists("/dev/zero")) {
+    const ToolRun device = run_zav({"dump", "--kind", "campaign", "/dev/zero"});
+    EXPECT_EQ(device.status, 2);
+    EXPECT_EQ(device.err, "/dev/zero: cannot be read: it is a device, not a file\n");
+  }
+
+  // 64 GiB, nearly all of it a hole: reading it whole would take minutes and the memory.
+  constexpr std::uintmax_t kHuge = std::uintmax_t{64} << 30;
+  const CampaignImage campaign = encode_campaign(clean_campaign());
+  const std::vector<std::pair<std::string, Bytes>> read_from_start = {
+      {"camp02.dat", Bytes(campaign.begin(), campaign.end())},
+      {"misn02.dat", Bytes(60, 3)},
+      {"targets.dat", Bytes(9664, 1)}};
+  std::filesystem::create_directory(dir / "exact");
+  for (const auto& [name, start] : read_from_start) {
+    write_bytes(dir / "exact" / name, start);
+    write_sparse(dir / name, start, kHuge);
+    EXPECT_EQ(dump_json(dir / name), dump_json(dir / "exact" / name)) << name;
+  }
+  const std::vector<std::pair<std::string, std::string>> refused = {
+      {"sq02.dat",
+       "is longer than 3100 bytes, the most a squadron file holds (25 squadrons of 124 bytes)"},
+      {"names.str", "is larger than 1 MiB, far larger than any string file"}};
+  for (const auto& [name, reason] : refused) {
+    write_sparse(dir / name, Bytes(26 * 124, 0), kHuge);
+    const ToolRun run = run_zav({"dump", name}, &dir);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, name + ": " + reason + "\n");
+  }
+}
+
+TEST(HostileInput, StandardOutputThatCannotBeWrittenGivesStatus2) {
+  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+  const TempDir dir;
+  write_campaign(dir / "camp01.dat", clean_campaign());
+  Campaign other = clean_campaign();
+  other.setup.num_phases = 26;
+  write_campaign(dir / "camp02.dat", other);
+  const std::vector<Lines> writers = {{"dump", "camp01.dat"},
+                                      {"check", "camp02.dat"},
+                                      {"diff", "camp01.dat", "camp02.dat"},
+                                      {"--help"},
+                                      {"--version"}};
+  for (const Lines& args : writers) {
+    const ToolRun run = run_zav(args, &dir, "", {.input = {}, .output = "/dev/full"});
+    EXPECT_EQ(run.status, 2) << args[0];
+    EXPECT_EQ(run.err, "(standard output): cannot be written: No space left on device\n");
+  }
+}
+
+TEST(HostileInput, SavingThroughADanglingLinkCreatesTheFileItNames) {
+  const TempDir dir;
+  std::ofstream(dir / "in.json") << dump_json(write_campaign(dir / "camp01.dat", clean_campaign()));
+  std::filesystem::create_symlink("made.dat", dir / "camp02.dat");
+  const ToolRun made = run_zav({"build", "in.json", "-o", "camp02.dat"}, &dir);
+  EXPECT_EQ(made.status, 0) << made.err;
+  EXPECT_TRUE(std::filesystem::is_symlink(dir / "camp02.dat"));
+  EXPECT_EQ(read_bytes(dir / "made.dat"), read_bytes(dir / "camp01.dat"));
+
+  std::filesystem::create_symlink("no/such/folder.dat", dir / "camp03.dat");
+  const ToolRun failed = run_zav({"build", "in.json", "-o", "camp03.dat"}, &dir);
+  EXPECT_EQ(failed.status, 2);
+  EXPECT_EQ(failed.err, "camp03.dat: cannot be written: No such file or directory\n");
+  EXPECT_EQ(std::filesystem::read_symlink(dir / "camp03.dat"), "no/such/folder.dat");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 5);
+}
+
+}  // namespace
+}  // namespace zav::testing
