@@ -1,6 +1,7 @@
 #include "editors/frm_squadron/frm_squadron.h"
 
 #include <algorithm>
+#include <functional>
 #include <utility>
 
 #include "editors/message_boxes.h"
@@ -88,92 +89,87 @@ std::array<Slider, FrmSquadron::kMoveRows> FrmSquadron::row_sliders(const std::s
   });
 }
 
+template <class Field>
+void FrmSquadron::stores(PickList& list, Field field) {
+  list.on_choose = [this, &list, field] { store_value(list.value(), std::invoke(field, shown())); };
+}
+
+// A spinner stores its value as it moves, and typed text when it is a whole number in range.
+template <class Field>
+void FrmSquadron::stores(NumberBox& box, Field field) {
+  box.on_spin = [this, &box, field] {
+    store_value(std::optional(box.value), std::invoke(field, shown()));
+  };
+  box.on_edit = [this, &box, field] {
+    store_value(typed_number(box), std::invoke(field, shown()));
+  };
+}
+
+template <class Field>
+void FrmSquadron::stores(Slider& slider, Field field) {
+  slider.on_change = [this, &slider, field] {
+    store_value(std::optional(slider.read()), std::invoke(field, shown()));
+  };
+}
+
+template <class Field>
+void FrmSquadron::stores(CheckBox& box, Field field) {
+  box.on_change = [this, &box, field] {
+    store_value(std::optional(box.read()), std::invoke(field, shown()));
+  };
+}
+
+template <class Field>
+void FrmSquadron::stores_byte(TextBox& box, Field field) {
+  box.on_edit = [this, &box, field] { store_value(typed_byte(box), std::invoke(field, shown())); };
+}
+
 void FrmSquadron::bind_handlers() {
   txt_currsqn.on_spin = [this] { go_to(txt_currsqn.value); };
   txt_currsqn.on_edit = [this] {
     if (const std::optional<int> squadron = typed_number(txt_currsqn)) go_to(*squadron);
   };
-
-  const auto list = [this](PickList& control, auto field) {
-    control.on_choose = [this, &control, field] { store_value(control.value(), field(shown())); };
-  };
-  list(
-      cbo_sqnday, [](Squadron & s) -> auto& { return s.start_day; });
-  list(
-      cbo_sqnmonth, [](Squadron & s) -> auto& { return s.start_month; });
-  list(
-      cbo_sqnyear, [](Squadron & s) -> auto& { return s.start_year; });
-  list(
-      cbo_base, [](Squadron & s) -> auto& { return s.home_base; });
-  list(
-      cbo_plane, [](Squadron & s) -> auto& { return s.aircraft_type; });
-
-  // A spinner stores its value as it moves; typed text when it is a whole number in range.
-  const auto number = [this](NumberBox& box, auto field) {
-    box.on_spin = [this, &box, field] { field(shown()) = static_cast<std::uint8_t>(box.value); };
-    box.on_edit = [this, &box, field] { store_value(typed_number(box), field(shown())); };
-  };
-  number(
-      txt_phasestart, [](Squadron & s) -> auto& { return s.commencing_phase; });
-  number(
-      txt_numplanes, [](Squadron & s) -> auto& { return s.num_aircraft; });
-  number(
-      txt_numpilots, [](Squadron & s) -> auto& { return s.num_pilots; });
-  number(
-      txt_sqningrp, [](Squadron & s) -> auto& { return s.squadrons_in_group; });
-
-  sld_morale.on_change = [this] { shown().morale = static_cast<std::uint8_t>(sld_morale.read()); };
-  sld_skill.on_change = [this] { shown().skill = static_cast<std::uint8_t>(sld_skill.read()); };
-
-  const auto byte = [this](TextBox& box, auto field) {
-    box.on_edit = [this, &box, field] { store_value(typed_byte(box), field(shown())); };
-  };
-  byte(
-      txt_unitsprt, [](Squadron & s) -> auto& { return s.sprite; });
-  byte(
-      txt_unitname, [](Squadron & s) -> auto& { return s.unit_name; });
-  byte(
-      txt_unitdesc, [](Squadron & s) -> auto& { return s.unit_description; });
+  stores(cbo_sqnday, &Squadron::start_day);
+  stores(cbo_sqnmonth, &Squadron::start_month);
+  stores(cbo_sqnyear, &Squadron::start_year);
+  stores(txt_phasestart, &Squadron::commencing_phase);
+  stores(cbo_base, &Squadron::home_base);
+  stores(cbo_plane, &Squadron::aircraft_type);
+  stores(txt_numplanes, &Squadron::num_aircraft);
+  stores(txt_numpilots, &Squadron::num_pilots);
+  stores(sld_morale, &Squadron::morale);
+  stores(sld_skill, &Squadron::skill);
+  stores(txt_sqningrp, &Squadron::squadrons_in_group);
+  stores_byte(txt_unitsprt, &Squadron::sprite);
+  stores_byte(txt_unitname, &Squadron::unit_name);
+  stores_byte(txt_unitdesc, &Squadron::unit_description);
   for (int j = 0; j < 4; ++j) {
-    byte(
-        txt_sing[j], [j](Squadron & s) -> auto& { return s.staffel[j]; });
+    stores_byte(txt_sing[j], [j](Squadron& s) -> std::uint8_t& { return s.staffel[j]; });
   }
   for (int m = 0; m < kSpecialMissions; ++m) {
-    chk_special[m].on_change = [this, m] {
-      shown().special_missions[m] = static_cast<std::uint8_t>(chk_special[m].read());
-    };
+    stores(chk_special[m], [m](Squadron& s) -> std::uint8_t& { return s.special_missions[m]; });
   }
-
   for (int k = 0; k < kWeaponRows; ++k) {
-    list(
-        cbo_weapon[k], [k](Squadron & s) -> auto& { return s.weapons[k].weapon; });
-    number(
-        txt_weaponphase[k], [k](Squadron & s) -> auto& { return s.weapons[k].phase; });
-    cbo_weapon[k].on_choose = [this, k, stored = cbo_weapon[k].on_choose] {
-      stored();
+    stores(cbo_weapon[k], [k](Squadron& s) -> std::uint8_t& { return s.weapons[k].weapon; });
+    cbo_weapon[k].on_choose = [this, k, store = cbo_weapon[k].on_choose] {
+      store();
       show_weapon_number(k);
     };
-    // The box of a row without a weapon takes no input (show_weapon_number), so its number
-    // stays as it is.
-    NumberBox& amount = txt_weaponamount[k];
-    amount.on_spin = [this, k, &amount] {
-      shown().weapons[k].number = static_cast<std::uint16_t>(amount.value);
-    };
-    amount.on_edit = [this, k, &amount] {
-      store_value(typed_number(amount), shown().weapons[k].number);
-    };
+    stores(txt_weaponphase[k], [k](Squadron& s) -> std::uint8_t& { return s.weapons[k].phase; });
+    // The box of a row without a weapon takes no input (show_weapon_number): its number stays.
+    stores(txt_weaponamount[k], [k](Squadron& s) -> std::uint16_t& { return s.weapons[k].number; });
   }
 }
 
 void FrmSquadron::bind_roles() {
-  using Weight = std::uint8_t Squadron::*;
-  constexpr std::array<Weight, 5> weights = {&Squadron::escort_weight, &Squadron::sweep_weight,
-                                             &Squadron::bomb_weight, &Squadron::intercept_weight,
-                                             &Squadron::interdiction_weight};
+  constexpr std::array weights = {&Squadron::escort_weight, &Squadron::sweep_weight,
+                                  &Squadron::bomb_weight, &Squadron::intercept_weight,
+                                  &Squadron::interdiction_weight};
   for (std::size_t r = 0; r < weights.size(); ++r) {
     Slider& slider = *role_sliders()[r];
-    slider.on_change = [this, &slider, weight = weights[r]] {
-      shown().*weight = static_cast<std::uint8_t>(slider.read());
+    stores(slider, weights[r]);
+    slider.on_change = [this, store = slider.on_change] {
+      store();
       show_role_percentages();
     };
     slider.on_drag = [this, &slider](int position) { show_role_percentages(&slider, position); };
@@ -181,39 +177,23 @@ void FrmSquadron::bind_roles() {
 }
 
 void FrmSquadron::bind_rows() {
-  cbo_moves.on_choose = [this] {
-    store_value(cbo_moves.value(), shown().num_moves);
-    lay_out_rows();
-  };
-  cbo_changes.on_choose = [this] {
-    store_value(cbo_changes.value(), shown().num_changes);
-    lay_out_rows();
-  };
+  stores(cbo_moves, &Squadron::num_moves);
+  stores(cbo_changes, &Squadron::num_changes);
+  for (PickList* count : {&cbo_moves, &cbo_changes}) {
+    count->on_choose = [this, store = count->on_choose] {
+      store();
+      lay_out_rows();
+    };
+  }
   for (int j = 0; j < kMoveRows; ++j) {
-    cbo_basemove[j].on_choose = [this, j] {
-      store_value(cbo_basemove[j].value(), shown().moves[j].destination);
-    };
-    sld_moveprob[j].on_change = [this, j] {
-      shown().moves[j].probability = static_cast<std::uint8_t>(sld_moveprob[j].read());
-    };
-    txt_movephase[j].on_spin = [this, j] {
-      shown().moves[j].phase = static_cast<std::uint8_t>(txt_movephase[j].value);
-    };
-    txt_movephase[j].on_edit = [this, j] {
-      store_value(typed_number(txt_movephase[j]), shown().moves[j].phase);
-    };
-    cbo_planechange[j].on_choose = [this, j] {
-      store_value(cbo_planechange[j].value(), shown().changes[j].aircraft_type);
-    };
-    sld_changeprob[j].on_change = [this, j] {
-      shown().changes[j].probability = static_cast<std::uint8_t>(sld_changeprob[j].read());
-    };
-    txt_changephase[j].on_spin = [this, j] {
-      shown().changes[j].phase = static_cast<std::uint8_t>(txt_changephase[j].value);
-    };
-    txt_changephase[j].on_edit = [this, j] {
-      store_value(typed_number(txt_changephase[j]), shown().changes[j].phase);
-    };
+    stores(cbo_basemove[j], [j](Squadron& s) -> std::uint8_t& { return s.moves[j].destination; });
+    stores(sld_moveprob[j], [j](Squadron& s) -> std::uint8_t& { return s.moves[j].probability; });
+    stores(txt_movephase[j], [j](Squadron& s) -> std::uint8_t& { return s.moves[j].phase; });
+    stores(cbo_planechange[j],
+           [j](Squadron& s) -> std::uint8_t& { return s.changes[j].aircraft_type; });
+    stores(sld_changeprob[j],
+           [j](Squadron& s) -> std::uint8_t& { return s.changes[j].probability; });
+    stores(txt_changephase[j], [j](Squadron& s) -> std::uint8_t& { return s.changes[j].phase; });
   }
 }
 

@@ -146,6 +146,18 @@ class FrmSquadron : public Window {
     return {&sld_escort, &sld_sweep, &sld_bomb, &sld_intercept, &sld_interdict};
   }
 
+  // Binds a control to a field of the shown squadron: `field(squadron)` is the field.
+  template <class Field>
+  void stores(PickList& list, Field field);
+  template <class Field>
+  void stores(NumberBox& box, Field field);
+  template <class Field>
+  void stores(Slider& slider, Field field);
+  template <class Field>
+  void stores(CheckBox& box, Field field);
+  // A byte typed as a number, its fraction dropped.
+  template <class Field>
+  void stores_byte(TextBox& box, Field field);
   void bind_handlers();
   void bind_roles();
   void bind_rows();
