@@ -81,7 +81,9 @@ void NumberBox::step_by(int steps) {
 }
 
 NumberReading NumberBox::read() const {
-  return read_number(shown_text(label), text, policy, minimum, maximum, storage, shown_stored_);
+  // A row's box is named by its row ("Weapons: row 3 number"), its label alone would not say.
+  const std::string named = accessible_name.empty() ? shown_text(label) : accessible_name;
+  return read_number(named, text, policy, minimum, maximum, storage, shown_stored_);
 }
 
 std::optional<int> EntryValues::value_at(int position, int entries) const {

@@ -50,8 +50,9 @@ struct Button : Control {
 // A text the user reads; a label with press and release handlers acts while the mouse button
 // is held on it.
 struct Label : Control {
-  explicit Label(std::string name, std::string caption = "")
-      : Control(std::move(name), ""), caption(std::move(caption)) {}
+  // `label` is the caption that names a label showing a value ("# of Squadrons:").
+  explicit Label(std::string name, std::string caption = "", std::string label = "")
+      : Control(std::move(name), std::move(label)), caption(std::move(caption)) {}
 
   std::string caption;
   std::function<void()> on_press;

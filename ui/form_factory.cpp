@@ -12,6 +12,7 @@
 #include "editors/frm_campaign/frm_campaign.h"
 #include "editors/frm_main/frm_main.h"
 #include "editors/frm_mission/frm_mission.h"
+#include "editors/frm_squadron/frm_squadron.h"
 #include "ui/window_layouts.h"
 
 namespace zav::ui {
@@ -33,6 +34,7 @@ struct Form {
 constexpr Form kForms[] = {
     {FrmMain::kFormName, make<FrmMain>},
     {FrmMission::kFormName, make<FrmMission>},
+    {FrmSquadron::kFormName, make<FrmSquadron>},
     {FrmCampaign::kFormName, make<FrmCampaign>},
     {FrmCSetup::kFormName, make<FrmCSetup>},
     {FrmCPhases::kFormName, make<FrmCPhases>},

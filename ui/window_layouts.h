@@ -13,6 +13,7 @@ class FrmCV1Missions;
 class FrmCampaign;
 class FrmMain;
 class FrmMission;
+class FrmSquadron;
 }  // namespace zav
 
 // Where each window places the controls its logic declares; one lay-out per window, in the
@@ -24,6 +25,7 @@ class FormWidget;
 
 void lay_out(FrmMain& logic, FormWidget& form);
 void lay_out(FrmMission& logic, FormWidget& form);
+void lay_out(FrmSquadron& logic, FormWidget& form);
 void lay_out(FrmCampaign& logic, FormWidget& form);
 void lay_out(FrmCSetup& logic, FormWidget& form);
 void lay_out(FrmCPhases& logic, FormWidget& form);

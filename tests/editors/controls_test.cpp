@@ -114,6 +114,10 @@ TEST(Controls, SlidersAndCheckBoxesKeepWhatTheyCannotShowUntilTheUserChangesThem
   EXPECT_EQ(number.step_target(1), std::nullopt);
   number.type("abc");  // steps from the spin's own value
   EXPECT_EQ(number.step_target(-1), 590);
+  // A refusal names a row's box by its row, which its label alone does not say.
+  number.accessible_name = "Weapons: row 3 number";
+  EXPECT_EQ(number.read().refusal,
+            "Weapons: row 3 number \"abc\" is not a whole number from 0 to 600.");
 }
 
 }  // namespace

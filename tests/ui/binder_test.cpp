@@ -146,6 +146,16 @@ TEST_F(BinderTest, TextPutInByAnAssistiveToolIsWhatTheLogicReads) {
   EXPECT_EQ(logic.txt_extra.text, "427");
   QTest::keyClicks(&extra, "x");
   EXPECT_EQ(logic.txt_extra.text, "427x");
+
+  // Text the logic refuses is marked, and the mark goes with the refusal.
+  const QColor plain = extra.palette().color(QPalette::Base);
+  logic.txt_extra.refusal = "Extra: \"427x\" is not a number from 0 to 255.";
+  form.refresh();
+  EXPECT_NE(extra.palette().color(QPalette::Base), plain);
+  EXPECT_EQ(extra.accessibleDescription().toStdString(), logic.txt_extra.refusal);
+  logic.txt_extra.refusal.clear();
+  form.refresh();
+  EXPECT_EQ(extra.palette().color(QPalette::Base), plain);
 }
 
 }  // namespace
