@@ -5,10 +5,13 @@
 #include <string_view>
 
 #include "editors/frm_c_setup/frm_c_setup.h"
+#include "editors/frm_c_specialevents/frm_c_specialevents.h"
+#include "editors/frm_c_specialmissions/frm_c_specialmissions.h"
 #include "editors/frm_c_v1missions/frm_c_v1missions.h"
 #include "editors/frm_campaign/frm_campaign.h"
 #include "editors/frm_main/frm_main.h"
 #include "editors/frm_mission/frm_mission.h"
+#include "editors/frm_note/frm_note.h"
 #include "ui/window_layouts.h"
 
 namespace zav::ui {
@@ -33,6 +36,9 @@ constexpr Form kForms[] = {
     {FrmCampaign::kFormName, make<FrmCampaign>},
     {FrmCSetup::kFormName, make<FrmCSetup>},
     {FrmCV1Missions::kFormName, make<FrmCV1Missions>},
+    {FrmCSpecialEvents::kFormName, make<FrmCSpecialEvents>},
+    {FrmCSpecialMissions::kFormName, make<FrmCSpecialMissions>},
+    {FrmNote::kFormName, make<FrmNote>},
 };
 
 }  // namespace

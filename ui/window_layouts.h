@@ -6,10 +6,13 @@ class QLayout;
 
 namespace zav {
 class FrmCSetup;
+class FrmCSpecialEvents;
+class FrmCSpecialMissions;
 class FrmCV1Missions;
 class FrmCampaign;
 class FrmMain;
 class FrmMission;
+class FrmNote;
 }  // namespace zav
 
 // Where each window places the controls its logic declares; one lay-out per window, in the
@@ -24,6 +27,9 @@ void lay_out(FrmMission& logic, FormWidget& form);
 void lay_out(FrmCampaign& logic, FormWidget& form);
 void lay_out(FrmCSetup& logic, FormWidget& form);
 void lay_out(FrmCV1Missions& logic, FormWidget& form);
+void lay_out(FrmCSpecialEvents& logic, FormWidget& form);
+void lay_out(FrmCSpecialMissions& logic, FormWidget& form);
+void lay_out(FrmNote& logic, FormWidget& form);
 
 // A section editor's fields over its "&Update" and "&Close" buttons.
 void finish_section(FormWidget& form, QLayout* fields, Button& update, Button& close);

@@ -5,6 +5,8 @@
 #include <utility>
 
 #include "editors/frm_c_setup/frm_c_setup.h"
+#include "editors/frm_c_specialevents/frm_c_specialevents.h"
+#include "editors/frm_c_specialmissions/frm_c_specialmissions.h"
 #include "editors/frm_c_v1missions/frm_c_v1missions.h"
 #include "editors/frm_campaign/campaign_saving.h"
 #include "editors/message_boxes.h"
@@ -76,6 +78,16 @@ bool FrmCampaign::frame_close() {
 
 void FrmCampaign::open_setup() {
   open_section<FrmCSetup>(globals_, platform_, registry_);
+}
+
+void FrmCampaign::open_events() {
+  if (special_events_reachable()) open_section<FrmCSpecialEvents>(globals_, platform_, registry_);
+}
+
+void FrmCampaign::open_missions() {
+  if (special_missions_reachable()) {
+    open_section<FrmCSpecialMissions>(globals_, platform_, registry_);
+  }
 }
 
 void FrmCampaign::open_v1missions() {
