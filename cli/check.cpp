@@ -125,9 +125,29 @@ void check_plane_type(const PlaneType& t, const Findings& f) {
   f.plane_or_none("replacement", t.replacement);
 }
 
+// The year and air strength triggers range beyond the one byte the file gives their
+// parameter; the editor keeps what a byte holds, but no year fits it and of the strengths only
+// 0 does, so any other byte there has a meaning to the game that nobody knows.
+void check_event_trigger_param(const SpecialEvent& e, const Findings& f) {
+  constexpr int kYearTrigger = 3;
+  constexpr int kAlliedStrengthTrigger = 4;
+  constexpr int kGermanStrengthTrigger = 5;
+  const std::string value = std::to_string(e.trigger_param);
+  if (e.trigger == kYearTrigger) {
+    f.add("trigger_param", value + " is no year (1940 to 1945): the trigger parameter is one "
+                                   "byte, and what the game reads from it is not known");
+  } else if ((e.trigger == kAlliedStrengthTrigger || e.trigger == kGermanStrengthTrigger) &&
+             e.trigger_param != 0) {
+    f.add("trigger_param", value + " is no air strength (0 to 5000 in steps of 500): the trigger "
+                                   "parameter is one byte, and what the game reads from it is "
+                                   "not known");
+  }
+}
+
 void check_event(const SpecialEvent& e, const Findings& f) {
   f.outside("type", e.type, 0, 21, "the event type list");
   f.outside("trigger", e.trigger, 0, 7, "the trigger list");
+  check_event_trigger_param(e, f);
 }
 
 void check_special_mission(const SpecialMission& m, int num_spev, const Findings& f) {
