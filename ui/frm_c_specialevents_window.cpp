@@ -1,5 +1,7 @@
+#include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
+#include <utility>
 
 #include "editors/frm_c_specialevents/frm_c_specialevents.h"
 #include "ui/form_widget.h"
@@ -14,8 +16,12 @@ void lay_out(FrmCSpecialEvents& logic, FormWidget& form) {
   auto* grid = new QGridLayout;
   grid->setColumnStretch(2, 1);
   bind.row(*grid, 0, 0, logic.txt_specialeventnum);
-  bind.row(*grid, 1, 0, logic.cbo_se_type);
-  bind.row(*grid, 2, 0, logic.cbo_se_trigger);
+  // Both lists as wide as the longest trigger.
+  for (auto [row, list] : {std::pair{1, &logic.cbo_se_type}, {2, &logic.cbo_se_trigger}}) {
+    auto* combo = static_cast<QComboBox*>(bind.row(*grid, row, 0, *list).input);
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    combo->setMinimumContentsLength(28);
+  }
   grid->addWidget(bind.field(logic.txt_se_trigger).placed, 2, 2);
   bind.row(*grid, 3, 0, logic.sld_se_chance).input->setMinimumWidth(200);
   grid->addWidget(bind.label(logic.lbl_se_Chance), 3, 2);

@@ -48,7 +48,8 @@ QGridLayout* mission_column(Binder& bind, FrmCSpecialMissions& logic) {
   return grid;
 }
 
-// The time of day, the weather and the special speech slots.
+// The time of day and the weather beside the follow-up events, secondary flight, formation
+// and altitude; the special speech slots and the standard speech items below them.
 QVBoxLayout* briefing_column(Binder& bind, FrmCSpecialMissions& logic) {
   auto* time = new QGridLayout;
   int row = 0;
@@ -56,7 +57,22 @@ QVBoxLayout* briefing_column(Binder& bind, FrmCSpecialMissions& logic) {
   bind.row(*time, row++, 0, logic.txt_sm_hour);
   bind.row(*time, row++, 0, logic.txt_sm_minute);
   bind.row(*time, row++, 0, logic.cbo_weather);
-  time->setColumnStretch(2, 1);
+  time->setRowStretch(row, 1);
+
+  auto* follow_up = new QGridLayout;
+  row = 0;
+  bind.row(*follow_up, row++, 0, logic.txt_sesuccess);
+  bind.row(*follow_up, row++, 0, logic.txt_sefail);
+  bind.row(*follow_up, row++, 0, logic.chk_secondaryflight);
+  bind.row(*follow_up, row++, 0, logic.chk_secondaryflighttarget);
+  bind.row(*follow_up, row++, 0, logic.cbo_formationtype);
+  bind.row(*follow_up, row++, 0, logic.txt_altitude);
+
+  auto* top = new QHBoxLayout;
+  top->addLayout(time);
+  top->addSpacing(24);
+  top->addLayout(follow_up);
+  top->addStretch();
 
   auto* speech = new QGroupBox("Special Speech List:");
   auto* slots = new QGridLayout(speech);
@@ -66,47 +82,31 @@ QVBoxLayout* briefing_column(Binder& bind, FrmCSpecialMissions& logic) {
     slots->addWidget(bind.field(logic.txt_other[j]).placed, j, 2);
   }
 
-  auto* column = new QVBoxLayout;
-  column->addLayout(time);
-  column->addWidget(speech);
-  column->addStretch();
-  return column;
-}
-
-// The standard speech items, the follow-up events, the secondary flight, formation, altitude.
-QVBoxLayout* follow_up_column(Binder& bind, FrmCSpecialMissions& logic) {
   auto* standard = new QGroupBox("Standard Speech List:");
-  auto* items = new QVBoxLayout(standard);
-  for (CheckBox& item : logic.chk_standardspeech) items->addWidget(bind.field(item).placed);
-
-  auto* grid = new QGridLayout;
-  int row = 0;
-  bind.row(*grid, row++, 0, logic.txt_sesuccess);
-  bind.row(*grid, row++, 0, logic.txt_sefail);
-  bind.row(*grid, row++, 0, logic.chk_secondaryflight);
-  bind.row(*grid, row++, 0, logic.chk_secondaryflighttarget);
-  bind.row(*grid, row++, 0, logic.cbo_formationtype);
-  bind.row(*grid, row++, 0, logic.txt_altitude);
+  auto* items = new QGridLayout(standard);
+  constexpr int kItemRows = FrmCSpecialMissions::kSpeechSlots / 2;
+  for (int j = 0; j < FrmCSpecialMissions::kSpeechSlots; ++j) {
+    items->addWidget(bind.field(logic.chk_standardspeech[j]).placed, j % kItemRows, j / kItemRows);
+  }
 
   auto* column = new QVBoxLayout;
+  column->addLayout(top);
+  column->addWidget(speech);
   column->addWidget(standard);
-  column->addLayout(grid);
   column->addStretch();
   return column;
 }
 
 }  // namespace
 
-// Three columns: the mission and its targets, the time and special speech, the standard
-// speech and what follows the mission; "&Update" and "&Close" below.
+// The mission and its targets on the left; its time, briefing and what follows it on the
+// right; "&Update" and "&Close" below.
 void lay_out(FrmCSpecialMissions& logic, FormWidget& form) {
   Binder& bind = form.bind();
   auto* columns = new QHBoxLayout;
   columns->addLayout(mission_column(bind, logic));
-  columns->addSpacing(12);
+  columns->addSpacing(16);
   columns->addLayout(briefing_column(bind, logic));
-  columns->addSpacing(12);
-  columns->addLayout(follow_up_column(bind, logic));
   finish_section(form, columns, logic.cmd_update, logic.cmd_close);
 }
 
