@@ -214,7 +214,9 @@ QLabel* Binder::caption(const Control& control, const Field& field) {
     const QString text = text_of(control.label);
     if (label->text() != text) {
       label->setText(text);
-      if (control.accessible_name.empty()) input->setAccessibleName(text_of(shown_text(control.label)));
+      if (control.accessible_name.empty()) {
+        input->setAccessibleName(text_of(shown_text(control.label)));
+      }
     }
     label->setVisible(control.visible);
   });

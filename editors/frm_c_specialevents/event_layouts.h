@@ -17,7 +17,7 @@ struct ParameterLayout {
 };
 
 struct EventTypeLayout {
-  std::string_view text;  // the entry of the type list
+  std::string_view text;                  // the entry of the type list
   std::optional<ParameterLayout> param1;  // none: hidden
   std::optional<ParameterLayout> param2;
   bool plane_name = false;  // param1 names a plane type, shown beside it

@@ -19,8 +19,7 @@ void apply_parameter(NumberBox& box, const std::optional<ParameterLayout>& layou
 
 }  // namespace
 
-FrmCSpecialEvents::FrmCSpecialEvents(Globals& globals, Platform& platform,
-                                     WindowRegistry& registry)
+FrmCSpecialEvents::FrmCSpecialEvents(Globals& globals, Platform& platform, WindowRegistry& registry)
     : globals_(globals), platform_(platform), registry_(registry) {
   for (const EventTypeLayout& type : kEventTypes) cbo_se_type.entries.emplace_back(type.text);
   for (const TriggerLayout& trigger : kEventTriggers) {
@@ -35,10 +34,6 @@ FrmCSpecialEvents::FrmCSpecialEvents(Globals& globals, Platform& platform,
     constexpr int kPlaneReinforcement = 3;
     if (globals_.campaign.special_events[current_].type == kPlaneReinforcement) show_plane_name();
   };
-}
-
-NumberBox FrmCSpecialEvents::event_number_box() {
-  return NumberBox("txt_specialeventnum", "upd_spev", "Special Event #:", 1, 1);
 }
 
 NumberBox FrmCSpecialEvents::parameter_box(const char* name, const char* spin,

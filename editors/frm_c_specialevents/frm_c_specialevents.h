@@ -27,12 +27,13 @@ class FrmCSpecialEvents : public Window {
   // The user closed the window's frame: what was not stored is dropped.
   bool frame_close() override;
 
-  NumberBox txt_specialeventnum = event_number_box();
+  NumberBox txt_specialeventnum{"txt_specialeventnum", "upd_spev", "Special Event #:", 1, 1};
   PickList cbo_se_type{"cbo_se_type", "Event Type:"};
   PickList cbo_se_trigger{"cbo_se_trigger", "Event Trigger:"};
   // Shown beside the trigger list; its label names it in messages and to screen readers.
-  NumberBox txt_se_trigger{"txt_se_trigger", "upd_tparam", "Trigger Parameter:", 0, 255, 1,
-                           NumberPolicy::within_storage, Storage::byte()};
+  NumberBox txt_se_trigger{
+      "txt_se_trigger", "upd_tparam", "Trigger Parameter:", 0, 255, 1, NumberPolicy::within_storage,
+      Storage::byte()};
   Slider sld_se_chance{"sld_se_chance", "Chance (0-255):", 0, 255};
   Label lbl_se_Chance{"lbl_se_Chance", "0"};
   NumberBox txt_se_par1 = parameter_box("txt_se_par1", "upd_par1", "lbl_par1", "Parameter 1:");
@@ -50,7 +51,6 @@ class FrmCSpecialEvents : public Window {
   int current_event() const { return current_; }
 
  private:
-  NumberBox event_number_box();
   static NumberBox parameter_box(const char* name, const char* spin, const char* caption_name,
                                  const char* label);
 

@@ -28,7 +28,7 @@ constexpr MissionTrigger kTriggers[] = {
     {"When the Battle of the Bulge happens (???)", "???:"},
 };
 
-constexpr int kNoPlace = -1;     // a target list with no place chosen
+constexpr int kNoPlace = -1;       // a target list with no place chosen
 constexpr int kNoTargetType = -1;  // the target-type list with no entry chosen
 // The view codes of the speech options, in the order of the options; "Other:" is last.
 constexpr int kViewCodes[] = {-1, -2, -3};
@@ -100,8 +100,8 @@ NumberBox FrmCSpecialMissions::event_box(const char* name, const char* spin, con
 
 void FrmCSpecialMissions::open() {
   // A file may count more missions than the table holds: the table bounds the steps.
-  txt_smnum.set_range(1,
-                      std::clamp<int>(globals_.campaign.setup.num_spm, 1, Campaign::kSpecialMissions));
+  txt_smnum.set_range(
+      1, std::clamp<int>(globals_.campaign.setup.num_spm, 1, Campaign::kSpecialMissions));
   const PlaceNames& places = globals_.names.place_names;
   for (PickList& list : cbo_targetlist) list.entries.assign(places.begin(), places.end());
   current_ = 0;
@@ -224,8 +224,8 @@ bool FrmCSpecialMissions::store_mission(int index) {
                                 std::to_string(month_byte) +
                                 ", above 255, the most the campaign file holds.";
       } else {
-        trigger_param.value = static_cast<std::int16_t>(
-            static_cast<std::uint16_t>(month_byte * 256 + *day_number));
+        trigger_param.value =
+            static_cast<std::int16_t>(static_cast<std::uint16_t>(month_byte * 256 + *day_number));
       }
     }
   } else {
@@ -260,7 +260,8 @@ bool FrmCSpecialMissions::store_mission(int index) {
   store_value(std::optional(sld_chance.read()), m.chance);
   store_value(cbo_sm_type.value(), m.mission_type);
   store_value(num_targets.value, m.num_targets);
-  m.target_priority = static_cast<std::int16_t>(cbo_target_priority.value().value_or(kNoTargetType));
+  m.target_priority =
+      static_cast<std::int16_t>(cbo_target_priority.value().value_or(kNoTargetType));
   for (int j = 0; j < kTargets; ++j) {
     m.targets[j] = static_cast<std::int16_t>(cbo_targetlist[j].value().value_or(kNoPlace));
   }
@@ -270,7 +271,8 @@ bool FrmCSpecialMissions::store_mission(int index) {
   store_value(cbo_weather.value(), m.weather);
   for (int j = 0; j < kSpeechSlots; ++j) {
     const int option = opt_speech[j].selected;
-    if (option >= 0 && option < kOther) m.brief_view[j] = static_cast<std::int16_t>(kViewCodes[option]);
+    if (option >= 0 && option < kOther)
+      m.brief_view[j] = static_cast<std::int16_t>(kViewCodes[option]);
     if (option == kOther) store_value(others[j].value, m.brief_view[j]);
     store_value(std::optional(chk_standardspeech[j].read()), m.standard_speech[j]);
   }

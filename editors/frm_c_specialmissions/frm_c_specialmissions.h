@@ -42,18 +42,20 @@ class FrmCSpecialMissions : public Window {
   PickList cbo_sm_type{"cbo_sm_type", "Mission Type:"};
   PickList cbo_target_priority{"cbo_target_priority", "Target Type:"};  // by target-type code
   Label Label3{"Label3", "NOTE"};  // shows the note window while the mouse is held on it
-  NumberBox txt_numtargets{"txt_numtargets", "UpDown1", "# Targets In List:", 0, kTargets, 1,
-                           NumberPolicy::within_storage, Storage::byte()};
+  NumberBox txt_numtargets{
+      "txt_numtargets", "UpDown1", "# Targets In List:",         0,
+      kTargets,         1,         NumberPolicy::within_storage, Storage::byte()};
   // A position is a place index; the first "# Targets In List:" lists are enabled.
   std::array<PickList, kTargets> cbo_targetlist = indexed<kTargets>([](int i) {
-    return PickList(entry_name("cbo_targetlist", i), "Target List:",
-                    "Target List: " + std::to_string(i + 1));
+    return PickList(entry_name("cbo_targetlist", i),
+                    "Target List:", "Target List: " + std::to_string(i + 1));
   });
   CheckBox chk_sm_randomtime{"chk_sm_randomtime", "Random Time"};
-  NumberBox txt_sm_hour{"txt_sm_hour", "UpDown2", "Hour:", 0, 23, 1,
-                        NumberPolicy::within_storage, Storage::byte()};
-  NumberBox txt_sm_minute{"txt_sm_minute", "UpDown3", "Minute:", 0, 59, 1,
-                          NumberPolicy::within_storage, Storage::byte()};
+  NumberBox txt_sm_hour{"txt_sm_hour",  "UpDown2", "Hour:", 0, 23, 1, NumberPolicy::within_storage,
+                        Storage::byte()};
+  NumberBox txt_sm_minute{
+      "txt_sm_minute", "UpDown3", "Minute:", 0, 59, 1, NumberPolicy::within_storage,
+      Storage::byte()};
   PickList cbo_weather{"cbo_weather", "Weather:"};
   // Each special speech slot: a view code chosen by its options, or the number beside "Other:".
   std::array<OptionGroup, kSpeechSlots> opt_speech = indexed<kSpeechSlots>([](int i) {
@@ -70,10 +72,9 @@ class FrmCSpecialMissions : public Window {
     return box;
   });
   std::array<CheckBox, kSpeechSlots> chk_standardspeech = indexed<kSpeechSlots>([](int i) {
-    static constexpr const char* kItems[] = {"Opening",           "Long Opening", "Target Area",
-                                             "Mission Type",      "Mission Objective",
-                                             "Flak",              "Enemy Fighters",
-                                             "Weather Conditions"};
+    static constexpr const char* kItems[] = {"Opening",        "Long Opening",      "Target Area",
+                                             "Mission Type",   "Mission Objective", "Flak",
+                                             "Enemy Fighters", "Weather Conditions"};
     return CheckBox(entry_name("chk_standardspeech", i), kItems[i]);
   });
   NumberBox txt_sesuccess = event_box("txt_sesuccess", "UpDown12", "Special Event for SUCCESS:");
@@ -82,8 +83,9 @@ class FrmCSpecialMissions : public Window {
   CheckBox chk_secondaryflighttarget{"chk_secondaryflighttarget",
                                      "Secondary Flight has same target?"};
   PickList cbo_formationtype{"cbo_formationtype", "Formation Type:"};
-  NumberBox txt_altitude{"txt_altitude", "UpDown14", "Altitude (ft):", 0, 30000, 1000,
-                         NumberPolicy::within_storage, Storage::word()};
+  NumberBox txt_altitude{
+      "txt_altitude", "UpDown14", "Altitude (ft):", 0, 30000, 1000, NumberPolicy::within_storage,
+      Storage::word()};
 
   // Stores the shown mission and closes; text that cannot be stored is refused with a
   // message, and then nothing is stored and the window stays open.

@@ -1,6 +1,7 @@
+#include "editors/frm_c_specialevents/frm_c_specialevents.h"
+
 #include <tuple>
 
-#include "editors/frm_c_specialevents/frm_c_specialevents.h"
 #include "editors/frm_c_specialmissions/frm_c_specialmissions.h"
 #include "editors/scripted_platform.h"
 
@@ -29,24 +30,28 @@ TEST_F(SpecialEvents, EachTypeAndTriggerLaysOutItsParameters) {
   ASSERT_EQ(e.cbo_se_type.entries.size(), 22u);
   EXPECT_EQ(e.cbo_se_type.entries[1], "Attack Enemy Captial");
   const Shown hidden{"", 0, 255, 1, "", 255};
-  const Shown types[] = {
-      hidden, hidden, hidden,
-      {"Plane Slot:", 0, 255, 1, "# of Planes:", 1000},
-      {"Mission #:", 0, 255, 1, "", 255},
-      {"Type:", 0, 255, 1, "Speech:", 308},
-      {"Multiplyer:", 0, 1024, 1, "", 255},
-      hidden, hidden, hidden, hidden,
-      {"Weapon Type:", 0, 255, 1, "", 255},
-      hidden,
-      {"Cmd (?):", 0, 255, 1, "", 255},
-      {"?:", 0, 255, 1, "", 255},
-      hidden,
-      {"Attack:", 0, 255, 1, "Bomber:", 255},
-      {"???:", -128, 128, 256, "", 255},
-      {"Plane Type:", 0, 255, 1, "", 255},
-      {"Movie Number:", 0, 255, 1, "", 255},
-      {"Movie Number:", 0, 255, 1, "", 255},
-      {"On/Off (0/1):", 0, 1, 1, "", 255}};
+  const Shown types[] = {hidden,
+                         hidden,
+                         hidden,
+                         {"Plane Slot:", 0, 255, 1, "# of Planes:", 1000},
+                         {"Mission #:", 0, 255, 1, "", 255},
+                         {"Type:", 0, 255, 1, "Speech:", 308},
+                         {"Multiplyer:", 0, 1024, 1, "", 255},
+                         hidden,
+                         hidden,
+                         hidden,
+                         hidden,
+                         {"Weapon Type:", 0, 255, 1, "", 255},
+                         hidden,
+                         {"Cmd (?):", 0, 255, 1, "", 255},
+                         {"?:", 0, 255, 1, "", 255},
+                         hidden,
+                         {"Attack:", 0, 255, 1, "Bomber:", 255},
+                         {"???:", -128, 128, 256, "", 255},
+                         {"Plane Type:", 0, 255, 1, "", 255},
+                         {"Movie Number:", 0, 255, 1, "", 255},
+                         {"Movie Number:", 0, 255, 1, "", 255},
+                         {"On/Off (0/1):", 0, 1, 1, "", 255}};
   for (int type = 0; type < 22; ++type) {
     e.cbo_se_type.choose(type);
     const Shown& want = types[type];
@@ -72,15 +77,14 @@ TEST_F(SpecialEvents, EachTypeAndTriggerLaysOutItsParameters) {
   EXPECT_EQ(e.txt_se_par1.text, "-128");
 
   using Range = std::tuple<bool, int, int, int, std::string>;  // shown, min, max, step, text
-  const Range triggers[] = {{false, 0, 255, 1, "0"},      {true, 0, 24, 1, "0"},
-                            {true, 0, 19, 1, "0"},        {true, 1940, 1945, 1, "1940"},
-                            {true, 0, 5000, 500, "0"},    {true, 0, 5000, 500, "0"},
-                            {false, 0, 255, 1, "0"},      {false, 0, 255, 1, "0"}};
+  const Range triggers[] = {{false, 0, 255, 1, "0"},   {true, 0, 24, 1, "0"},
+                            {true, 0, 19, 1, "0"},     {true, 1940, 1945, 1, "1940"},
+                            {true, 0, 5000, 500, "0"}, {true, 0, 5000, 500, "0"},
+                            {false, 0, 255, 1, "0"},   {false, 0, 255, 1, "0"}};
   for (int trigger : {3, 0, 1, 2, 4, 5, 6, 7}) {
     e.cbo_se_trigger.choose(trigger);
     const NumberBox& t = e.txt_se_trigger;
-    EXPECT_EQ(Range(t.visible, t.minimum, t.maximum, t.step, t.text), triggers[trigger])
-        << trigger;
+    EXPECT_EQ(Range(t.visible, t.minimum, t.maximum, t.step, t.text), triggers[trigger]) << trigger;
   }
 }
 
@@ -152,8 +156,9 @@ TEST_F(SpecialEvents, AYearOrStrengthBeyondTheByteIsRefusedAndUnknownValuesAreKe
   e.txt_se_par1.type("40000");
   e.txt_specialeventnum.spin_to(1);
   const std::string told = error_text();
-  EXPECT_TRUE(holds(told, "Trigger Parameter: \"500\" is not a whole number from 0 to 255. "
-                          "The campaign file keeps the trigger parameter in one byte"));
+  EXPECT_TRUE(holds(told,
+                    "Trigger Parameter: \"500\" is not a whole number from 0 to 255. "
+                    "The campaign file keeps the trigger parameter in one byte"));
   EXPECT_TRUE(holds(told, "Parameter 1: \"40000\" is not a whole number from -32768 to 32767."));
   EXPECT_EQ(e.current_event(), 1);  // the step did not happen
   EXPECT_EQ(e.txt_specialeventnum.text, "2");

@@ -1,6 +1,7 @@
+#include "editors/frm_c_specialmissions/frm_c_specialmissions.h"
+
 #include <tuple>
 
-#include "editors/frm_c_specialmissions/frm_c_specialmissions.h"
 #include "editors/frm_note/frm_note.h"
 #include "editors/scripted_platform.h"
 
@@ -73,7 +74,8 @@ TEST_F(SpecialMissions, DateTargetSpeechEventsAndFormationGoBothWays) {
   EXPECT_EQ(std::tuple(m.txt_sm_date.text, m.txt_sm_month.text, m.cbo_sm_year.position),
             std::tuple("15", "10", 4));
   EXPECT_EQ(m.cbo_target_priority.entries[m.cbo_target_priority.position], "Warehouse ***");
-  EXPECT_EQ(std::pair(m.opt_speech[0].selected, m.txt_other[0].text), std::pair(3, std::string("12")));
+  EXPECT_EQ(std::pair(m.opt_speech[0].selected, m.txt_other[0].text),
+            std::pair(3, std::string("12")));
   EXPECT_EQ(m.txt_sefail.text, "0");
   EXPECT_EQ(m.cbo_formationtype.entries[m.cbo_formationtype.position], "2 PLANE FORMATION");
   m.cbo_formationtype.choose(0);
