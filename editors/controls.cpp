@@ -60,6 +60,14 @@ void NumberBox::show(int stored) {
 void NumberBox::set_spin(int to) {
   value = std::clamp(to, minimum, maximum);
   text = std::to_string(value);
+  shown_stored_.reset();  // the box no longer shows a stored value
+}
+
+void NumberBox::set_range(int new_minimum, int new_maximum, int new_step) {
+  minimum = new_minimum;
+  maximum = new_maximum;
+  step = new_step;
+  value = std::clamp(value, minimum, maximum);
 }
 
 void NumberBox::spin_to(int to) {

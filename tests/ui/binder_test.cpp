@@ -28,7 +28,11 @@ class Specimen : public Window {
   std::string caption() const override { return "Specimen"; }
 
   PickList cbo_kind{"cbo_kind", "Kind:"};
-  TextBox txt_extra{"txt_extra", "Extra:"};
+  TextBox txt_extra = [] {
+    TextBox box("txt_extra", "Extra:");
+    box.caption_name = "lbl_extra";
+    return box;
+  }();
   Slider sld_weight{"sld_weight", "Weight:", 0, 255};
   Label lbl_total{"lbl_total", "0"};
   std::array<CheckBox, 4> chk_flag = indexed<4>([](int i) {
@@ -96,6 +100,12 @@ TEST_F(BinderTest, ListsChecksOptionsAndLabelsRunTheirHandlers) {
   form.refresh();
   EXPECT_FALSE(control<QRadioButton>(window(), "opt_zoom_0").isChecked());
   EXPECT_FALSE(control<QRadioButton>(window(), "opt_other_0").isChecked());
+
+  // A control the logic relabels shows and is named by its new label.
+  logic.txt_extra.label = "Other extra:";
+  form.refresh();
+  EXPECT_EQ(control<QLabel>(window(), "lbl_extra").text(), "Other extra:");
+  EXPECT_EQ(control(window(), "txt_extra").accessibleName(), "Other extra:");
 
   QLabel& hold = control<QLabel>(window(), "lbl_hold");
   QTest::mousePress(&hold, Qt::LeftButton);
