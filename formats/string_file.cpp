@@ -97,11 +97,11 @@ FieldProblems string_file_problems(std::span<const std::string> strings) {
 
 Bytes encode_string_file(std::span<const std::string> strings) {
   const std::size_t table_entries = std::max<std::size_t>(strings.size(), 1);
-  Bytes file(kFirstCountedFrom + 4 * table_entries, 0);
+  Bytes file(kFirstAt + 4 * table_entries, 0);
   put_u32(file, 4, static_cast<std::uint32_t>(strings.size()));
   for (std::size_t i = 0; i < table_entries; ++i) {
-    put_u32(file, kFirstCountedFrom + 4 * i,
-            static_cast<std::uint32_t>(file.size() - kFirstCountedFrom));
+    put_u32(file, kFirstAt + 4 * i,
+            static_cast<std::uint32_t>(file.size() - kFirstAt));
     if (i >= strings.size()) break;
     const Windows1252Text text = utf8_to_windows1252(strings[i]);
     file.insert(file.end(), text.bytes.begin(), text.bytes.end());
