@@ -105,6 +105,21 @@ class Checker {
     }
   }
 
+  // No year fits the byte, and of the strengths only 0 does: any other byte there has a
+  // meaning to the game that nobody knows.
+  void rule(const std::string& path, int value, const EventTriggerParameter&,
+            const SpecialEvent& event) const {
+    const std::string unknown =
+        ": the trigger parameter is one byte, and what the game reads from it is not known";
+    if (event.trigger == EventTriggerParameter::kYearTrigger) {
+      add(path, std::to_string(value) + " is no year (1940 to 1945)" + unknown);
+    } else if ((event.trigger == EventTriggerParameter::kAlliedStrengthTrigger ||
+                event.trigger == EventTriggerParameter::kGermanStrengthTrigger) &&
+               value != 0) {
+      add(path, std::to_string(value) + " is no air strength (0 to 5000 in steps of 500)" + unknown);
+    }
+  }
+
   void rule(const std::string& path, int value, const ConditionParameter& parameter,
             const Phase& phase) const {
     if (phase.*parameter.condition == ConditionParameter::kDate && value > phase_length_) {

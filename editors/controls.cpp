@@ -60,6 +60,14 @@ void NumberBox::show(int stored) {
 void NumberBox::set_spin(int to) {
   value = std::clamp(to, minimum, maximum);
   text = std::to_string(value);
+  shown_stored_.reset();  // the box no longer shows a stored value
+}
+
+void NumberBox::set_range(int new_minimum, int new_maximum, int new_step) {
+  minimum = new_minimum;
+  maximum = new_maximum;
+  step = new_step;
+  value = std::clamp(value, minimum, maximum);
 }
 
 void NumberBox::spin_to(int to) {
@@ -81,7 +89,9 @@ void NumberBox::step_by(int steps) {
 }
 
 NumberReading NumberBox::read() const {
-  return read_number(shown_text(label), text, policy, minimum, maximum, storage, shown_stored_);
+  // A row's box is named by its row ("Weapons: row 3 number"), its label alone would not say.
+  const std::string named = accessible_name.empty() ? shown_text(label) : accessible_name;
+  return read_number(named, text, policy, minimum, maximum, storage, shown_stored_);
 }
 
 std::optional<int> EntryValues::value_at(int position, int entries) const {

@@ -29,6 +29,9 @@ struct Control {
   // What screen readers call it when the label alone does not say ("Fighters: row 2 plane");
   // empty when the label says it.
   std::string accessible_name;
+  // The objectName of the label that shows `label` beside it, when the window names that label
+  // ("lbl_par1"); the window may relabel the control while it is open.
+  std::string caption_name;
   bool enabled = true;
   bool visible = true;
 };
@@ -50,8 +53,9 @@ struct Button : Control {
 // A text the user reads; a label with press and release handlers acts while the mouse button
 // is held on it.
 struct Label : Control {
-  explicit Label(std::string name, std::string caption = "")
-      : Control(std::move(name), ""), caption(std::move(caption)) {}
+  // `label` is the caption that names a label showing a value ("# of Squadrons:").
+  explicit Label(std::string name, std::string caption = "", std::string label = "")
+      : Control(std::move(name), std::move(label)), caption(std::move(caption)) {}
 
   std::string caption;
   std::function<void()> on_press;
@@ -95,6 +99,8 @@ struct NumberBox : TextBox {
   void show(int stored);
   // Sets the spin and shows its value in the box, as a spin's move does.
   void set_spin(int to);
+  // Gives the spin a new range and step; its value moves into the range, the box keeps its text.
+  void set_range(int new_minimum, int new_maximum, int new_step = 1);
   // The user moved the spin to `to` (within its range).
   void spin_to(int to);
   // The user pressed an arrow or Up or Down in the box. A step starts from the number typed

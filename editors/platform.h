@@ -61,6 +61,9 @@ class Platform {
   virtual void close(Window& window) = 0;
   // Ends the program at once: every window closes, nothing is asked.
   virtual void quit() = 0;
+
+  // The folder of the running program, where sqbasic.dat lies; not the working folder.
+  virtual std::filesystem::path program_folder() const = 0;
 };
 
 }  // namespace zav

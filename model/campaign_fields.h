@@ -24,6 +24,14 @@ struct ConditionParameter {
 
 // The special event a special mission starts, 1 to num_spev: its spin runs 0 to 32, and 0,
 // none, is stored as 255.
+// A special event's trigger parameter: one byte, though the year trigger (1940 to 1945) and
+// the air strength triggers (0 to 5000) range beyond it.
+struct EventTriggerParameter {
+  static constexpr int kYearTrigger = 3;  // positions in the trigger list
+  static constexpr int kAlliedStrengthTrigger = 4;
+  static constexpr int kGermanStrengthTrigger = 5;
+};
+
 struct SpecialEventNumber {
   static constexpr int low = 0;
   static constexpr int high = Campaign::kSpecialEvents;
@@ -153,7 +161,8 @@ inline constexpr Field special_event_type{"type", &SpecialEvent::type,
                                           Range{0, 21, "the event type list"}};
 inline constexpr Field special_event_trigger{"trigger", &SpecialEvent::trigger,
                                              Range{0, 7, "the trigger list"}};
-inline constexpr Field special_event_trigger_param{"trigger_param", &SpecialEvent::trigger_param};
+inline constexpr Field special_event_trigger_param{"trigger_param", &SpecialEvent::trigger_param,
+                                                   EventTriggerParameter{}};
 inline constexpr Field special_event_chance{"chance", &SpecialEvent::chance, kByteSlider};
 inline constexpr Field special_event_param1{"param1", &SpecialEvent::param1};
 inline constexpr Field special_event_param2{"param2", &SpecialEvent::param2};

@@ -343,13 +343,10 @@ def forces(air, ground, quality, morale, repair, production, factories, side=Non
 
 
 def event(kind, trigger, trigger_param, chance, param1=0, param2=0):
-    """A special event. The trigger parameter is one byte: a year is kept as years after
-    1940 (0 to 5) and an air strength in steps of 500 (0 to 10)."""
-    if trigger == YEAR:
-        trigger_param -= 1940
-    elif trigger in (ALLIED_STRENGTH, GERMAN_STRENGTH):
-        trigger_param //= 500
-    assert 0 <= trigger_param <= 255
+    """A special event. The trigger parameter is one byte: no year fits it, and of the air
+    strengths only 0 does, so the samples use no year trigger and strengths of 0 only."""
+    assert trigger != YEAR and 0 <= trigger_param <= 255
+    assert trigger not in (ALLIED_STRENGTH, GERMAN_STRENGTH) or trigger_param == 0
     return {"type": kind, "trigger": trigger, "trigger_param": trigger_param, "chance": chance,
             "param1": param1, "param2": param2}
 
@@ -434,34 +431,34 @@ def full_campaign():
         event(NO_EVENT_TYPE, EVERY_MISSION, 0, 0),
         event(ATTACK_CAPITAL, PHASE, 20, 200),
         event(BRIEFING_SPEECH, FRONTLINE, 3, 180),
-        event(PLANE_REINFORCEMENT, YEAR, 1944, 255, plane("P-51D Mustang"), 150),
-        event(ACTIVATE_MISSION, ALLIED_STRENGTH, 3000, 220, 5),
-        event(NEW_TYPE_BRIEFING, GERMAN_STRENGTH, 1500, 160, plane("Me 262A"), 280),
+        event(PLANE_REINFORCEMENT, PHASE, 9, 255, plane("P-51D Mustang"), 150),
+        event(ACTIVATE_MISSION, ALLIED_STRENGTH, 0, 220, 5),
+        event(NEW_TYPE_BRIEFING, GERMAN_STRENGTH, 0, 160, plane("Me 262A"), 280),
         event(MISSION_LENGTH, SPECIAL_MISSION, 0, 100, 1024),
         event(ALLOW_INTERDICTION, UNDOCUMENTED, 0, 90),
         event(ALLOW_ESCORT, EVERY_MISSION, 0, 255),
         event(ALLOW_SWEEP, PHASE, 4, 255),
         event(FORCE_SCRAMBLE, FRONTLINE, 12, 140),
-        event(WEAPONS_AVAILABLE, YEAR, 1945, 255, weapon("R4M Rocket")),
-        event(ACTIVATE_FRONTLINE, ALLIED_STRENGTH, 5000, 200),
+        event(WEAPONS_AVAILABLE, PHASE, 10, 255, weapon("R4M Rocket")),
+        event(ACTIVATE_FRONTLINE, ALLIED_STRENGTH, 0, 200),
         event(SUSPEND_FRONTLINE, GERMAN_STRENGTH, 0, 60, 2),
         event(ADVANCE_FRONTLINE, SPECIAL_MISSION, 0, 150, 1),
         event(DONT_ESCORT_PRIMARY, UNDOCUMENTED, 0, 30),
         event(CHANGE_V1_SPEECH, PHASE, 11, 255, 201, 202),
         event(MODIFY_RATING, FRONTLINE, 19, 128, -128),
-        event(WITHDRAW_PLANE, YEAR, 1943, 255, plane("Ju 87B Stuka")),
+        event(WITHDRAW_PLANE, PHASE, 8, 255, plane("Ju 87B Stuka")),
         event(PLAY_IN_MOVIE, PHASE, 0, 255, 1),
         event(PLAY_OUT_MOVIE, PHASE, 24, 255, 2),
-        event(ACTIVATE_V1, YEAR, 1944, 255, 1),
+        event(ACTIVATE_V1, PHASE, 9, 255, 1),
         event(PLANE_REINFORCEMENT, PHASE, 8, 200, plane("B-24D Liberator"), 1000),
         event(MODIFY_RATING, SPECIAL_MISSION, 0, 255, 128),
         event(ACTIVATE_MISSION, PHASE, 6, 255, 12),
-        event(ACTIVATE_V1, GERMAN_STRENGTH, 500, 255, 0),
-        event(WITHDRAW_PLANE, YEAR, 1940, 50, plane("Do 17Z")),
-        event(PLANE_REINFORCEMENT, ALLIED_STRENGTH, 2500, 180, plane("Tempest Mk V"), 0),
+        event(ACTIVATE_V1, GERMAN_STRENGTH, 0, 255, 0),
+        event(WITHDRAW_PLANE, PHASE, 5, 50, plane("Do 17Z")),
+        event(PLANE_REINFORCEMENT, ALLIED_STRENGTH, 0, 180, plane("Tempest Mk V"), 0),
         event(NEW_TYPE_BRIEFING, PHASE, 15, 255, plane("Ar 234B"), 0),
         event(WEAPONS_AVAILABLE, FRONTLINE, 0, 255, weapon("5 in HVAR Rocket")),
-        event(CHANGE_V1_SPEECH, YEAR, 1945, 100, 0, 255),
+        event(CHANGE_V1_SPEECH, PHASE, 10, 100, 0, 255),
         event(PLAY_IN_MOVIE, EVERY_MISSION, 0, 1, 255),
     ]
 

@@ -209,7 +209,18 @@ Field Binder::field(OptionGroup& group) {
 QLabel* Binder::caption(const Control& control, const Field& field) {
   auto* label = new QLabel(text_of(control.label));
   label->setBuddy(field.input);
-  shows_.push_back([label, &control] { label->setVisible(control.visible); });
+  if (!control.caption_name.empty()) label->setObjectName(text_of(control.caption_name));
+  // The logic may relabel the control; its input is then named by the new label.
+  shows_.push_back([label, input = field.input, &control] {
+    const QString text = text_of(control.label);
+    if (label->text() != text) {
+      label->setText(text);
+      if (control.accessible_name.empty()) {
+        input->setAccessibleName(text_of(shown_text(control.label)));
+      }
+    }
+    label->setVisible(control.visible);
+  });
   return label;
 }
 

@@ -53,7 +53,8 @@ class Binder {
     return made;
   }
 
-  // The label of a control, as the buddy of its input.
+  // The label of a control, as the buddy of its input, following the logic when it relabels
+  // the control.
   QLabel* caption(const Control& control, const Field& field);
 
   // Shows the state of every bound control.

@@ -22,6 +22,7 @@ void show_state(QComboBox& widget, const PickList& list);
 // A slider the user holds is left where the user holds it.
 void show_state(QSlider& widget, const Slider& slider);
 // The text is put in again only when it differs, so the cursor stays where the user typed.
+// Text the logic refused is marked, with the refusal as tooltip and accessible description.
 void show_state(QLineEdit& widget, const TextBox& box);
 void show_state(QCheckBox& widget, const CheckBox& box);
 // The note beside a control that names a stored value it cannot show.

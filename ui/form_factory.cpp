@@ -8,10 +8,14 @@
 #include "editors/frm_c_phases/frm_c_phases.h"
 #include "editors/frm_c_planes/frm_c_planes.h"
 #include "editors/frm_c_setup/frm_c_setup.h"
+#include "editors/frm_c_specialevents/frm_c_specialevents.h"
+#include "editors/frm_c_specialmissions/frm_c_specialmissions.h"
 #include "editors/frm_c_v1missions/frm_c_v1missions.h"
 #include "editors/frm_campaign/frm_campaign.h"
 #include "editors/frm_main/frm_main.h"
 #include "editors/frm_mission/frm_mission.h"
+#include "editors/frm_squadron/frm_squadron.h"
+#include "editors/frm_note/frm_note.h"
 #include "ui/window_layouts.h"
 
 namespace zav::ui {
@@ -33,6 +37,7 @@ struct Form {
 constexpr Form kForms[] = {
     {FrmMain::kFormName, make<FrmMain>},
     {FrmMission::kFormName, make<FrmMission>},
+    {FrmSquadron::kFormName, make<FrmSquadron>},
     {FrmCampaign::kFormName, make<FrmCampaign>},
     {FrmCSetup::kFormName, make<FrmCSetup>},
     {FrmCPhases::kFormName, make<FrmCPhases>},
@@ -40,6 +45,9 @@ constexpr Form kForms[] = {
     {kGermanForces.form_name, make<FrmCSideForces>},
     {kAlliedForces.form_name, make<FrmCSideForces>},
     {FrmCV1Missions::kFormName, make<FrmCV1Missions>},
+    {FrmCSpecialEvents::kFormName, make<FrmCSpecialEvents>},
+    {FrmCSpecialMissions::kFormName, make<FrmCSpecialMissions>},
+    {FrmNote::kFormName, make<FrmNote>},
 };
 
 }  // namespace

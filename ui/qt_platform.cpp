@@ -105,6 +105,10 @@ void QtPlatform::quit() {
   QCoreApplication::exit(0);
 }
 
+std::filesystem::path QtPlatform::program_folder() const {
+  return std::filesystem::path(QCoreApplication::applicationDirPath().toStdU16String());
+}
+
 FormWidget* QtPlatform::widget_of(const Window& window) const {
   const auto found = widgets_.find(&window);
   return found == widgets_.end() ? nullptr : found->second.get();

@@ -22,6 +22,7 @@ class QtPlatform : public Platform {
   void hide(Window& window) override;
   void close(Window& window) override;
   void quit() override;
+  std::filesystem::path program_folder() const override;
 
   // The widget showing `window`, or null when it is not shown.
   FormWidget* widget_of(const Window& window) const;

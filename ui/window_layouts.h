@@ -9,10 +9,14 @@ class FrmCPhases;
 class FrmCPlanes;
 class FrmCSetup;
 class FrmCSideForces;
+class FrmCSpecialEvents;
+class FrmCSpecialMissions;
 class FrmCV1Missions;
 class FrmCampaign;
 class FrmMain;
 class FrmMission;
+class FrmSquadron;
+class FrmNote;
 }  // namespace zav
 
 // Where each window places the controls its logic declares; one lay-out per window, in the
@@ -24,12 +28,16 @@ class FormWidget;
 
 void lay_out(FrmMain& logic, FormWidget& form);
 void lay_out(FrmMission& logic, FormWidget& form);
+void lay_out(FrmSquadron& logic, FormWidget& form);
 void lay_out(FrmCampaign& logic, FormWidget& form);
 void lay_out(FrmCSetup& logic, FormWidget& form);
 void lay_out(FrmCPhases& logic, FormWidget& form);
 void lay_out(FrmCPlanes& logic, FormWidget& form);
 void lay_out(FrmCSideForces& logic, FormWidget& form);
 void lay_out(FrmCV1Missions& logic, FormWidget& form);
+void lay_out(FrmCSpecialEvents& logic, FormWidget& form);
+void lay_out(FrmCSpecialMissions& logic, FormWidget& form);
+void lay_out(FrmNote& logic, FormWidget& form);
 
 // A section editor's fields over its "&Update" and "&Close" buttons.
 void finish_section(FormWidget& form, QLayout* fields, Button& update, Button& close);

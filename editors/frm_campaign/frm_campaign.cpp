@@ -7,6 +7,8 @@
 #include "editors/frm_c_phases/frm_c_phases.h"
 #include "editors/frm_c_planes/frm_c_planes.h"
 #include "editors/frm_c_setup/frm_c_setup.h"
+#include "editors/frm_c_specialevents/frm_c_specialevents.h"
+#include "editors/frm_c_specialmissions/frm_c_specialmissions.h"
 #include "editors/frm_c_v1missions/frm_c_v1missions.h"
 #include "editors/frm_campaign/campaign_saving.h"
 #include "editors/message_boxes.h"
@@ -93,6 +95,14 @@ bool FrmCampaign::frame_close() {
   registry_.closed(*this);
   platform_.show(main_window_);
   return true;
+}
+
+void FrmCampaign::open_events() {
+  if (special_events_reachable()) open_section<FrmCSpecialEvents>();
+}
+
+void FrmCampaign::open_missions() {
+  if (special_missions_reachable()) open_section<FrmCSpecialMissions>();
 }
 
 bool FrmCampaign::special_events_reachable() const {

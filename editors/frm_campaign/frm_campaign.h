@@ -29,17 +29,16 @@ class FrmCampaign : public Window {
   bool unsaved_changes() const override { return globals_.campaign_unsaved(); }
 
   Label lbl_currfile{"lbl_currfile"};  // name of the file last loaded or saved
-  // The section buttons and "Save File" are enabled by a Load. The buttons of the events and
-  // missions editors get their handlers with those editors; "Special Events" and "Special
-  // Missions" open theirs only when special_events_reachable() and
+  // The section buttons and "Save File" are enabled by a Load; "Special Events" and "Special
+  // Missions" open their editors only when special_events_reachable() and
   // special_missions_reachable() say so.
   Button cmd_setup{"cmd_setup", "Campaign Setup", [this] { open_setup(); }};
   Button cmd_phases{"cmd_phases", "Campaign Phases", [this] { open_phases(); }};
   Button cmd_planes{"cmd_planes", "Campaign Planes", [this] { open_planes(); }};
   Button cmd_gf{"cmd_gf", "German Forces", [this] { open_forces(kGermanForces); }};
   Button cmd_af{"cmd_af", "Allied Forces", [this] { open_forces(kAlliedForces); }};
-  Button cmd_events{"cmd_events", "Special Events"};
-  Button cmd_missions{"cmd_missions", "Special Missions"};
+  Button cmd_events{"cmd_events", "Special Events", [this] { open_events(); }};
+  Button cmd_missions{"cmd_missions", "Special Missions", [this] { open_missions(); }};
   Button cmd_v1missions{"cmd_v1missions", "V-1 Missions", [this] { open_v1missions(); }};
   Button cmd_cload{"cmd_cload", "Load File", [this] { load(); }};
   Button cmd_csave{"cmd_csave", "Save File", [this] { save(); }};
@@ -68,6 +67,8 @@ class FrmCampaign : public Window {
   void open_phases();
   void open_planes();
   void open_forces(const SideForcesForm& side);
+  void open_events();
+  void open_missions();
   void open_v1missions();
   void enable_sections_and_save(bool enabled);
 

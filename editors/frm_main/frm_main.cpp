@@ -6,6 +6,7 @@
 #include "editors/frm_campaign/campaign_saving.h"
 #include "editors/frm_campaign/frm_campaign.h"
 #include "editors/frm_mission/frm_mission.h"
+#include "editors/frm_squadron/frm_squadron.h"
 #include "editors/message_boxes.h"
 
 namespace zav {
@@ -13,7 +14,6 @@ namespace zav {
 FrmMain::FrmMain(Globals& globals, Platform& platform, WindowRegistry& registry)
     : globals_(globals), platform_(platform), registry_(registry) {
   cmd_airfield.enabled = false;  // the airfield table is built from place names
-  cmd_sqd.enabled = false;
 }
 
 void FrmMain::start_up() {
@@ -49,6 +49,12 @@ void FrmMain::open_mission_editor() {
   FrmMission mission(globals_, platform_);
   mission.open();
   platform_.show_modal(mission);
+}
+
+void FrmMain::open_squadron_editor() {
+  FrmSquadron squadron(globals_, platform_);
+  squadron.open();
+  platform_.show_modal(squadron);
 }
 
 void FrmMain::open_campaign_editor() {

@@ -32,7 +32,7 @@ class FrmMain : public Window {
   Button cmd_bnames{"cmd_bnames", "Load Place Names", [this] { load_place_names(); }};
   Button cmd_airfield{"cmd_airfield", "Load Airfield Data", [this] { load_airfield_data(); }};
   Button cmd_miss{"cmd_miss", "MISSION FILES", [this] { open_mission_editor(); }};
-  Button cmd_sqd{"cmd_sqd", "SQUADRON FILES"};  // its editor is not built yet
+  Button cmd_sqd{"cmd_sqd", "SQUADRON FILES", [this] { open_squadron_editor(); }};
   // Opens the campaign editor without blocking; it hides this window while it is open.
   // Pressed while the editor is open, it brings that one forward.
   Button cmd_camp{"cmd_camp", "CAMPAIGN FILES", [this] { open_campaign_editor(); }};
@@ -48,6 +48,7 @@ class FrmMain : public Window {
   void load_place_names();
   void load_airfield_data();
   void open_mission_editor();
+  void open_squadron_editor();
   void open_campaign_editor();
   // Ends the program; a campaign with changes never saved is first offered for saving, and
   // the program goes on when the user cancels or the save did not happen.

@@ -114,6 +114,21 @@ TEST(Controls, SlidersAndCheckBoxesKeepWhatTheyCannotShowUntilTheUserChangesThem
   EXPECT_EQ(number.step_target(1), std::nullopt);
   number.type("abc");  // steps from the spin's own value
   EXPECT_EQ(number.step_target(-1), 590);
+  // A refusal names a row's box by its row, which its label alone does not say.
+  number.accessible_name = "Weapons: row 3 number";
+  EXPECT_EQ(number.read().refusal,
+            "Weapons: row 3 number \"abc\" is not a whole number from 0 to 600.");
+
+  // A new range moves the spin into it and leaves the text; a spin set by the program no
+  // longer keeps the stored value, so typing that number again stores it.
+  number.show(12);
+  number.set_range(20, 30, 5);
+  EXPECT_EQ(std::tuple(number.value, number.text, number.step), std::tuple(20, "12", 5));
+  number.set_spin(25);
+  number.type("12");
+  EXPECT_EQ(number.read().value, std::nullopt);  // refused: outside the spin
+  number.policy = NumberPolicy::within_storage;
+  EXPECT_EQ(number.read().value, 12);
 }
 
 }  // namespace

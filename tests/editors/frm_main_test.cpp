@@ -73,9 +73,8 @@ TEST_F(FrmMainTest, NameLoadersRefuseAWrongCountAndWeaponNamesFallBackToDefaults
 }
 
 TEST_F(FrmMainTest, AirfieldDataNeedsPlaceNamesAndNamesAirfieldsAfterTheirPlaces) {
-  EXPECT_FALSE(main.cmd_sqd.enabled);  // its editor is not built yet
   for (const Button* usable : {&main.cmd_loadwnames, &main.cmd_pnames, &main.cmd_bnames,
-                               &main.cmd_miss, &main.cmd_camp, &main.cmd_exit}) {
+                               &main.cmd_miss, &main.cmd_sqd, &main.cmd_camp, &main.cmd_exit}) {
     EXPECT_TRUE(usable->enabled) << usable->caption;
   }
   platform.will(kCancel);

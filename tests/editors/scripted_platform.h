@@ -14,6 +14,7 @@
 #include "editors/frm_campaign/frm_campaign.h"
 #include "editors/frm_main/frm_main.h"
 #include "editors/frm_mission/frm_mission.h"
+#include "editors/frm_squadron/frm_squadron.h"
 #include "editors/platform.h"
 #include "editors/window_registry.h"
 #include "formats/campaign_file.h"
@@ -57,6 +58,9 @@ class Scripted : public Base {
     return next(answers_, "question " + message.text, MessageAnswer::cancel);
   }
   void quit() override { window_events.push_back("quit"); }
+  std::filesystem::path program_folder() const override { return folder; }
+
+  std::filesystem::path folder;  // where the program's own files lie, chosen by the test
 
  private:
   void script(MessageAnswer answer) { answers_.push_back(answer); }

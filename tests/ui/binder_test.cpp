@@ -28,7 +28,11 @@ class Specimen : public Window {
   std::string caption() const override { return "Specimen"; }
 
   PickList cbo_kind{"cbo_kind", "Kind:"};
-  TextBox txt_extra{"txt_extra", "Extra:"};
+  TextBox txt_extra = [] {
+    TextBox box("txt_extra", "Extra:");
+    box.caption_name = "lbl_extra";
+    return box;
+  }();
   Slider sld_weight{"sld_weight", "Weight:", 0, 255};
   Label lbl_total{"lbl_total", "0"};
   std::array<CheckBox, 4> chk_flag = indexed<4>([](int i) {
@@ -97,6 +101,12 @@ TEST_F(BinderTest, ListsChecksOptionsAndLabelsRunTheirHandlers) {
   EXPECT_FALSE(control<QRadioButton>(window(), "opt_zoom_0").isChecked());
   EXPECT_FALSE(control<QRadioButton>(window(), "opt_other_0").isChecked());
 
+  // A control the logic relabels shows and is named by its new label.
+  logic.txt_extra.label = "Other extra:";
+  form.refresh();
+  EXPECT_EQ(control<QLabel>(window(), "lbl_extra").text(), "Other extra:");
+  EXPECT_EQ(control(window(), "txt_extra").accessibleName(), "Other extra:");
+
   QLabel& hold = control<QLabel>(window(), "lbl_hold");
   QTest::mousePress(&hold, Qt::LeftButton);
   QTest::mouseRelease(&hold, Qt::LeftButton);
@@ -146,6 +156,16 @@ TEST_F(BinderTest, TextPutInByAnAssistiveToolIsWhatTheLogicReads) {
   EXPECT_EQ(logic.txt_extra.text, "427");
   QTest::keyClicks(&extra, "x");
   EXPECT_EQ(logic.txt_extra.text, "427x");
+
+  // Text the logic refuses is marked, and the mark goes with the refusal.
+  const QColor plain = extra.palette().color(QPalette::Base);
+  logic.txt_extra.refusal = "Extra: \"427x\" is not a number from 0 to 255.";
+  form.refresh();
+  EXPECT_NE(extra.palette().color(QPalette::Base), plain);
+  EXPECT_EQ(extra.accessibleDescription().toStdString(), logic.txt_extra.refusal);
+  logic.txt_extra.refusal.clear();
+  form.refresh();
+  EXPECT_EQ(extra.palette().color(QPalette::Base), plain);
 }
 
 }  // namespace

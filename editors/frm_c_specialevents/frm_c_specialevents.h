@@ -1,0 +1,74 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "editors/controls.h"
+#include "editors/frm_c_specialevents/event_layouts.h"
+#include "editors/platform.h"
+#include "editors/window.h"
+#include "editors/window_registry.h"
+#include "formats/campaign.h"
+#include "model/globals.h"
+
+namespace zav {
+
+// The special events editor: one event at a time, from 1 to the campaign's count. The shown
+// event is stored into the record when the user steps to another and on "&Update"; the
+// parameter fields take the labels and ranges of the event's type and trigger.
+class FrmCSpecialEvents : public Window {
+ public:
+  static constexpr std::string_view kFormName = "frm_c_specialevents";
+
+  FrmCSpecialEvents(Globals& globals, Platform& platform, WindowRegistry& registry);
+
+  std::string_view form_name() const override { return kFormName; }
+  std::string caption() const override { return "Special Events"; }
+  // The user closed the window's frame: what was not stored is dropped.
+  bool frame_close() override;
+
+  NumberBox txt_specialeventnum{"txt_specialeventnum", "upd_spev", "Special Event #:", 1, 1};
+  PickList cbo_se_type{"cbo_se_type", "Event Type:"};
+  PickList cbo_se_trigger{"cbo_se_trigger", "Event Trigger:"};
+  // Shown beside the trigger list; its label names it in messages and to screen readers.
+  NumberBox txt_se_trigger{
+      "txt_se_trigger", "upd_tparam", "Trigger Parameter:", 0, 255, 1, NumberPolicy::within_storage,
+      Storage::byte()};
+  Slider sld_se_chance{"sld_se_chance", "Chance (0-255):", 0, 255};
+  Label lbl_se_Chance{"lbl_se_Chance", "0"};
+  NumberBox txt_se_par1 = parameter_box("txt_se_par1", "upd_par1", "lbl_par1", "Parameter 1:");
+  NumberBox txt_se_par2 = parameter_box("txt_se_par2", "upd_par2", "lbl_par2", "Parameter 2:");
+  Label lbl_plane{"lbl_plane", "PLANE NAME"};  // the plane that param1 names, for type 3
+
+  // Stores the shown event and closes; text that cannot be stored is refused with a message,
+  // and then nothing is stored and the window stays open.
+  Button cmd_update{"cmd_update", "&Update", [this] { update(); }};
+  Button cmd_close{"cmd_close", "&Close", [this] { registry_.close(*this); }};
+
+  // Shows event 1; the caller then shows the window.
+  void open();
+
+  int current_event() const { return current_; }
+
+ private:
+  static NumberBox parameter_box(const char* name, const char* spin, const char* caption_name,
+                                 const char* label);
+
+  void apply_type_layout();
+  void apply_trigger_layout();
+  void show_chance();
+  void show_plane_name();
+  void show_event(int index);
+  // Stores the controls into entry `index`; false, with the user told why, when some text
+  // cannot be stored, and then nothing is stored.
+  bool store_event(int index);
+  void step_to_event();
+  void update();
+
+  Globals& globals_;
+  Platform& platform_;
+  WindowRegistry& registry_;
+  int current_ = 0;  // the entry the controls show
+};
+
+}  // namespace zav

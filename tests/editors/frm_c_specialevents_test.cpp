@@ -1,0 +1,193 @@
+#include "editors/frm_c_specialevents/frm_c_specialevents.h"
+
+#include <tuple>
+
+#include "editors/frm_c_specialmissions/frm_c_specialmissions.h"
+#include "editors/scripted_platform.h"
+
+namespace zav::testing {
+namespace {
+
+class SpecialEvents : public EditorTest {
+ protected:
+  SpecialEvents() {
+    globals.campaign.setup.num_spev = 6;
+    for (int i = 0; i < 30; ++i) globals.names.plane_names[i] = "plane " + std::to_string(i);
+  }
+  FrmCSpecialEvents& open() { return open_section<FrmCSpecialEvents>(); }
+  SpecialEvent& event(int index) { return globals.campaign.special_events[index]; }
+};
+
+struct Shown {
+  const char* label1;  // "" for a hidden parameter
+  int minimum1, maximum1, step1;
+  const char* label2;
+  int maximum2;
+};
+
+TEST_F(SpecialEvents, EachTypeAndTriggerLaysOutItsParameters) {
+  FrmCSpecialEvents& e = open();
+  ASSERT_EQ(e.cbo_se_type.entries.size(), 22u);
+  EXPECT_EQ(e.cbo_se_type.entries[1], "Attack Enemy Captial");
+  const Shown hidden{"", 0, 255, 1, "", 255};
+  const Shown types[] = {hidden,
+                         hidden,
+                         hidden,
+                         {"Plane Slot:", 0, 255, 1, "# of Planes:", 1000},
+                         {"Mission #:", 0, 255, 1, "", 255},
+                         {"Type:", 0, 255, 1, "Speech:", 308},
+                         {"Multiplyer:", 0, 1024, 1, "", 255},
+                         hidden,
+                         hidden,
+                         hidden,
+                         hidden,
+                         {"Weapon Type:", 0, 255, 1, "", 255},
+                         hidden,
+                         {"Cmd (?):", 0, 255, 1, "", 255},
+                         {"?:", 0, 255, 1, "", 255},
+                         hidden,
+                         {"Attack:", 0, 255, 1, "Bomber:", 255},
+                         {"???:", -128, 128, 256, "", 255},
+                         {"Plane Type:", 0, 255, 1, "", 255},
+                         {"Movie Number:", 0, 255, 1, "", 255},
+                         {"Movie Number:", 0, 255, 1, "", 255},
+                         {"On/Off (0/1):", 0, 1, 1, "", 255}};
+  for (int type = 0; type < 22; ++type) {
+    e.cbo_se_type.choose(type);
+    const Shown& want = types[type];
+    const bool shows1 = *want.label1 != '\0';
+    const bool shows2 = *want.label2 != '\0';
+    EXPECT_EQ(e.txt_se_par1.visible, shows1) << type;
+    EXPECT_EQ(e.txt_se_par2.visible, shows2) << type;
+    if (shows1) EXPECT_EQ(e.txt_se_par1.label, want.label1) << type;
+    if (shows2) EXPECT_EQ(e.txt_se_par2.label, want.label2) << type;
+    EXPECT_EQ(std::tuple(e.txt_se_par1.minimum, e.txt_se_par1.maximum, e.txt_se_par1.step),
+              std::tuple(want.minimum1, want.maximum1, want.step1))
+        << type;
+    EXPECT_EQ(std::tuple(e.txt_se_par2.minimum, e.txt_se_par2.maximum, e.txt_se_par2.step),
+              std::tuple(0, want.maximum2, 1))
+        << type;
+    EXPECT_EQ(e.lbl_plane.visible, type == 3) << type;
+  }
+  // "Modify Player Rating": one click jumps from one end to the other.
+  e.cbo_se_type.choose(17);
+  e.txt_se_par1.step_by(1);
+  EXPECT_EQ(e.txt_se_par1.text, "128");
+  e.txt_se_par1.step_by(-1);
+  EXPECT_EQ(e.txt_se_par1.text, "-128");
+
+  using Range = std::tuple<bool, int, int, int, std::string>;  // shown, min, max, step, text
+  const Range triggers[] = {{false, 0, 255, 1, "0"},   {true, 0, 24, 1, "0"},
+                            {true, 0, 19, 1, "0"},     {true, 1940, 1945, 1, "1940"},
+                            {true, 0, 5000, 500, "0"}, {true, 0, 5000, 500, "0"},
+                            {false, 0, 255, 1, "0"},   {false, 0, 255, 1, "0"}};
+  for (int trigger : {3, 0, 1, 2, 4, 5, 6, 7}) {
+    e.cbo_se_trigger.choose(trigger);
+    const NumberBox& t = e.txt_se_trigger;
+    EXPECT_EQ(Range(t.visible, t.minimum, t.maximum, t.step, t.text), triggers[trigger]) << trigger;
+  }
+}
+
+TEST_F(SpecialEvents, StepsStoreBeforeShowingAndOnlyUpdateOrSteppingStores) {
+  event(0) = {3, 1, 7, 200, 2, 40};
+  event(1) = {0, 0, 0, 0, -128, 0};
+  event(2) = {16, 2, 5, 9, 1, 2};
+  event(4) = {0, 0, 0, 0, 0, 0};
+  FrmCSpecialEvents& e = open();
+  EXPECT_EQ(e.txt_specialeventnum.text, "1");
+  EXPECT_EQ(e.txt_specialeventnum.maximum, 6);
+  EXPECT_EQ(e.txt_se_trigger.text, "7");
+  EXPECT_EQ(e.txt_se_trigger.maximum, 24);
+  EXPECT_EQ(e.lbl_se_Chance.caption, "200");
+  EXPECT_EQ(e.txt_se_par1.label, "Plane Slot:");
+  EXPECT_EQ(e.lbl_plane.caption, "plane 2");
+  // The plane's name follows the record, not the number not yet stored.
+  e.txt_se_par1.spin_to(5);
+  EXPECT_EQ(e.lbl_plane.caption, "plane 2");
+
+  e.txt_specialeventnum.spin_to(2);  // stores event 1 on the way
+  EXPECT_EQ(event(0).param1, 5);
+  // -128 is shown whatever the type, with the spin able to stand on it.
+  EXPECT_EQ(e.txt_se_par1.text, "-128");
+  EXPECT_EQ(e.txt_se_par1.value, -128);
+  e.txt_specialeventnum.spin_to(3);
+  e.txt_se_par2.type("99");
+  e.sld_se_chance.move(17);
+  EXPECT_EQ(e.lbl_se_Chance.caption, "17");
+  e.txt_specialeventnum.spin_to(2);
+  e.txt_specialeventnum.spin_to(3);
+  EXPECT_EQ(e.txt_se_par2.text, "99");
+  EXPECT_EQ(event(2), (SpecialEvent{16, 2, 5, 17, 1, 99}));
+  EXPECT_EQ(event(1), (SpecialEvent{0, 0, 0, 0, -128, 0}));
+
+  // Update stores the shown event only; Close drops what was not stored.
+  const Campaign before = globals.campaign;
+  e.txt_specialeventnum.spin_to(5);
+  e.cbo_se_type.choose(19);
+  e.txt_se_par1.type("12");
+  e.cmd_update.click();
+  Campaign expected = before;
+  expected.special_events[4] = {19, 0, 0, 0, 12, 0};
+  EXPECT_EQ(globals.campaign, expected);
+  EXPECT_EQ(registry.find<FrmCSpecialEvents>(), nullptr);
+  FrmCSpecialEvents& again = open();
+  again.cbo_se_type.choose(8);
+  again.cmd_close.click();
+  EXPECT_EQ(globals.campaign, expected);
+}
+
+TEST_F(SpecialEvents, AYearOrStrengthBeyondTheByteIsRefusedAndUnknownValuesAreKept) {
+  event(0) = {30, 9, 77, 5, 300, -5};
+  event(1) = {0, 3, 4, 0, 0, 0};
+  FrmCSpecialEvents& e = open();
+  EXPECT_EQ(e.cbo_se_type.note(), "Stored value: 30");
+  EXPECT_EQ(e.cbo_se_trigger.note(), "Stored value: 9");
+  EXPECT_TRUE(e.txt_se_par1.visible && e.txt_se_par2.visible && e.txt_se_trigger.visible);
+  EXPECT_EQ(e.txt_se_par1.text, "300");
+  e.txt_specialeventnum.spin_to(2);
+  EXPECT_EQ(event(0), (SpecialEvent{30, 9, 77, 5, 300, -5}));
+
+  // A year trigger holding a byte shows the byte; the year the spin offers cannot be stored.
+  EXPECT_EQ(e.txt_se_trigger.text, "4");
+  EXPECT_EQ(e.txt_se_trigger.minimum, 1940);
+  e.cbo_se_trigger.choose(4);
+  e.txt_se_trigger.step_by(1);
+  EXPECT_EQ(e.txt_se_trigger.text, "500");
+  e.txt_se_par1.type("40000");
+  e.txt_specialeventnum.spin_to(1);
+  const std::string told = error_text();
+  EXPECT_TRUE(holds(told,
+                    "Trigger Parameter: \"500\" is not a whole number from 0 to 255. "
+                    "The campaign file keeps the trigger parameter in one byte"));
+  EXPECT_TRUE(holds(told, "Parameter 1: \"40000\" is not a whole number from -32768 to 32767."));
+  EXPECT_EQ(e.current_event(), 1);  // the step did not happen
+  EXPECT_EQ(e.txt_specialeventnum.text, "2");
+  EXPECT_EQ(event(1), (SpecialEvent{0, 3, 4, 0, 0, 0}));
+  e.txt_se_trigger.type("250");
+  e.txt_se_par1.type("-40");
+  e.cmd_update.click();
+  EXPECT_EQ(event(1), (SpecialEvent{0, 4, 250, 0, -40, 0}));
+}
+
+TEST_F(SpecialEvents, TheCampaignEditorOpensItOnlyWhileTheCampaignHasEvents) {
+  globals.campaign.setup.num_spev = 0;
+  globals.campaign.setup.num_spm = 0;
+  main.cmd_camp.click();
+  FrmCampaign& campaign = *registry.find<FrmCampaign>();
+  campaign.cmd_events.enabled = campaign.cmd_missions.enabled = true;
+  campaign.cmd_events.click();
+  campaign.cmd_missions.click();
+  EXPECT_EQ(platform.window_events, (Texts{"hide frm_main", "show frm_campaign"}));
+  globals.campaign.setup.num_spev = 1;
+  globals.campaign.setup.num_spm = 40;  // more than the table holds: steps stop at 32
+  campaign.cmd_events.click();
+  campaign.cmd_events.click();
+  campaign.cmd_missions.click();
+  EXPECT_EQ(platform.window_events,
+            (Texts{"hide frm_main", "show frm_campaign", "show frm_c_specialevents",
+                   "bring_forward frm_c_specialevents", "show frm_c_specialmissions"}));
+  EXPECT_EQ(registry.find<FrmCSpecialMissions>()->txt_smnum.maximum, 32);
+}
+
+}  // namespace
+}  // namespace zav::testing

@@ -1,0 +1,313 @@
+#include <filesystem>
+
+#include "editors/scripted_platform.h"
+#include "formats/squadron_file.h"
+#include "squadron_bytes.h"
+
+namespace zav::testing {
+namespace {
+
+// `count` squadrons, squadron n (1-based) with unit name n and home base n.
+SquadronTable numbered_squadrons(int count) {
+  SquadronTable table;
+  table.count = count;
+  for (int r = 0; r < SquadronTable::kMaxSquadrons; ++r) {
+    table.slots[r].unit_name = static_cast<std::uint8_t>(r + 1);
+    table.slots[r].home_base = static_cast<std::int16_t>(r + 1);
+  }
+  return table;
+}
+
+class FrmSquadronTest : public EditorTest {
+ protected:
+  FrmSquadronTest() { platform.folder = dir.path(); }
+
+  void open_on(const SquadronTable& base) {
+    write_bytes(dir / "sqbasic.dat", base_file_bytes(base));
+    editor.open();
+  }
+  void load(const std::string& name, const SquadronTable& table) {
+    ASSERT_FALSE(save_squadrons(dir / name, table));
+    platform.will(dir / name);
+    editor.cmd_sload.click();
+  }
+  std::vector<std::uint8_t> save_as(const std::string& name) {
+    platform.will(dir / name);
+    editor.cmd_ssave.click();
+    return read_bytes(dir / name);
+  }
+  void expect_stop(const std::string& text) {
+    ASSERT_FALSE(platform.messages.empty());
+    const Message& shown = platform.messages.back();
+    EXPECT_EQ(shown.text, text);
+    EXPECT_EQ(shown.title, "ZAV Campaign Editor");
+    EXPECT_EQ(shown.icon, MessageIcon::critical);
+    EXPECT_EQ(shown.buttons, MessageButtons::ok);
+  }
+  int shown_unit() const { return std::stoi(editor.txt_unitname.text); }
+
+  FrmSquadron editor{globals, platform};
+};
+
+TEST_F(FrmSquadronTest, OpensOnTheBaseFileAndStepsThroughSquadronsWithTheirOwnFlags) {
+  SquadronTable base = numbered_squadrons(25);
+  base.slots[0].weapons[0] = {3, 1, 500};  // the base file's weapon numbers read as 0
+  open_on(base);
+  EXPECT_EQ(editor.lbl_s_file.caption, "NO FILE OPEN");
+  EXPECT_EQ(editor.lbl_numsqns.caption, "25");
+  EXPECT_EQ(editor.txt_currsqn.maximum, 25);
+  EXPECT_EQ(editor.cbo_base.position, 1);  // home base 1, as the base file holds it
+  EXPECT_EQ(editor.cbo_base.entries.size(), 163u);
+  EXPECT_EQ(editor.cbo_base.entries.back(), "FORWARD BASE");
+  EXPECT_EQ(editor.cbo_weapon[0].entries.front(), "NONE");
+  EXPECT_EQ(editor.txt_weaponamount[0].text, "0");
+  EXPECT_EQ(shown_unit(), 1);
+
+  editor.txt_currsqn.spin_to(3);
+  editor.chk_special[4].click(true);
+  EXPECT_EQ(globals.squadrons.slots[2].special_missions[4], 1);
+  EXPECT_EQ(globals.squadrons.slots[3].special_missions, base.slots[3].special_missions);
+  editor.txt_currsqn.spin_to(25);
+  EXPECT_EQ(shown_unit(), 25);
+  EXPECT_FALSE(editor.chk_special[4].checked);
+  // Typed text goes to a squadron in range; anything else is refused and goes nowhere.
+  for (const char* refused : {"26", "0", "x", ""}) {
+    editor.txt_currsqn.type(refused);
+    EXPECT_TRUE(holds(editor.txt_currsqn.refusal, "Current Squadron:")) << refused;
+    EXPECT_EQ(editor.current(), 25);
+  }
+  editor.txt_currsqn.type("3");
+  EXPECT_EQ(editor.txt_currsqn.refusal, "");
+  EXPECT_TRUE(editor.chk_special[4].checked);
+  EXPECT_TRUE(editor.unsaved_changes());
+
+  // Every opening starts again from the base file and asks nothing about the dropped edits.
+  editor.open();
+  EXPECT_EQ(globals.squadrons.slots[2].special_missions[4], 0);
+  EXPECT_EQ(editor.current(), 1);
+  EXPECT_TRUE(platform.messages.empty());
+
+  // A missing or unusable base file: one default squadron, told once, the file left alone.
+  for (const bool empty : {false, true}) {
+    std::filesystem::remove(dir / "sqbasic.dat");
+    if (empty) write_bytes(dir / "sqbasic.dat", {});
+    editor.open();
+    EXPECT_TRUE(holds(error_text(), (dir / "sqbasic.dat").string()));
+    EXPECT_EQ(globals.squadrons.count, 1);
+    EXPECT_EQ(globals.squadrons.slots[0], Squadron{});
+    EXPECT_EQ(editor.lbl_numsqns.caption, "1");
+    EXPECT_EQ(std::filesystem::exists(dir / "sqbasic.dat"), empty);
+  }
+  EXPECT_EQ(platform.messages.size(), 2u);
+
+  main.cmd_sqd.click();  // "SQUADRON FILES" opens the editor modally
+  EXPECT_EQ(platform.window_events, Texts{"show_modal frm_squadron"});
+}
+
+TEST_F(FrmSquadronTest, AddNewAndDeleteKeepTheSquadronsInOrder) {
+  open_on(numbered_squadrons(25));
+  editor.cmd_newsqn.click();
+  expect_stop("Cannot have more the 25 squadrons.");
+  EXPECT_EQ(globals.squadrons.count, 25);
+
+  editor.txt_currsqn.spin_to(3);
+  editor.cmd_delsqn.click();  // from the middle of a full table: the freed slot keeps its own
+  EXPECT_EQ(editor.lbl_numsqns.caption, "24");
+  EXPECT_EQ(editor.txt_currsqn.maximum, 24);
+  EXPECT_EQ(shown_unit(), 4);
+  EXPECT_EQ(globals.squadrons.slots[1].unit_name, 2);
+  EXPECT_EQ(globals.squadrons.slots[23].unit_name, 25);
+  EXPECT_EQ(globals.squadrons.slots[24].unit_name, 25);
+
+  editor.txt_currsqn.spin_to(24);
+  editor.cmd_delsqn.click();  // the last: the new last is shown; the freed slot takes the next
+  EXPECT_EQ(editor.current(), 23);
+  EXPECT_EQ(editor.txt_currsqn.value, 23);
+  EXPECT_EQ(shown_unit(), 24);
+  EXPECT_EQ(globals.squadrons.slots[23].unit_name, 25);
+
+  editor.cmd_newsqn.click();  // the current squadron stays; the new one is what the slot held
+  EXPECT_EQ(editor.lbl_numsqns.caption, "24");
+  EXPECT_EQ(editor.current(), 23);
+  EXPECT_EQ(globals.squadrons.slots[23].unit_name, 25);
+  EXPECT_EQ(platform.messages.size(), 1u);
+
+  open_on(numbered_squadrons(1));
+  editor.cmd_delsqn.click();
+  expect_stop("Unable to delete the last squadron!");
+  EXPECT_EQ(globals.squadrons.count, 1);
+  EXPECT_EQ(shown_unit(), 1);
+}
+
+TEST_F(FrmSquadronTest, LoadAndSaveAskBeforeDroppingWorkAndChangeNothingWhenTheyFail) {
+  open_on(numbered_squadrons(2));
+  load("sq1.dat", numbered_squadrons(3));  // nothing edited: asks nothing
+  EXPECT_EQ(platform.open_dialogs.at(0).title, "Load File");
+  EXPECT_EQ(platform.open_dialogs[0].filter, "Squadron Files (*.dat)|sq*.dat");
+  EXPECT_EQ(editor.lbl_s_file.caption, "sq1.dat");
+  EXPECT_EQ(editor.txt_currsqn.maximum, 3);
+  EXPECT_EQ(editor.cbo_base.position, 1);
+  const SquadronTable loaded = globals.squadrons;
+
+  // With a file loaded every load asks. Cancel changes nothing.
+  editor.txt_currsqn.spin_to(2);
+  platform.will(MessageAnswer::cancel);
+  editor.cmd_sload.click();
+  expect_asked_to_save("ZAV Campaign Editor");
+  EXPECT_EQ(editor.lbl_s_file.caption, "sq1.dat");
+  EXPECT_EQ(editor.current(), 2);
+  EXPECT_EQ(globals.squadrons, loaded);
+
+  // Yes saves first; a failing load then changes nothing.
+  editor.sld_skill.move(77);
+  platform.will(MessageAnswer::yes, dir / "sq_saved.dat");
+  write_bytes(dir / "sq_bad.dat", std::vector<std::uint8_t>(125, 0));
+  platform.will(dir / "sq_bad.dat");
+  editor.cmd_sload.click();
+  EXPECT_TRUE(holds(error_text(), "sq_bad.dat"));
+  EXPECT_EQ(load_squadrons(dir / "sq_saved.dat").value(), globals.squadrons);
+  EXPECT_EQ(editor.lbl_s_file.caption, "sq_saved.dat");
+  EXPECT_EQ(globals.squadrons.slots[1].skill, 77);
+
+  // Yes with a save that fails: the load stops there and the edits stay.
+  editor.sld_skill.move(78);
+  std::filesystem::create_directory(dir / "sq_folder.dat");
+  platform.will(MessageAnswer::yes, dir / "sq_folder.dat");
+  editor.cmd_sload.click();
+  EXPECT_TRUE(holds(error_text(), "sq_folder.dat"));
+  EXPECT_EQ(platform.open_dialogs.size(), 2u);
+  EXPECT_EQ(globals.squadrons.slots[1].skill, 78);
+  EXPECT_EQ(editor.lbl_s_file.caption, "sq_saved.dat");
+
+  platform.will(kCancel);  // a cancelled save writes nothing
+  editor.cmd_ssave.click();
+  EXPECT_EQ(editor.lbl_s_file.caption, "sq_saved.dat");
+
+  // Close asks while edits are unsaved: Cancel, or Yes without a save, keeps the window.
+  platform.will(MessageAnswer::cancel, MessageAnswer::yes, kCancel);
+  editor.cmd_close.click();
+  EXPECT_FALSE(editor.frame_close());
+  EXPECT_TRUE(platform.window_events.empty());
+  platform.will(MessageAnswer::no);  // No loads over the edits
+  load("sq2.dat", numbered_squadrons(4));
+  EXPECT_EQ(editor.current(), 1);
+  EXPECT_EQ(editor.txt_currsqn.value, 1);
+  editor.cmd_close.click();  // nothing to save: closes without asking
+  EXPECT_EQ(platform.window_events, Texts{"close frm_squadron"});
+  EXPECT_EQ(platform.messages.size(), 8u);
+}
+
+TEST_F(FrmSquadronTest, EveryFieldStoresAtOnceAndSavesWhatTheFileHeld) {
+  open_on(numbered_squadrons(1));
+  SquadronTable table = numbered_squadrons(2);
+  Squadron& odd = table.slots[1];
+  odd.start_year = 1939;
+  odd.aircraft_type = 40;
+  odd.commencing_phase = 30;
+  odd.num_moves = 7;
+  odd.special_missions[0] = 2;
+  odd.weapons[0] = {0, 3, 300};  // weapon 0 keeps a number it does not show
+  odd.weapons[1] = {5, 3, 1000};
+  load("sq1.dat", table);
+  editor.txt_currsqn.spin_to(2);
+  EXPECT_EQ(editor.cbo_sqnyear.note(), "Stored value: 1939");
+  EXPECT_EQ(editor.cbo_plane.note(), "Stored value: 40");
+  EXPECT_EQ(editor.txt_phasestart.text, "30");
+  EXPECT_EQ(editor.chk_special[0].read(), 2);
+  EXPECT_TRUE(editor.cbo_basemove[3].visible);  // a count beyond the rows shows them all
+  EXPECT_EQ(editor.txt_weaponamount[0].text, "0");
+  EXPECT_FALSE(editor.txt_weaponamount[0].enabled);
+  EXPECT_EQ(editor.txt_weaponamount[1].text, "1000");
+  editor.txt_weaponamount[1].type("1000");  // typed back as shown, beyond the arrows' 600
+  editor.txt_phasestart.type("30");
+  EXPECT_EQ(save_as("sq_same.dat"), encode_squadrons(table));
+
+  // Text that is no byte is refused and stores nothing; a fraction is dropped.
+  for (TextBox* box :
+       {&editor.txt_sing[2], &editor.txt_unitsprt, &editor.txt_unitname, &editor.txt_unitdesc}) {
+    for (const char* refused : {"", "x", "256", "-1"}) {
+      box->type(refused);
+      EXPECT_TRUE(holds(box->refusal, "is not a number from 0 to 255.")) << refused;
+    }
+    box->type("12.7");
+    EXPECT_EQ(box->refusal, "");
+  }
+  editor.txt_sing[2].type("9x");
+  EXPECT_TRUE(holds(editor.txt_sing[2].refusal, "Staffel Designations: 3 \"9x\""));
+  editor.txt_numplanes.type("31");  // beyond the spin: refused
+  editor.txt_numpilots.type("30");
+  editor.txt_weaponamount[1].type("601");
+  EXPECT_TRUE(holds(editor.txt_weaponamount[1].refusal, "Weapons: row 2 number"));
+
+  editor.cbo_weapon[0].choose(4);  // the kept number shows and can be changed
+  EXPECT_EQ(editor.txt_weaponamount[0].text, "300");
+  editor.txt_weaponamount[0].spin_to(600);
+  editor.cbo_weapon[0].choose(0);
+  editor.cbo_base.choose(162);
+  editor.cbo_moves.choose(2);  // hides rows 3 and 4, which keep their values
+  EXPECT_FALSE(editor.sld_moveprob[2].visible);
+  EXPECT_TRUE(editor.txt_movephase[1].visible);
+  editor.cbo_basemove[0].choose(162);
+  editor.cbo_basemove[1].choose(0);
+  editor.sld_changeprob[3].move(9);
+  editor.cbo_sqnyear.choose(7);
+  odd.weapons[0] = {0, 3, 600};
+  odd.home_base = kForwardBase;
+  odd.num_moves = 2;
+  odd.moves[0].destination = kForwardBase;
+  odd.moves[1].destination = 0;
+  odd.changes[3].probability = 9;
+  odd.start_year = 1947;
+  odd.num_pilots = 30;
+  odd.sprite = odd.unit_name = odd.unit_description = 12;
+  odd.staffel[2] = 12;
+  const std::vector<std::uint8_t> saved = save_as("sq_edited.dat");
+  EXPECT_EQ(saved, encode_squadrons(table));
+  EXPECT_EQ(saved[124 + 4], 163);
+  EXPECT_EQ(std::vector(saved.begin() + 124 + 30, saved.begin() + 124 + 36),
+            (std::vector<std::uint8_t>{0xFF, 0xFF, 0, 0, 1, 0}));
+  EXPECT_EQ(std::vector(saved.begin() + 124 + 94, saved.begin() + 124 + 96),
+            (std::vector<std::uint8_t>{0x58, 0x02}));
+
+  // A squadron with 3 moves after one with 4 shows three rows, with its own values.
+  table.slots[0].num_moves = 4;
+  table.slots[1].num_moves = 3;
+  table.slots[1].moves[2].phase = 44;
+  platform.will(MessageAnswer::no);
+  load("sq2.dat", table);
+  editor.txt_currsqn.spin_to(2);
+  EXPECT_TRUE(editor.txt_movephase[2].visible);
+  EXPECT_FALSE(editor.txt_movephase[3].visible);
+  EXPECT_EQ(editor.txt_movephase[2].text, "44");
+}
+
+TEST_F(FrmSquadronTest, RoleWeightsShowTheirShareOf255AndTheTotalFollowsADrag) {
+  open_on(numbered_squadrons(2));
+  EXPECT_EQ(editor.lbl_total.caption, "0%");
+  editor.sld_escort.move(1);
+  editor.sld_sweep.move(1);
+  editor.sld_bomb.move(1);
+  EXPECT_EQ(editor.lbl_escort.caption, "0%");
+  EXPECT_EQ(editor.lbl_total.caption, "1%");
+  editor.sld_intercept.move(128);
+  editor.sld_interdict.move(254);
+  EXPECT_EQ(editor.lbl_intercept.caption, "50%");
+  EXPECT_EQ(editor.lbl_interdict.caption, "99%");
+  editor.sld_interdict.drag(0);  // the total follows; the weight waits for the change
+  EXPECT_EQ(editor.lbl_total.caption, "51%");
+  EXPECT_EQ(editor.lbl_interdict.caption, "99%");
+  EXPECT_EQ(globals.squadrons.slots[0].interdiction_weight, 254);
+  EXPECT_EQ(globals.squadrons.slots[0].escort_weight, 1);
+  for (Slider* role : {&editor.sld_escort, &editor.sld_sweep, &editor.sld_bomb,
+                       &editor.sld_intercept, &editor.sld_interdict}) {
+    role->move(255);
+  }
+  EXPECT_EQ(editor.lbl_bomb.caption, "100%");
+  EXPECT_EQ(editor.lbl_total.caption, "500%");
+  editor.txt_currsqn.spin_to(2);  // another squadron's weights
+  EXPECT_EQ(editor.lbl_escort.caption, "0%");
+  EXPECT_EQ(editor.lbl_total.caption, "0%");
+}
+
+}  // namespace
+}  // namespace zav::testing

@@ -1,0 +1,78 @@
+// The special missions editor and its note window through their real widgets.
+#include <QComboBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTest>
+
+#include "editors/frm_c_specialmissions/frm_c_specialmissions.h"
+#include "ui/campaign_desktop.h"
+
+namespace zav::testing {
+namespace {
+
+using SpecialMissionsWidgets = CampaignDesktop;
+
+TEST_F(SpecialMissionsWidgets, AnEditedMissionIsSavedByteForByteAndTheNoteShowsWhileHeld) {
+  load_names("cmd_bnames", "place ", 308);
+  Campaign loaded;
+  loaded.setup.num_spm = 2;
+  SpecialMission& first = loaded.special_missions[0];
+  first.trigger = 2;
+  first.num_targets = 1;
+  first.targets[0] = 4;
+  first.brief_view = {-2, -1, -3, 5, 0, 0, 0, 0};
+  first.formation = 1943;
+  first.altitude = 12000;
+  loaded.special_missions[1].trigger = 1;
+  load_campaign_file(loaded);
+  press(campaign, "cmd_missions");
+  QWidget* missions = shown("frm_c_specialmissions").at(0);
+  EXPECT_EQ(missions->windowTitle(), "Special Missions");
+  EXPECT_EQ(control<QLabel>(missions, "Label94").text(), "Phase #:");
+  EXPECT_EQ(control<QComboBox>(missions, "cbo_targetlist_0").currentText(), "place 4");
+  EXPECT_FALSE(control(missions, "cbo_targetlist_1").isEnabled());
+  EXPECT_TRUE(control<QRadioButton>(missions, "opt_zoom_0").isChecked());
+  EXPECT_EQ(control(missions, "cbo_targetlist_2").accessibleName(), "Target List: 3");
+
+  // The note window stands while the mouse button is held on "NOTE".
+  QWidget& note_label = control(missions, "Label3");
+  QTest::mousePress(&note_label, Qt::LeftButton);
+  ASSERT_EQ(shown("frm_note").size(), 1u);
+  EXPECT_TRUE(control<QLabel>(shown("frm_note")[0], "lbl_note").text().startsWith("*    -  "));
+  QTest::mouseRelease(&note_label, Qt::LeftButton);
+  EXPECT_TRUE(shown("frm_note").empty());
+
+  arrow(missions, "UpDown1", "up").click();
+  EXPECT_TRUE(control(missions, "cbo_targetlist_1").isEnabled());
+  QTest::keyClick(&control(missions, "cbo_targetlist_1"), Qt::Key_Down);
+  // The date trigger: 15 October 1944.
+  QComboBox& trigger = control<QComboBox>(missions, "cbo_smtrigger");
+  trigger.setCurrentIndex(FrmCSpecialMissions::kDateTrigger);
+  EXPECT_FALSE(control(missions, "txt_sm_tp1").isVisible());
+  type_over(control<QLineEdit>(missions, "txt_sm_date"), "15");
+  type_over(control<QLineEdit>(missions, "txt_sm_month"), "10");
+  control<QComboBox>(missions, "cbo_sm_year").setCurrentIndex(4);
+  QTest::mouseClick(&control<QRadioButton>(missions, "opt_other_1"), Qt::LeftButton);
+  type_over(control<QLineEdit>(missions, "txt_other_1"), "12");
+  QTest::keyClick(&control(missions, "chk_standardspeech_6"), Qt::Key_Space);
+  arrow(missions, "UpDown14", "up").click();
+  arrow(missions, "UpDown38", "up").click();  // stores mission 1, shows mission 2
+  EXPECT_FALSE(control(missions, "Label94").isVisible());
+  press(missions, "cmd_update");
+  EXPECT_TRUE(shown("frm_c_specialmissions").empty());
+
+  Campaign expected = loaded;
+  SpecialMission& edited = expected.special_missions[0];
+  edited.trigger = 8;
+  edited.trigger_param = static_cast<std::int16_t>(164 * 256 + 15);
+  edited.num_targets = 2;
+  edited.targets[1] = 1;
+  edited.brief_view[1] = 12;
+  edited.standard_speech[6] = 1;
+  edited.altitude = 13000;
+  EXPECT_EQ(globals.campaign, expected);
+  expect_saved(expected);
+}
+
+}  // namespace
+}  // namespace zav::testing

@@ -1,0 +1,117 @@
+// The squadron editor through its real widgets on Qt's offscreen platform.
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <QtWidgets>
+#include <functional>
+
+#include "editors/scripted_platform.h"
+#include "squadron_bytes.h"
+#include "ui/qt_platform.h"
+#include "ui/widget_lookup.h"
+
+namespace zav::testing {
+namespace {
+
+class SquadronWidgetsTest : public Run<Scripted<ui::QtPlatform>> {
+ protected:
+  SquadronWidgetsTest() {
+    platform.folder = dir.path();
+    main.start_up();
+    platform.show(main);
+  }
+
+  // Presses "SQUADRON FILES" and, inside the modal editor's event loop, does what `user` does.
+  void in_squadron_editor(const std::function<void(QWidget*)>& user) {
+    QTimer::singleShot(0, [&] {
+      if (shown("frm_squadron").empty()) return ADD_FAILURE() << "the squadron editor is not open";
+      QWidget* editor = shown("frm_squadron")[0];
+      user(editor);
+      if (editor->isVisible()) editor->close();
+    });
+    press(platform.widget_of(main), "cmd_sqd");
+  }
+};
+
+TEST_F(SquadronWidgetsTest, EachKindOfFieldEditedByKeyboardAndMouseIsSavedByteForByte) {
+  SquadronTable base;
+  base.count = 2;
+  base.slots[0].home_base = 7;
+  base.slots[0].weapons[0].weapon = 2;
+  base.slots[1].unit_name = 2;
+  const std::vector<std::uint8_t> base_bytes = base_file_bytes(base);
+  write_bytes(dir / "sqbasic.dat", base_bytes);
+  platform.will(dir / "sq1.dat");
+  in_squadron_editor([&](QWidget* editor) {
+    EXPECT_EQ(editor->windowModality(), Qt::ApplicationModal);
+    EXPECT_LE(editor->width(), 1366);
+    EXPECT_LE(editor->height(), 740);  // room for the frame and a task bar
+    EXPECT_EQ(control<QLabel>(editor, "lbl_s_file").text(), "NO FILE OPEN");
+    EXPECT_EQ(control(editor, "txt_weaponamount_2").accessibleName(), "Weapons: row 3 number");
+    EXPECT_EQ(control(editor, "chk_special_16").accessibleName(), "Special Missions: 17");
+    EXPECT_EQ(control(editor, "sld_moveprob_0").accessibleName(),
+              "Airfield Moves: row 1 probability");
+    EXPECT_FALSE(control(editor, "cbo_basemove_0").isVisible());
+
+    QTest::keyClick(&control(editor, "cbo_sqnday"), Qt::Key_Down);
+    arrow(editor, "upd_numplanes", "up").click();
+    QTest::keyClick(&control(editor, "sld_morale"), Qt::Key_End);
+    QTest::keyClick(&control(editor, "sld_escort"), Qt::Key_End);
+    EXPECT_EQ(control<QLabel>(editor, "lbl_escort").text(), "100%");
+    EXPECT_EQ(control<QLabel>(editor, "lbl_total").text(), "100%");
+    control<QCheckBox>(editor, "chk_special_4").click();
+    type_over(control<QLineEdit>(editor, "txt_unitname"), "42.9");
+    arrow(editor, "upd_wn_0", "up").click();
+    EXPECT_EQ(control<QLineEdit>(editor, "txt_weaponamount_0").text(), "10");
+    EXPECT_FALSE(control(editor, "txt_weaponamount_1").isEnabled());  // weapon 0: no number
+    QTest::keyClick(&control(editor, "cbo_moves"), Qt::Key_Down);
+    EXPECT_TRUE(control(editor, "cbo_basemove_0").isVisible());
+    EXPECT_FALSE(control(editor, "cbo_basemove_1").isVisible());
+    QTest::keyClick(&control(editor, "cbo_basemove_0"), Qt::Key_End);  // the forward base
+    // Text that is no byte is marked and stores nothing.
+    QLineEdit& sprite = control<QLineEdit>(editor, "txt_unitsprt");
+    type_over(sprite, "300");
+    EXPECT_TRUE(holds(sprite.toolTip().toStdString(), "is not a number from 0 to 255"));
+
+    press(editor, "cmd_newsqn");
+    arrow(editor, "upd_currsqn", "up").click();
+    arrow(editor, "upd_currsqn", "up").click();
+    EXPECT_EQ(control<QLabel>(editor, "lbl_numsqns").text(), "3");
+    press(editor, "cmd_delsqn");  // squadron 3 goes; squadron 2 is shown
+    EXPECT_EQ(control<QLineEdit>(editor, "txt_unitname").text(), "2");
+    EXPECT_EQ(control<QLineEdit>(editor, "txt_currsqn").text(), "2");
+
+    const QStringList first_fields = tab_order(control(editor, "txt_currsqn")).mid(0, 8);
+    EXPECT_EQ(first_fields,
+              (QStringList{"txt_currsqn", "cmd_newsqn", "cmd_delsqn", "cbo_sqnday", "cbo_sqnmonth",
+                           "cbo_sqnyear", "txt_phasestart", "cbo_base"}));
+    press(editor, "cmd_ssave");
+    EXPECT_EQ(control<QLabel>(editor, "lbl_s_file").text(), "sq1.dat");
+    press(editor, "cmd_close");  // all saved: closes without asking
+    EXPECT_FALSE(editor->isVisible());
+  });
+
+  SquadronTable expected = decode_squadrons(base_bytes, SquadronRead::base_file, "").value();
+  Squadron& edited = expected.slots[0];
+  edited.start_day = 1;
+  edited.num_aircraft = 1;
+  edited.morale = 255;
+  edited.escort_weight = 255;
+  edited.special_missions[4] = 1;
+  edited.unit_name = 42;
+  edited.sprite = 30;  // "300" was typed: "30" was the last number it took
+  edited.weapons[0].number = 10;
+  edited.num_moves = 1;
+  edited.moves[0].destination = kForwardBase;
+  EXPECT_EQ(read_bytes(dir / "sq1.dat"), encode_squadrons(expected));
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST(ProgramFolder, IsTheFolderOfTheRunningProgramNotTheWorkingFolder) {
+  if (!std::filesystem::exists("/proc/self/exe")) GTEST_SKIP() << "no /proc to compare with";
+  EXPECT_EQ(ui::QtPlatform().program_folder(),
+            std::filesystem::read_symlink("/proc/self/exe").parent_path());
+}
+
+}  // namespace
+}  // namespace zav::testing
