@@ -45,7 +45,9 @@ TEST_F(SampleFolderTest, NamesAirfieldsAndTheFullCampaignShowInTheEditors) {
   EXPECT_EQ(globals.names.weapon_names[31], weapons[31]);
   EXPECT_EQ(globals.names.plane_names[29], planes[29]);
   EXPECT_EQ(globals.names.place_names[307], places[307]);
-  for (const auto& record : source("targets.json")["records"]) {
+  // The document must outlive the loop over its records.
+  const auto targets = source("targets.json");
+  for (const auto& record : targets["records"]) {
     if (record["airfield"] == 0) continue;
     EXPECT_EQ(globals.names.airfield_names[record["airfield"].get<int>() - 1],
               places[record["place"].get<int>()]);
