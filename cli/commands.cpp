@@ -7,6 +7,7 @@
 #include "data_file.h"
 #include "diff.h"
 #include "formats/file_io.h"
+#include "formats/path_text.h"
 #include "json_reader.h"
 #include "standard_output.h"
 
@@ -36,7 +37,7 @@ int report(const FileError& error) {
 // Far larger than the JSON form of any data file: a larger document is refused unread.
 constexpr std::size_t kLargestDocument = std::size_t{4} << 20;
 
-Result<std::string> read_document_text(const std::string& json,
+Result<std::string> read_document_text(const std::filesystem::path& json,
                                        const std::filesystem::path& source) {
   Result<FileStart> start = json == "-" ? read_standard_input_start(kLargestDocument)
                                         : read_file_start(json, kLargestDocument);
@@ -61,7 +62,7 @@ int run_dump(const std::filesystem::path& file, const ReadOptions& read) {
   return kExitClean;
 }
 
-int run_build(const std::string& json, const std::filesystem::path& out, bool base_file) {
+int run_build(const std::filesystem::path& json, const std::filesystem::path& out, bool base_file) {
   const SquadronRead how = base_file ? SquadronRead::base_file : SquadronRead::squadron_file;
   const std::filesystem::path source = json == "-" ? "(standard input)" : json;
   const Result<std::string> text = read_document_text(json, source);
@@ -72,14 +73,14 @@ int run_build(const std::string& json, const std::filesystem::path& out, bool ba
   const std::optional<DataFile> file = file_from_json(document.value(), problems, how);
   if (!file) {
     for (const FieldProblem& problem : problems.listed()) {
-      std::cerr << source.string() << ": " << problem.message() << '\n';
+      std::cerr << path_to_utf8(source) << ": " << problem.message() << '\n';
     }
     if (problems.count() > problems.listed().size()) {
-      std::cerr << source.string() << ": "
+      std::cerr << path_to_utf8(source) << ": "
                 << count_of(problems.count() - problems.listed().size(), "more problem")
                 << " not listed\n";
     }
-    std::cerr << out.string() << ": nothing written; " << source.string() << " has "
+    std::cerr << path_to_utf8(out) << ": nothing written; " << path_to_utf8(source) << " has "
               << count_of(problems.count(), "problem") << '\n';
     return kExitFound;
   }
@@ -98,7 +99,7 @@ int run_check(const std::vector<std::filesystem::path>& files, const ReadOptions
       continue;
     }
     for (const FieldProblem& problem : check_data_file(loaded.value())) {
-      print(file.string() + ": " + problem.message() + "\n");
+      print(path_to_utf8(file) + ": " + problem.message() + "\n");
       found = true;
     }
   }
@@ -114,7 +115,7 @@ int run_diff(const std::filesystem::path& old_file, const std::filesystem::path&
   const Json old_json = data_file_to_json(old_loaded.value());
   const Json new_json = data_file_to_json(new_loaded.value());
   if (old_json.at("kind") != new_json.at("kind")) {
-    std::cerr << old_file.string() << " and " << new_file.string()
+    std::cerr << path_to_utf8(old_file) << " and " << path_to_utf8(new_file)
               << " are different kinds of file (" << old_json.at("kind").get<std::string>()
               << " and " << new_json.at("kind").get<std::string>() << ")\n";
     return kExitError;

@@ -26,7 +26,7 @@ int run_dump(const std::filesystem::path& file, const ReadOptions& read);
 
 // `json` "-" reads the document from standard input. `base_file` writes squadrons the way the
 // base file sqbasic.dat is read.
-int run_build(const std::string& json, const std::filesystem::path& out, bool base_file);
+int run_build(const std::filesystem::path& json, const std::filesystem::path& out, bool base_file);
 
 int run_check(const std::vector<std::filesystem::path>& files, const ReadOptions& read);
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "formats/path_text.h"
+
 namespace zav::cli {
 namespace {
 
@@ -36,7 +38,7 @@ std::string_view kind_name(FileKind kind) {
 }
 
 std::optional<FileKind> kind_of_file_name(const std::filesystem::path& path) {
-  const std::string name = lower_case(path.filename().string());
+  const std::string name = lower_case(path_to_utf8(path.filename()));
   if (name == "targets.dat") return FileKind::targets;
   if (named_like(name, "camp", ".dat")) return FileKind::campaign;
   if (named_like(name, "sq", ".dat")) return FileKind::squadrons;

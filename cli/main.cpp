@@ -9,7 +9,9 @@
 
 #include "commands.h"
 #include "file_kind.h"
+#include "formats/path_text.h"
 #include "standard_output.h"
+#include "windows_console.h"
 
 namespace {
 
@@ -50,9 +52,15 @@ class ReadFlags {
   bool base_file_ = false;
 };
 
-}  // namespace
+// File names arrive as UTF-8 (see wmain) and become paths only here: CLI11 would make them paths
+// through the ANSI code page on Windows.
+std::vector<std::filesystem::path> paths_from_utf8(const std::vector<std::string>& names) {
+  std::vector<std::filesystem::path> paths;
+  for (const std::string& name : names) paths.push_back(zav::path_from_utf8(name));
+  return paths;
+}
 
-int main(int argc, char** argv) {
+int run(int argc, const char* const* argv) {
   CLI::App app(
       "Dumps the data files of ZAV Campaign Editor (campaigns, squadrons, missions, string "
       "files, the target file) as JSON, builds them back from JSON, checks them and compares "
@@ -62,15 +70,18 @@ int main(int argc, char** argv) {
       "zav");
   app.set_version_flag("--version", "zav " ZAV_VERSION);
   app.require_subcommand(1);
+  // Options start with "-" on every system: on Windows CLI11 would also take "/name" for one,
+  // and so misread a file named by an absolute path with forward slashes.
+  app.allow_windows_style_options(false);
 
-  std::filesystem::path dump_file;
+  std::string dump_file;
   ReadFlags dump_flags;
   CLI::App* dump = app.add_subcommand("dump", "Print a data file as JSON on standard output");
   dump->add_option("FILE", dump_file, "The data file")->required();
   dump_flags.add_to(*dump);
 
   std::string build_json;
-  std::filesystem::path build_out;
+  std::string build_out;
   bool build_base = false;
   CLI::App* build = app.add_subcommand(
       "build",
@@ -82,15 +93,15 @@ int main(int argc, char** argv) {
                   "Write squadrons the way the squadron editor reads sqbasic.dat at start-up "
                   "(home bases and moves without the +1, no weapon numbers)");
 
-  std::vector<std::filesystem::path> check_files;
+  std::vector<std::string> check_files;
   ReadFlags check_flags;
   CLI::App* check = app.add_subcommand(
       "check", "Report values that the editors cannot show or that the game's limits forbid");
   check->add_option("FILE", check_files, "The data files")->required();
   check_flags.add_to(*check);
 
-  std::filesystem::path diff_old;
-  std::filesystem::path diff_new;
+  std::string diff_old;
+  std::string diff_new;
   ReadFlags diff_flags;
   CLI::App* diff = app.add_subcommand(
       "diff", "Print the fields that differ between two data files as path: old -> new");
@@ -101,14 +112,17 @@ int main(int argc, char** argv) {
   int status = zav::cli::kExitClean;
   try {
     app.parse(argc, argv);
+    using zav::path_from_utf8;
     if (*dump) {
-      status = zav::cli::run_dump(dump_file, dump_flags.options());
+      status = zav::cli::run_dump(path_from_utf8(dump_file), dump_flags.options());
     } else if (*build) {
-      status = zav::cli::run_build(build_json, build_out, build_base);
+      status = zav::cli::run_build(path_from_utf8(build_json), path_from_utf8(build_out),
+                                   build_base);
     } else if (*check) {
-      status = zav::cli::run_check(check_files, check_flags.options());
+      status = zav::cli::run_check(paths_from_utf8(check_files), check_flags.options());
     } else {
-      status = zav::cli::run_diff(diff_old, diff_new, diff_flags.options());
+      status = zav::cli::run_diff(path_from_utf8(diff_old), path_from_utf8(diff_new),
+                                  diff_flags.options());
     }
   } catch (const CLI::ParseError& error) {
     std::ostringstream out;  // help and version texts, printed checked like any output
@@ -125,3 +139,22 @@ int main(int argc, char** argv) {
   }
   return status;
 }
+
+}  // namespace
+
+#ifdef _WIN32
+// The wide command line, so that file names in any script reach the tool whole; the narrow one
+// holds only what the ANSI code page can spell.
+int wmain(int argc, wchar_t** wide_argv) {
+  const zav::cli::Utf8Console console;
+  std::vector<std::string> args;
+  for (int i = 0; i < argc; ++i) args.push_back(zav::path_to_utf8(wide_argv[i]));
+  std::vector<const char*> argv;
+  for (const std::string& arg : args) argv.push_back(arg.c_str());
+  return run(argc, argv.data());
+}
+#else
+int main(int argc, char** argv) {
+  return run(argc, argv);
+}
+#endif

@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <string>
 
+#include "formats/path_text.h"
+
 // What the window logic needs from the desktop: file dialogs, message boxes, and showing and
 // closing windows. The Qt binding implements it; tests answer it with scripted replies.
 namespace zav {
@@ -21,7 +23,8 @@ struct FileChoice {
   std::filesystem::path path;
 
   bool cancelled() const { return path.empty(); }
-  std::string title() const { return path.filename().string(); }  // name without its folder
+  // The name without its folder, as UTF-8 whatever its script.
+  std::string title() const { return path_to_utf8(path.filename()); }
 };
 
 enum class MessageButtons { ok, yes_no_cancel };

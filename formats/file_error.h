@@ -5,6 +5,8 @@
 #include <utility>
 #include <variant>
 
+#include "path_text.h"
+
 namespace zav {
 
 // A failed read or write of one file: which file, and why, in words a user can act on.
@@ -12,7 +14,7 @@ struct FileError {
   std::filesystem::path path;
   std::string reason;
 
-  std::string message() const { return path.string() + ": " + reason; }
+  std::string message() const { return path_to_utf8(path) + ": " + reason; }
 };
 
 // The value a reader produced, or the error that stopped it.

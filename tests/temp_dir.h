@@ -10,6 +10,15 @@
 
 namespace zav::testing {
 
+// A length far beyond any data file, given by lengthening a file into a hole, so that a reader
+// that took it whole would need minutes and the memory. Windows gives a lengthened file its disk
+// space, so there it is 64 MiB.
+#ifdef _WIN32
+inline constexpr std::uintmax_t kHugeFileSize = std::uintmax_t{64} << 20;
+#else
+inline constexpr std::uintmax_t kHugeFileSize = std::uintmax_t{64} << 30;
+#endif
+
 // A fresh folder for one test, removed with everything in it afterwards.
 class TempDir {
  public:

@@ -25,7 +25,7 @@ constexpr MissionTrigger kTriggers[] = {
     {"When a Frontline is Reached:", "Frontline #:"},
     {"When the V-1 becomes available to Germany", nullptr},
     {"When Specific Date is Reached:", nullptr},
-    {"When the Battle of the Bulge happens (???)", "???:"},
+    {"When the Battle of the Bulge happens (?\?\?)", "?\?\?:"},
 };
 
 constexpr int kNoPlace = -1;       // a target list with no place chosen

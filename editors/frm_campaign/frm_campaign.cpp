@@ -82,7 +82,7 @@ void FrmCampaign::load() {
 SaveOutcome FrmCampaign::save() {
   std::filesystem::path saved_as;
   const SaveOutcome outcome = save_campaign_with_dialog(globals_, platform_, saved_as);
-  if (outcome == SaveOutcome::written) lbl_currfile.caption = saved_as.filename().string();
+  if (outcome == SaveOutcome::written) lbl_currfile.caption = FileChoice{saved_as}.title();
   return outcome;
 }
 

@@ -38,5 +38,26 @@ TEST(CommandLine, WrongCommandLinesGiveStatus2AndASentenceOnStandardError) {
   }
 }
 
+// Names outside any ANSI code page, which a Windows program's narrow command line cannot carry.
+TEST(CommandLine, FileNamesInAnyScriptAreReadWrittenAndNamedAsGiven) {
+  const TempDir dir;
+  const std::filesystem::path folder = dir.path() / path_from_utf8("Kämpfe/Кампании/キャンペーン");
+  std::filesystem::create_directories(folder);
+  const auto campaign = write_campaign(folder / path_from_utf8("camp-戦い.dat"), clean_campaign());
+  const ToolRun dump = run_zav({"dump", path_to_utf8(campaign)});
+  ASSERT_EQ(dump.status, 0) << dump.err;
+  write_bytes(folder / path_from_utf8("Сражение.json"), Bytes(dump.out.begin(), dump.out.end()));
+  const ToolRun built_here =
+      run_zav({"build", path_to_utf8(folder / path_from_utf8("Сражение.json")), "-o",
+               path_to_utf8(folder / path_from_utf8("camp-Schlacht.dat"))});
+  EXPECT_EQ(built_here.status, 0) << built_here.err;
+  EXPECT_EQ(read_bytes(folder / path_from_utf8("camp-Schlacht.dat")), read_bytes(campaign));
+
+  const std::string missing = path_to_utf8(folder / path_from_utf8("camp-Битва.dat"));
+  const ToolRun refused = run_zav({"dump", missing});
+  EXPECT_EQ(refused.status, 2);
+  EXPECT_TRUE(refused.err.starts_with(missing + ": cannot be opened")) << refused.err;
+}
+
 }  // namespace
 }  // namespace zav::testing

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <sys/wait.h>
+#endif
 
 #include <algorithm>
 #include <cstdint>
@@ -14,8 +16,10 @@
 #include <vector>
 
 #include "formats/campaign_file.h"
+#include "formats/path_text.h"
 #include "formats/squadron_file.h"
 #include "temp_dir.h"
+#include "windows_process.h"
 
 // What the tests of the zav tool share: the real executable, run as a user's shell would run
 // it, and the files it is given, made here and written by the project's own writers.
@@ -63,6 +67,10 @@ inline ToolRun run_zav(const Lines& args, const TempDir* folder = nullptr,
   write_bytes(streams / "in", Bytes(input.begin(), input.end()));
   const std::filesystem::path in = redirects.input.empty() ? streams / "in" : redirects.input;
   const std::filesystem::path out = redirects.output.empty() ? streams / "out" : redirects.output;
+#ifdef _WIN32
+  const int status = run_windows_program(ZAV_TOOL, args, folder ? folder->path() : "", in, out,
+                                         streams / "err", kToolSecondsAtMost);
+#else
   std::string command = folder ? "cd " + shell_quoted(folder->path().string()) + " && " : "";
   command += "ASAN_OPTIONS=exitcode=86 UBSAN_OPTIONS=exitcode=86 timeout -s KILL " +
              std::to_string(kToolSecondsAtMost) + " " + shell_quoted(ZAV_TOOL);
@@ -70,16 +78,16 @@ inline ToolRun run_zav(const Lines& args, const TempDir* folder = nullptr,
   command += " <" + shell_quoted(in.string()) + " >" + shell_quoted(out.string()) + " 2>" +
              shell_quoted((streams / "err").string());
   const int raw = std::system(command.c_str());
+  const int status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+#endif
   const Bytes out_bytes = read_bytes(streams / "out");
   const Bytes err = read_bytes(streams / "err");
-  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1,
-          {out_bytes.begin(), out_bytes.end()},
-          {err.begin(), err.end()}};
+  return {status, {out_bytes.begin(), out_bytes.end()}, {err.begin(), err.end()}};
 }
 
 // `zav dump` of `file`, parsed; the test fails when the dump does not succeed.
 inline Json dump_json(const std::filesystem::path& file, Lines args = {}) {
-  args.insert(args.begin(), {"dump", file.string()});
+  args.insert(args.begin(), {"dump", path_to_utf8(file)});
   const ToolRun run = run_zav(args);
   EXPECT_EQ(run.status, 0) << run.err;
   return Json::parse(run.out);

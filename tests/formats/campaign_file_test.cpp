@@ -1,7 +1,9 @@
 #include "formats/campaign_file.h"
 
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <sys/stat.h>
+#endif
 
 #include <random>
 
@@ -181,17 +183,19 @@ TEST(CampaignFile, LoadReadsTheFirst3708BytesOfRegularFilesOnly) {
   ASSERT_TRUE(long_load);
   EXPECT_EQ(long_load.value(), c);
 
-  // Only the first bytes are read, however long the file: this one is 64 GiB, nearly all hole.
-  std::filesystem::resize_file(dir / "long.dat", std::uintmax_t{64} << 30);
+  // Only the first bytes are read, however long the file.
+  std::filesystem::resize_file(dir / "long.dat", testing::kHugeFileSize);
   const Result<Campaign> huge_load = load_campaign(dir / "long.dat");
   ASSERT_TRUE(huge_load);
   EXPECT_EQ(huge_load.value(), c);
 
+#ifndef _WIN32  // named pipes in a folder are POSIX only
   // A named pipe would block the load until something writes to it: it is refused at once.
   ASSERT_EQ(::mkfifo((dir / "camp_pipe.dat").c_str(), 0600), 0);
   const Result<Campaign> pipe_load = load_campaign(dir / "camp_pipe.dat");
   ASSERT_FALSE(pipe_load);
   EXPECT_EQ(pipe_load.error().reason, "cannot be read: it is a named pipe, not a file");
+#endif
 
   write_bytes(dir / "short.dat", std::vector<std::uint8_t>(image.begin(), image.end() - 1));
   const Result<Campaign> short_load = load_campaign(dir / "short.dat");
