@@ -6,16 +6,9 @@
 #include <memory>
 #include <random>
 #include <string>
-#include <string_view>
 #include <system_error>
 
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#include <sys/stat.h>
-#define WIN32_LEAN_AND_MEAN
-#include <windows.h>
-#endif
+#include "system_files.h"
 
 namespace zav {
 namespace {
@@ -25,42 +18,6 @@ using FileHandle = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 
 // As many links as the system itself follows before it gives up.
 constexpr int kMostLinksFollowed = 40;
-
-// Opens a file by its name's own characters: on Windows the narrow fopen knows only the ANSI
-// code page, and the C library there has no "x" (create, never reuse) mode.
-std::FILE* open_file(const fs::path& path, const char* mode) {
-#ifdef _WIN32
-  if (std::string_view(mode) == "wbx") {
-    const int fd = _wopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY,
-                          _S_IREAD | _S_IWRITE);
-    if (fd < 0) return nullptr;
-    std::FILE* file = _fdopen(fd, "wb");
-    if (!file) _close(fd);
-    return file;
-  }
-  const std::wstring wide_mode(mode, mode + std::char_traits<char>::length(mode));
-  return _wfopen(path.c_str(), wide_mode.c_str());
-#else
-  return std::fopen(path.c_str(), mode);
-#endif
-}
-
-// Puts the complete temporary file in the target's place in one step.
-std::error_code replace_with(const fs::path& temporary, const fs::path& target) {
-#ifdef _WIN32
-  // The library's rename gives most of Windows' reasons as "Input/output error"; Windows' own
-  // words say what is wrong (a name too long, a file that another program holds open).
-  if (MoveFileExW(temporary.c_str(), target.c_str(),
-                  MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    return {};
-  }
-  return {static_cast<int>(GetLastError()), std::system_category()};
-#else
-  std::error_code error;
-  fs::rename(temporary, target, error);
-  return error;
-#endif
-}
 
 std::string errno_text(int code) {
   return std::generic_category().message(code);
@@ -140,7 +97,7 @@ Result<FileStart> read_file_start(const fs::path& path, std::size_t most) {
     return FileError{path, "cannot be read: it is " + *kind + ", not a file"};
   }
   errno = 0;
-  FileHandle file(open_file(path, "rb"), &std::fclose);
+  FileHandle file(system_files::open(path, "rb"), &std::fclose);
   if (!file) return error_at(path, "cannot be opened", errno);
   return read_start(file.get(), path, most);
 }
@@ -166,7 +123,7 @@ std::optional<FileError> write_file_replacing(const fs::path& path,
   const fs::path temporary = temporary_beside(target);
   errno = 0;
   // "x": never reuse a file that happens to have the temporary's name.
-  std::FILE* raw = open_file(temporary, "wbx");
+  std::FILE* raw = system_files::open(temporary, "wbx");
   if (!raw) return error_at(path, "cannot be written", errno);
   bool written = std::fwrite(bytes.data(), 1, bytes.size(), raw) == bytes.size();
   int code = errno;
@@ -174,15 +131,8 @@ std::optional<FileError> write_file_replacing(const fs::path& path,
     written = false;
     code = errno;
   }
-#ifndef _WIN32
-  // Windows keeps no permission bits, only a read-only mark, and a read-only file refuses the
-  // rename below anyway; a read-only temporary file could not even be removed after that.
-  if (written && fs::exists(old_status)) {
-    std::error_code ignored;  // a file whose permissions cannot be copied is still worth saving
-    fs::permissions(temporary, old_status.permissions(), ignored);
-  }
-#endif
-  const std::error_code replace_error = written ? replace_with(temporary, target)
+  if (written) system_files::take_permissions(temporary, old_status);
+  const std::error_code replace_error = written ? system_files::replace(temporary, target)
                                                 : std::error_code(code, std::generic_category());
   if (replace_error) {
     std::error_code ignored;
