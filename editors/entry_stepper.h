@@ -18,11 +18,14 @@ class EntryStepper {
   // (the user told why) when it refuses; `show(index)` shows entry `index`.
   EntryStepper(NumberBox& spin, std::function<bool(int)> store, std::function<void(int)> show,
                SameEntry same);
+  // The spin's handler points at this stepper.
+  EntryStepper(const EntryStepper&) = delete;
+  EntryStepper& operator=(const EntryStepper&) = delete;
 
   // Shows the first entry, with the spin from 1 to `count` within the `held` entries of the
   // table (a file may count more than the table holds).
   void open(int count, int held);
-  // Stores the entry on screen into its place.
+  // Stores the entry on screen; false when the store refused.
   bool store() const { return store_(current_); }
   // The index of the entry on screen.
   int current() const { return current_; }
