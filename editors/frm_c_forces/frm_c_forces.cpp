@@ -27,7 +27,8 @@ NumberBox word_box(std::string name, std::string_view spin, std::string label, i
 
 FrmCSideForces::FrmCSideForces(const SideForcesForm& form, Globals& globals, Platform& platform,
                                WindowRegistry& registry)
-    : txt_airstrength(word_box(named("txt", form, "airstrength"), form.air_spin,
+    : SectionEditor(globals, platform, registry),
+      txt_airstrength(word_box(named("txt", form, "airstrength"), form.air_spin,
                                "Air Strength:", fields::side_forces_air.high, 1)),
       txt_groundstrength(word_box(named("txt", form, "groundstrength"), form.ground_spin,
                                   "Ground Strength:", fields::side_forces_ground.high, 1)),
@@ -51,10 +52,7 @@ FrmCSideForces::FrmCSideForces(const SideForcesForm& form, Globals& globals, Pla
                         "# Factories:", fields::side_forces_factories.high, form.factory_steps[b],
                         std::string(kBranchLabels[b]) + " # Factories:");
       })),
-      form_(form),
-      globals_(globals),
-      platform_(platform),
-      registry_(registry) {
+      form_(form) {
   cbo_quality.entries = {"New", "Seasoned", "Expert"};
 }
 
@@ -75,17 +73,12 @@ void FrmCSideForces::open() {
   }
 }
 
-bool FrmCSideForces::frame_close() {
-  registry_.closed(*this);
-  return true;
-}
-
-void FrmCSideForces::update() {
+bool FrmCSideForces::store() {
   const NumberReading air = txt_airstrength.read();
   const NumberReading ground = txt_groundstrength.read();
   std::vector<NumberReading> readings{air, ground};
   for (const NumberBox& box : txt_factories) readings.push_back(box.read());
-  if (tell_refusals(platform_, readings)) return;
+  if (tell_refusals(platform_, readings)) return false;
   SideForces& side = record();
   store_value(air.value, side.air);
   store_value(ground.value, side.ground);
@@ -98,7 +91,7 @@ void FrmCSideForces::update() {
     store_value(readings[static_cast<std::size_t>(b) + 2].value,
                 side.factories[static_cast<std::size_t>(b)]);
   }
-  registry_.close(*this);
+  return true;
 }
 
 }  // namespace zav

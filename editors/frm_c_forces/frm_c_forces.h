@@ -4,12 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "editors/controls.h"
-#include "editors/platform.h"
-#include "editors/window.h"
-#include "editors/window_registry.h"
+#include "editors/section_editor.h"
 #include "formats/campaign.h"
-#include "model/globals.h"
 
 namespace zav {
 
@@ -52,9 +48,8 @@ inline constexpr SideForcesForm kAlliedForces{"frm_c_alliedforces",
                                               {10, 100, 10, 100, 10, 100, 10, 100}};
 
 // A side forces editor: a side's air and ground strength, crew quality and morale, repair
-// points, and the production points and factories of its eight industries. It copies the
-// side's record into its controls on opening and writes them back only on "&Update".
-class FrmCSideForces : public Window {
+// points, and the production points and factories of its eight industries.
+class FrmCSideForces : public SectionEditor {
  public:
   static constexpr int kBranches = SideForcesForm::kBranches;
 
@@ -63,8 +58,6 @@ class FrmCSideForces : public Window {
 
   std::string_view form_name() const override { return form_.form_name; }
   std::string caption() const override { return std::string(form_.caption); }
-  // The user closed the window's frame: nothing is stored.
-  bool frame_close() override;
 
   NumberBox txt_airstrength;
   NumberBox txt_groundstrength;
@@ -74,22 +67,15 @@ class FrmCSideForces : public Window {
   Label lbl_industry;
   std::array<Slider, kBranches> sld_production;
   std::array<NumberBox, kBranches> txt_factories;
-  // Stores every field and closes; text that cannot be stored is refused with a message, and
-  // then nothing is stored and the window stays open.
-  Button cmd_update{"cmd_update", "&Update", [this] { update(); }};
-  Button cmd_close{"cmd_close", "&Close", [this] { registry_.close(*this); }};
 
   // Shows the side's record; the caller then shows the window.
   void open();
 
  private:
   SideForces& record() const;
-  void update();
+  bool store() override;
 
   const SideForcesForm& form_;
-  Globals& globals_;
-  Platform& platform_;
-  WindowRegistry& registry_;
 };
 
 }  // namespace zav

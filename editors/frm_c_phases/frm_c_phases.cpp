@@ -54,27 +54,18 @@ std::array<Slider, FrmCPhases::kUsIndustries> FrmCPhases::us_sliders() {
 }
 
 // Nothing here needs a dialog or a message: every control holds only what its field can.
-FrmCPhases::FrmCPhases(Globals& globals, Platform&, WindowRegistry& registry)
-    : globals_(globals), registry_(registry) {
+FrmCPhases::FrmCPhases(Globals& globals, Platform& platform, WindowRegistry& registry)
+    : SectionEditor(globals, platform, registry) {
   for (PickList* list : {&cbo_wc, &cbo_lc}) {
     list->entries = {"No Specific", "Date", "Target", "Air Superiority", "Player Rating"};
   }
   cbo_wc.on_choose = [this] { configure(cbo_wc, sld_wp, true); };
   cbo_lc.on_choose = [this] { configure(cbo_lc, sld_lp, true); };
   for (PickList& list : cbo_target_priority) fill_target_types(list);
-  txt_currphase.on_spin = [this] { step(); };
 }
 
 void FrmCPhases::open() {
-  txt_currphase.maximum = std::clamp<int>(globals_.campaign.setup.num_phases, 1, Campaign::kPhases);
-  current_ = 0;
-  show_phase(0);
-  txt_currphase.set_spin(1);
-}
-
-bool FrmCPhases::frame_close() {
-  registry_.closed(*this);
-  return true;
+  stepper_.open(globals_.campaign.setup.num_phases, Campaign::kPhases);
 }
 
 int FrmCPhases::phase_length() const {
@@ -116,7 +107,7 @@ void FrmCPhases::show_phase(int index) {
   }
 }
 
-void FrmCPhases::store_phase(int index) {
+bool FrmCPhases::store_phase(int index) {
   Phase& phase = globals_.campaign.phases[static_cast<std::size_t>(index)];
   store_value(cbo_wc.value(), phase.win_condition);
   phase.win_param = static_cast<std::uint8_t>(sld_wp.read());
@@ -131,17 +122,7 @@ void FrmCPhases::store_phase(int index) {
     store_value(cbo_target_priority[place].value(),
                 phase.target_priority[static_cast<std::size_t>(place)]);
   }
-}
-
-void FrmCPhases::step() {
-  store_phase(current_);
-  current_ = txt_currphase.value - 1;
-  show_phase(current_);
-}
-
-void FrmCPhases::update() {
-  store_phase(current_);
-  registry_.close(*this);
+  return true;
 }
 
 }  // namespace zav

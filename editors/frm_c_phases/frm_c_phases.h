@@ -4,13 +4,10 @@
 #include <string>
 #include <string_view>
 
-#include "editors/controls.h"
-#include "editors/platform.h"
-#include "editors/window.h"
-#include "editors/window_registry.h"
+#include "editors/entry_stepper.h"
+#include "editors/section_editor.h"
 #include "formats/campaign.h"
 #include "model/campaign_fields.h"
-#include "model/globals.h"
 
 namespace zav {
 
@@ -18,7 +15,7 @@ namespace zav {
 // parameters, the production points, and the eight target priorities. The user steps through
 // phases 1 to num_phases; the phase on screen is stored when the user steps to another one
 // and on "&Update".
-class FrmCPhases : public Window {
+class FrmCPhases : public SectionEditor {
  public:
   static constexpr std::string_view kFormName = "frm_c_phases";
   static constexpr int kUsIndustries = 8;
@@ -28,8 +25,6 @@ class FrmCPhases : public Window {
 
   std::string_view form_name() const override { return kFormName; }
   std::string caption() const override { return "Campaign Phases"; }
-  // The user closed the window's frame: the phase on screen is not stored.
-  bool frame_close() override;
 
   NumberBox txt_currphase{"txt_currphase", "UpDown14", "Current Phase #:", 1, 1};
   Label lbl_conditions{"lbl_conditions", "Campaign Phase Exit Conditions"};
@@ -51,14 +46,12 @@ class FrmCPhases : public Window {
                     "Target Priority List: place " + std::to_string(place + 1));
   });
   Label lbl_targetnote{"lbl_targetnote", kTargetNote};
-  Button cmd_update{"cmd_update", "&Update", [this] { update(); }};
-  Button cmd_close{"cmd_close", "&Close", [this] { registry_.close(*this); }};
 
   // Shows phase 1; the caller then shows the window.
   void open();
 
   // The index of the phase on screen, 0 to 24.
-  int current_phase() const { return current_; }
+  int current_phase() const { return stepper_.current(); }
 
  private:
   // What the markers of the target types mean, a line each.
@@ -77,13 +70,14 @@ class FrmCPhases : public Window {
   // The longest date: the phase length the open setup editor shows, else the campaign's.
   int phase_length() const;
   void show_phase(int index);
-  void store_phase(int index);
-  void step();
-  void update();
+  // Always true: every control holds only what its field can.
+  bool store_phase(int index);
+  bool store() override { return stepper_.store(); }
 
-  Globals& globals_;
-  WindowRegistry& registry_;
-  int current_ = 0;
+  // Steps by txt_currphase; a step to the phase on screen stores it again.
+  EntryStepper stepper_{txt_currphase, [this](int index) { return store_phase(index); },
+                        [this](int index) { show_phase(index); },
+                        EntryStepper::SameEntry::store_and_show};
 };
 
 }  // namespace zav

@@ -1,7 +1,5 @@
 #include "editors/frm_c_planes/frm_c_planes.h"
 
-#include <algorithm>
-
 namespace zav {
 namespace {
 
@@ -19,27 +17,17 @@ void fill_planes(PickList& list, const PlaneNames& names, const char* none) {
 }  // namespace
 
 FrmCPlanes::FrmCPlanes(Globals& globals, Platform& platform, WindowRegistry& registry)
-    : globals_(globals), platform_(platform), registry_(registry) {
+    : SectionEditor(globals, platform, registry) {
   for (NumberBox* box : {&txt_pstartphase, &txt_pendphase}) box->storage = Storage::byte();
   for (NumberBox* box : {&txt_planecount, &txt_planeproduction, &txt_planestartpoints}) {
     box->storage = Storage::word();
   }
-  txt_currplane.on_spin = [this] { step(); };
 }
 
 void FrmCPlanes::open() {
-  txt_currplane.maximum =
-      std::clamp<int>(globals_.campaign.setup.num_plane_types, 1, Campaign::kPlaneTypes);
   fill_planes(cbo_planeslotnum, globals_.names.plane_names, "NO AIRCRAFT");
   fill_planes(cbo_replacement, globals_.names.plane_names, "NO REPLACEMENT");
-  current_ = 0;
-  show_plane_type(0);
-  txt_currplane.set_spin(1);
-}
-
-bool FrmCPlanes::frame_close() {
-  registry_.closed(*this);
-  return true;
+  stepper_.open(globals_.campaign.setup.num_plane_types, Campaign::kPlaneTypes);
 }
 
 void FrmCPlanes::show_plane_type(int index) {
@@ -72,19 +60,6 @@ bool FrmCPlanes::store_plane_type(int index) {
   store_value(production.value, type.production);
   store_value(start_points.value, type.start_points);
   return true;
-}
-
-void FrmCPlanes::step() {
-  if (!store_plane_type(current_)) {
-    txt_currplane.set_spin(current_ + 1);  // the step does not happen
-    return;
-  }
-  current_ = txt_currplane.value - 1;
-  show_plane_type(current_);
-}
-
-void FrmCPlanes::update() {
-  if (store_plane_type(current_)) registry_.close(*this);
 }
 
 }  // namespace zav

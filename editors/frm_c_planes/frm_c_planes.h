@@ -3,13 +3,10 @@
 #include <string>
 #include <string_view>
 
-#include "editors/controls.h"
-#include "editors/platform.h"
-#include "editors/window.h"
-#include "editors/window_registry.h"
+#include "editors/entry_stepper.h"
+#include "editors/section_editor.h"
 #include "formats/campaign.h"
 #include "model/campaign_fields.h"
-#include "model/globals.h"
 
 namespace zav {
 
@@ -17,7 +14,7 @@ namespace zav {
 // replace it, the aircraft that replaces it, and its numbers. The user steps through plane
 // types 1 to num_plane_types; the one on screen is stored when the user steps to another one
 // and on "&Update".
-class FrmCPlanes : public Window {
+class FrmCPlanes : public SectionEditor {
  public:
   static constexpr std::string_view kFormName = "frm_c_planes";
 
@@ -25,8 +22,6 @@ class FrmCPlanes : public Window {
 
   std::string_view form_name() const override { return kFormName; }
   std::string caption() const override { return "Plane Types"; }
-  // The user closed the window's frame: the plane type on screen is not stored.
-  bool frame_close() override;
 
   NumberBox txt_currplane{"txt_currplane", "UpDown8", "Current Plane #:", 1, 1};
   PickList cbo_planeslotnum{"cbo_planeslotnum", "Aircraft Slot:"};
@@ -55,28 +50,23 @@ class FrmCPlanes : public Window {
                                  fields::plane_type_start_points.low,
                                  fields::plane_type_start_points.high,
                                  100};
-  // Both store the plane type on screen; text that cannot be stored is refused with a
-  // message, and then nothing is stored and the step or Update does not happen.
-  Button cmd_update{"cmd_update", "&Update", [this] { update(); }};
-  Button cmd_close{"cmd_close", "&Close", [this] { registry_.close(*this); }};
 
   // Shows plane type 1; the caller then shows the window.
   void open();
 
   // The index of the plane type on screen, 0 to 29.
-  int current_plane_type() const { return current_; }
+  int current_plane_type() const { return stepper_.current(); }
 
  private:
   void show_plane_type(int index);
   // False when a box holds text that cannot be stored; the user has been told why.
   bool store_plane_type(int index);
-  void step();
-  void update();
+  bool store() override { return stepper_.store(); }
 
-  Globals& globals_;
-  Platform& platform_;
-  WindowRegistry& registry_;
-  int current_ = 0;
+  // Steps by txt_currplane; a step to the plane type on screen stores it again.
+  EntryStepper stepper_{txt_currplane, [this](int index) { return store_plane_type(index); },
+                        [this](int index) { show_plane_type(index); },
+                        EntryStepper::SameEntry::store_and_show};
 };
 
 }  // namespace zav

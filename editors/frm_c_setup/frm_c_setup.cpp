@@ -14,7 +14,7 @@ constexpr int kFirstYear = 1940;  // the year of the first entry of cbo_starty
 }  // namespace
 
 FrmCSetup::FrmCSetup(Globals& globals, Platform& platform, WindowRegistry& registry)
-    : globals_(globals), platform_(platform), registry_(registry) {
+    : SectionEditor(globals, platform, registry) {
   cbo_starty.entries = numbered_entries(kFirstYear, 1946);
   cbo_starty.values.first = kFirstYear;
   cbo_startm.entries = {"January", "February", "March",     "April",   "May",      "June",
@@ -51,12 +51,7 @@ void FrmCSetup::open() {
   txt_numplanetypes.show(s.num_plane_types);
 }
 
-bool FrmCSetup::frame_close() {
-  registry_.closed(*this);
-  return true;
-}
-
-void FrmCSetup::update() {
+bool FrmCSetup::store() {
   const NumberReading num_sqns = txt_numsqns.read();
   const NumberReading num_spev = txt_numspev.read();
   const NumberReading num_spm = txt_numspm.read();
@@ -66,7 +61,7 @@ void FrmCSetup::update() {
   const NumberReading num_plane_types = txt_numplanetypes.read();
   if (tell_refusals(platform_, {num_sqns, num_spev, num_spm, num_phases, phase_length,
                                 days_between_missions, num_plane_types})) {
-    return;
+    return false;
   }
 
   CampaignSetup& s = globals_.campaign.setup;
@@ -86,7 +81,7 @@ void FrmCSetup::update() {
   store_value(phase_length.value, s.phase_length);
   store_value(days_between_missions.value, s.days_between_missions);
   store_value(num_plane_types.value, s.num_plane_types);
-  registry_.close(*this);
+  return true;
 }
 
 std::optional<int> FrmCSetup::shown_phase_length() const {

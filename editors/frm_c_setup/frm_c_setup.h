@@ -4,20 +4,15 @@
 #include <string>
 #include <string_view>
 
-#include "editors/controls.h"
-#include "editors/platform.h"
-#include "editors/window.h"
-#include "editors/window_registry.h"
+#include "editors/section_editor.h"
 #include "formats/campaign.h"
 #include "model/campaign_fields.h"
-#include "model/globals.h"
 
 namespace zav {
 
 // The setup editor: the start date, sides, type, base and capitals of the campaign and the
-// seven counts that size its other sections. It copies the setup section into its controls
-// on opening and writes them back only on "&Update".
-class FrmCSetup : public Window {
+// seven counts that size its other sections.
+class FrmCSetup : public SectionEditor {
  public:
   static constexpr std::string_view kFormName = "frm_c_setup";
 
@@ -25,8 +20,6 @@ class FrmCSetup : public Window {
 
   std::string_view form_name() const override { return kFormName; }
   std::string caption() const override { return "Campaign Setup Information"; }
-  // The user closed the window's frame: nothing is stored.
-  bool frame_close() override;
 
   PickList cbo_starty{"cbo_starty", "Commencement Year:"};
   PickList cbo_startm{"cbo_startm", "Commencement Month:"};
@@ -59,11 +52,6 @@ class FrmCSetup : public Window {
                               "Number of Plane Types:", fields::setup_num_plane_types.low,
                               fields::setup_num_plane_types.high};
 
-  // Stores every field and closes; text that cannot be stored is refused with a message, and
-  // then nothing is stored and the window stays open.
-  Button cmd_update{"cmd_update", "&Update", [this] { update(); }};
-  Button cmd_close{"cmd_close", "&Close", [this] { registry_.close(*this); }};
-
   // Fills the place lists and shows the setup section; the caller then shows the window.
   void open();
 
@@ -72,11 +60,7 @@ class FrmCSetup : public Window {
   std::optional<int> shown_phase_length() const;
 
  private:
-  void update();
-
-  Globals& globals_;
-  Platform& platform_;
-  WindowRegistry& registry_;
+  bool store() override;
 };
 
 }  // namespace zav

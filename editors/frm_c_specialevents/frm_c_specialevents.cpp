@@ -1,6 +1,5 @@
 #include "editors/frm_c_specialevents/frm_c_specialevents.h"
 
-#include <algorithm>
 #include <string>
 
 namespace zav {
@@ -20,19 +19,20 @@ void apply_parameter(NumberBox& box, const std::optional<ParameterLayout>& layou
 }  // namespace
 
 FrmCSpecialEvents::FrmCSpecialEvents(Globals& globals, Platform& platform, WindowRegistry& registry)
-    : globals_(globals), platform_(platform), registry_(registry) {
+    : SectionEditor(globals, platform, registry) {
   for (const EventTypeLayout& type : kEventTypes) cbo_se_type.entries.emplace_back(type.text);
   for (const TriggerLayout& trigger : kEventTriggers) {
     cbo_se_trigger.entries.emplace_back(trigger.text);
   }
-  txt_specialeventnum.on_spin = [this] { step_to_event(); };
   cbo_se_type.on_choose = [this] { apply_type_layout(); };
   cbo_se_trigger.on_choose = [this] { apply_trigger_layout(); };
   sld_se_chance.on_change = [this] { show_chance(); };
   sld_se_chance.on_drag = [this](int at) { lbl_se_Chance.caption = std::to_string(at); };
   txt_se_par1.on_spin = [this] {
     constexpr int kPlaneReinforcement = 3;
-    if (globals_.campaign.special_events[current_].type == kPlaneReinforcement) show_plane_name();
+    if (globals_.campaign.special_events[stepper_.current()].type == kPlaneReinforcement) {
+      show_plane_name();
+    }
   };
 }
 
@@ -44,17 +44,7 @@ NumberBox FrmCSpecialEvents::parameter_box(const char* name, const char* spin,
 }
 
 void FrmCSpecialEvents::open() {
-  // A file may count more events than the table holds: the table bounds the steps.
-  txt_specialeventnum.set_range(
-      1, std::clamp<int>(globals_.campaign.setup.num_spev, 1, Campaign::kSpecialEvents));
-  current_ = 0;
-  show_event(current_);
-  txt_specialeventnum.set_spin(1);
-}
-
-bool FrmCSpecialEvents::frame_close() {
-  registry_.closed(*this);
-  return true;
+  stepper_.open(globals_.campaign.setup.num_spev, Campaign::kSpecialEvents);
 }
 
 void FrmCSpecialEvents::apply_type_layout() {
@@ -82,7 +72,7 @@ void FrmCSpecialEvents::show_chance() {
 // The name follows the record as last stored, not the unstored text; a number that names no
 // plane leaves the label as it is.
 void FrmCSpecialEvents::show_plane_name() {
-  const SpecialEvent& stored = globals_.campaign.special_events[current_];
+  const SpecialEvent& stored = globals_.campaign.special_events[stepper_.current()];
   const PlaneNames& planes = globals_.names.plane_names;
   if (stored.param1 >= 0 && stored.param1 < static_cast<int>(planes.size())) {
     lbl_plane.caption = planes[stored.param1];
@@ -128,21 +118,6 @@ bool FrmCSpecialEvents::store_event(int index) {
   store_value(param1.value, e.param1);
   store_value(param2.value, e.param2);
   return true;
-}
-
-void FrmCSpecialEvents::step_to_event() {
-  const int chosen = txt_specialeventnum.value - 1;
-  if (chosen == current_) return;
-  if (!store_event(current_)) {
-    txt_specialeventnum.set_spin(current_ + 1);  // the step does not happen
-    return;
-  }
-  current_ = chosen;
-  show_event(current_);
-}
-
-void FrmCSpecialEvents::update() {
-  if (store_event(current_)) registry_.close(*this);
 }
 
 }  // namespace zav

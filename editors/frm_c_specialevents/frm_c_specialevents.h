@@ -3,20 +3,17 @@
 #include <string>
 #include <string_view>
 
-#include "editors/controls.h"
+#include "editors/entry_stepper.h"
 #include "editors/frm_c_specialevents/event_layouts.h"
-#include "editors/platform.h"
-#include "editors/window.h"
-#include "editors/window_registry.h"
+#include "editors/section_editor.h"
 #include "formats/campaign.h"
-#include "model/globals.h"
 
 namespace zav {
 
 // The special events editor: one event at a time, from 1 to the campaign's count. The shown
 // event is stored into the record when the user steps to another and on "&Update"; the
 // parameter fields take the labels and ranges of the event's type and trigger.
-class FrmCSpecialEvents : public Window {
+class FrmCSpecialEvents : public SectionEditor {
  public:
   static constexpr std::string_view kFormName = "frm_c_specialevents";
 
@@ -24,8 +21,6 @@ class FrmCSpecialEvents : public Window {
 
   std::string_view form_name() const override { return kFormName; }
   std::string caption() const override { return "Special Events"; }
-  // The user closed the window's frame: what was not stored is dropped.
-  bool frame_close() override;
 
   NumberBox txt_specialeventnum{"txt_specialeventnum", "upd_spev", "Special Event #:", 1, 1};
   PickList cbo_se_type{"cbo_se_type", "Event Type:"};
@@ -40,15 +35,10 @@ class FrmCSpecialEvents : public Window {
   NumberBox txt_se_par2 = parameter_box("txt_se_par2", "upd_par2", "lbl_par2", "Parameter 2:");
   Label lbl_plane{"lbl_plane", "PLANE NAME"};  // the plane that param1 names, for type 3
 
-  // Stores the shown event and closes; text that cannot be stored is refused with a message,
-  // and then nothing is stored and the window stays open.
-  Button cmd_update{"cmd_update", "&Update", [this] { update(); }};
-  Button cmd_close{"cmd_close", "&Close", [this] { registry_.close(*this); }};
-
   // Shows event 1; the caller then shows the window.
   void open();
 
-  int current_event() const { return current_; }
+  int current_event() const { return stepper_.current(); }
 
  private:
   static NumberBox parameter_box(const char* name, const char* spin, const char* caption_name,
@@ -62,13 +52,11 @@ class FrmCSpecialEvents : public Window {
   // Stores the controls into entry `index`; false, with the user told why, when some text
   // cannot be stored, and then nothing is stored.
   bool store_event(int index);
-  void step_to_event();
-  void update();
+  bool store() override { return stepper_.store(); }
 
-  Globals& globals_;
-  Platform& platform_;
-  WindowRegistry& registry_;
-  int current_ = 0;  // the entry the controls show
+  // Steps by txt_specialeventnum.
+  EntryStepper stepper_{txt_specialeventnum, [this](int index) { return store_event(index); },
+                        [this](int index) { show_event(index); }, EntryStepper::SameEntry::nothing};
 };
 
 }  // namespace zav

@@ -51,7 +51,7 @@ void show_or_none(PickList& list, int stored, int none) {
 
 FrmCSpecialMissions::FrmCSpecialMissions(Globals& globals, Platform& platform,
                                          WindowRegistry& registry)
-    : globals_(globals), platform_(platform), registry_(registry) {
+    : SectionEditor(globals, platform, registry) {
   for (const MissionTrigger& trigger : kTriggers) cbo_smtrigger.entries.emplace_back(trigger.text);
   cbo_sm_type.entries = {"Escort", "Sweep", "Bomb", "Intercept", "Interdict"};
   fill_target_types(cbo_target_priority);
@@ -60,7 +60,6 @@ FrmCSpecialMissions::FrmCSpecialMissions(Globals& globals, Platform& platform,
                                "1945 type", "2 PLANE FORMATION", "??? (FF FF)"};
   cbo_formationtype.values.table = {1940, 1943, 1944, 1945, -2, -1};
 
-  txt_smnum.on_spin = [this] { step_to_mission(); };
   cbo_smtrigger.on_choose = [this] { apply_trigger_layout(); };
   sld_chance.on_change = [this] { show_chance(); };
   sld_chance.on_drag = [this](int at) { lbl_chance.caption = std::to_string(at); };
@@ -99,20 +98,14 @@ NumberBox FrmCSpecialMissions::event_box(const char* name, const char* spin, con
 }
 
 void FrmCSpecialMissions::open() {
-  // A file may count more missions than the table holds: the table bounds the steps.
-  txt_smnum.set_range(
-      1, std::clamp<int>(globals_.campaign.setup.num_spm, 1, Campaign::kSpecialMissions));
   const PlaceNames& places = globals_.names.place_names;
   for (PickList& list : cbo_targetlist) list.entries.assign(places.begin(), places.end());
-  current_ = 0;
-  show_mission(current_);
-  txt_smnum.set_spin(1);
+  stepper_.open(globals_.campaign.setup.num_spm, Campaign::kSpecialMissions);
 }
 
 bool FrmCSpecialMissions::frame_close() {
   hide_note();
-  registry_.closed(*this);
-  return true;
+  return SectionEditor::frame_close();
 }
 
 // A stored trigger with no entry shows its parameter, so that what the record holds is seen.
@@ -287,21 +280,6 @@ bool FrmCSpecialMissions::store_mission(int index) {
   store_value(cbo_formationtype.value(), m.formation);
   store_value(altitude.value, m.altitude);
   return true;
-}
-
-void FrmCSpecialMissions::step_to_mission() {
-  const int chosen = txt_smnum.value - 1;
-  if (chosen == current_) return;
-  if (!store_mission(current_)) {
-    txt_smnum.set_spin(current_ + 1);  // the step does not happen
-    return;
-  }
-  current_ = chosen;
-  show_mission(current_);
-}
-
-void FrmCSpecialMissions::update() {
-  if (store_mission(current_)) registry_.close(*this);
 }
 
 }  // namespace zav

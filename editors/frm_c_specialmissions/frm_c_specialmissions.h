@@ -5,18 +5,15 @@
 #include <string>
 #include <string_view>
 
-#include "editors/controls.h"
-#include "editors/platform.h"
-#include "editors/window.h"
-#include "editors/window_registry.h"
+#include "editors/entry_stepper.h"
+#include "editors/section_editor.h"
 #include "formats/campaign.h"
-#include "model/globals.h"
 
 namespace zav {
 
 // The special missions editor: one mission at a time, from 1 to the campaign's count. The
 // shown mission is stored into the record when the user steps to another and on "&Update".
-class FrmCSpecialMissions : public Window {
+class FrmCSpecialMissions : public SectionEditor {
  public:
   static constexpr std::string_view kFormName = "frm_c_specialmissions";
   static constexpr int kTargets = 8;
@@ -27,7 +24,7 @@ class FrmCSpecialMissions : public Window {
 
   std::string_view form_name() const override { return kFormName; }
   std::string caption() const override { return "Special Missions"; }
-  // The user closed the window's frame: what was not stored is dropped.
+  // The user closed the window's frame: the note goes with it.
   bool frame_close() override;
 
   NumberBox txt_smnum{"txt_smnum", "UpDown38", "Special Mission #:", 1, 1};
@@ -87,15 +84,10 @@ class FrmCSpecialMissions : public Window {
       "txt_altitude", "UpDown14", "Altitude (ft):", 0, 30000, 1000, NumberPolicy::within_storage,
       Storage::word()};
 
-  // Stores the shown mission and closes; text that cannot be stored is refused with a
-  // message, and then nothing is stored and the window stays open.
-  Button cmd_update{"cmd_update", "&Update", [this] { update(); }};
-  Button cmd_close{"cmd_close", "&Close", [this] { registry_.close(*this); }};
-
   // Fills the lists and shows mission 1; the caller then shows the window.
   void open();
 
-  int current_mission() const { return current_; }
+  int current_mission() const { return stepper_.current(); }
 
  private:
   static TextBox trigger_parameter_box();
@@ -112,13 +104,12 @@ class FrmCSpecialMissions : public Window {
   void hide_note();
   void show_mission(int index);
   bool store_mission(int index);
-  void step_to_mission();
-  void update();
+  bool store() override { return stepper_.store(); }
 
-  Globals& globals_;
-  Platform& platform_;
-  WindowRegistry& registry_;
-  int current_ = 0;  // the entry the controls show
+  // Steps by txt_smnum.
+  EntryStepper stepper_{txt_smnum, [this](int index) { return store_mission(index); },
+                        [this](int index) { show_mission(index); },
+                        EntryStepper::SameEntry::nothing};
 };
 
 }  // namespace zav

@@ -2,9 +2,6 @@
 
 namespace zav {
 
-FrmCV1Missions::FrmCV1Missions(Globals& globals, Platform& platform, WindowRegistry& registry)
-    : globals_(globals), platform_(platform), registry_(registry) {}
-
 void FrmCV1Missions::open() {
   const V1Speech& v1 = globals_.campaign.v1_speech;
   txt_attack.show(v1.v1_attack_speech);
@@ -13,24 +10,19 @@ void FrmCV1Missions::open() {
   txt_ground.show(v1.v1_ground_speech);
 }
 
-bool FrmCV1Missions::frame_close() {
-  registry_.closed(*this);
-  return true;
-}
-
-void FrmCV1Missions::update() {
+bool FrmCV1Missions::store() {
   const NumberReading attack = txt_attack.read();
   const NumberReading escort = txt_escort.read();
   const NumberReading intercept = txt_intercept.read();
   const NumberReading ground = txt_ground.read();
-  if (tell_refusals(platform_, {attack, escort, intercept, ground})) return;
+  if (tell_refusals(platform_, {attack, escort, intercept, ground})) return false;
 
   V1Speech& v1 = globals_.campaign.v1_speech;
   store_value(attack.value, v1.v1_attack_speech);
   store_value(escort.value, v1.v1_escort_speech);
   store_value(intercept.value, v1.v1_intercept_speech);
   store_value(ground.value, v1.v1_ground_speech);
-  registry_.close(*this);
+  return true;
 }
 
 }  // namespace zav

@@ -5,7 +5,6 @@
 #include <tuple>
 
 #include "editors/controls.h"
-#include "editors/target_type_list.h"
 
 namespace zav {
 namespace {
@@ -74,18 +73,6 @@ TEST(PickList, EntriesStandForValuesByOffsetOrTableAndKeepAValueWithNoEntry) {
   EXPECT_EQ(chosen, 1);
   codes.position = -1;  // nothing chosen and nothing kept: the field stays as it is
   EXPECT_EQ(codes.value(), std::nullopt);
-
-  // The target types: 41 shows "Warehouse ***"; 22 shows "Radar Tower" and is written as 21.
-  PickList targets("cbo_target_priority", "Target Type:");
-  fill_target_types(targets);
-  for (const auto& [stored, shown, written] :
-       {std::tuple{41, "Warehouse ***", 41}, {255, "No Target", 255}, {57, "Destroyers", 57},
-        {22, "Radar Tower", 21}}) {
-    targets.show(stored);
-    ASSERT_TRUE(targets.has_selection()) << stored;
-    EXPECT_EQ(targets.entries[targets.position], shown);
-    EXPECT_EQ(targets.value(), written);
-  }
 }
 
 TEST(Controls, SlidersAndCheckBoxesKeepWhatTheyCannotShowUntilTheUserChangesThem) {

@@ -4,9 +4,9 @@
 namespace zav::testing {
 namespace {
 
-Texts texts(const FrmCPlanes& p) {
-  return {p.txt_pstartphase.text, p.txt_pendphase.text, p.txt_planecount.text,
-          p.txt_planeproduction.text, p.txt_planestartpoints.text};
+Boxes boxes(FrmCPlanes& p) {
+  return {&p.txt_pstartphase, &p.txt_pendphase, &p.txt_planecount, &p.txt_planeproduction,
+          &p.txt_planestartpoints};
 }
 
 class FrmCPlanesTest : public EditorTest {
@@ -27,12 +27,12 @@ TEST_F(FrmCPlanesTest, NoneAndStoredValuesComeBackAndEachNumberGoesToItsOwnField
   EXPECT_EQ(planes.cbo_planeslotnum.entries[30], "NO AIRCRAFT");
   EXPECT_EQ(planes.cbo_replacement.entries[30], "NO REPLACEMENT");
   EXPECT_EQ(planes.cbo_planeslotnum.position, 30);
-  EXPECT_EQ(texts(planes), (Texts{"2", "9", "70", "300", "1000"}));
+  EXPECT_EQ(texts(boxes(planes)), (Texts{"2", "9", "70", "300", "1000"}));
   EXPECT_EQ(planes.txt_currplane.maximum, 15);
   planes.txt_currplane.spin_to(2);
   EXPECT_EQ(planes.cbo_planeslotnum.note(), "Stored value: 40");
   EXPECT_EQ(planes.cbo_replacement.position, 30);
-  EXPECT_EQ(texts(planes), (Texts{"30", "1", "-5", "6000", "0"}));
+  EXPECT_EQ(texts(boxes(planes)), (Texts{"30", "1", "-5", "6000", "0"}));
   planes.cmd_update.click();
   EXPECT_EQ(globals.campaign, before);
 
@@ -50,17 +50,14 @@ TEST_F(FrmCPlanesTest, NoneAndStoredValuesComeBackAndEachNumberGoesToItsOwnField
   EXPECT_EQ(globals.campaign.plane_types[1], before.plane_types[1]);
 }
 
-TEST_F(FrmCPlanesTest, TextOutsideTheSpinsRangeStopsTheStepAndTheUpdate) {
+TEST_F(FrmCPlanesTest, TextOutsideTheSpinsRangeStopsTheUpdate) {
   FrmCPlanes& planes = open_section<FrmCPlanes>();
   planes.txt_planecount.type("5001");
   planes.txt_pendphase.type("x");
-  planes.txt_currplane.spin_to(3);
+  planes.cmd_update.click();
   const std::string refusal = error_text();
   EXPECT_TRUE(holds(refusal, "Initial # of Planes: \"5001\" is not a whole number from 0 to 5000."));
   EXPECT_TRUE(holds(refusal, "Phase of Replacement: \"x\""));
-  EXPECT_EQ(planes.current_plane_type(), 0);  // the step did not happen
-  EXPECT_EQ(planes.txt_currplane.text, "1");
-  planes.cmd_update.click();
   EXPECT_EQ(registry.find<FrmCPlanes>(), &planes);
   EXPECT_EQ(globals.campaign.plane_types[0].initial_planes, 70);
   planes.txt_planecount.type("5000");

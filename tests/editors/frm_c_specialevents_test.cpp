@@ -2,7 +2,6 @@
 
 #include <tuple>
 
-#include "editors/frm_c_specialmissions/frm_c_specialmissions.h"
 #include "editors/scripted_platform.h"
 
 namespace zav::testing {
@@ -24,6 +23,11 @@ struct Shown {
   const char* label2;
   int maximum2;
 };
+
+// A parameter box as the user finds it: its label ("" while hidden), range and step.
+std::tuple<std::string, int, int, int> shown(const NumberBox& box) {
+  return {box.visible ? box.label : "", box.minimum, box.maximum, box.step};
+}
 
 TEST_F(SpecialEvents, EachTypeAndTriggerLaysOutItsParameters) {
   FrmCSpecialEvents& e = open();
@@ -55,18 +59,10 @@ TEST_F(SpecialEvents, EachTypeAndTriggerLaysOutItsParameters) {
   for (int type = 0; type < 22; ++type) {
     e.cbo_se_type.choose(type);
     const Shown& want = types[type];
-    const bool shows1 = *want.label1 != '\0';
-    const bool shows2 = *want.label2 != '\0';
-    EXPECT_EQ(e.txt_se_par1.visible, shows1) << type;
-    EXPECT_EQ(e.txt_se_par2.visible, shows2) << type;
-    if (shows1) EXPECT_EQ(e.txt_se_par1.label, want.label1) << type;
-    if (shows2) EXPECT_EQ(e.txt_se_par2.label, want.label2) << type;
-    EXPECT_EQ(std::tuple(e.txt_se_par1.minimum, e.txt_se_par1.maximum, e.txt_se_par1.step),
-              std::tuple(want.minimum1, want.maximum1, want.step1))
+    EXPECT_EQ(shown(e.txt_se_par1),
+              std::tuple(want.label1, want.minimum1, want.maximum1, want.step1))
         << type;
-    EXPECT_EQ(std::tuple(e.txt_se_par2.minimum, e.txt_se_par2.maximum, e.txt_se_par2.step),
-              std::tuple(0, want.maximum2, 1))
-        << type;
+    EXPECT_EQ(shown(e.txt_se_par2), std::tuple(want.label2, 0, want.maximum2, 1)) << type;
     EXPECT_EQ(e.lbl_plane.visible, type == 3) << type;
   }
   // "Modify Player Rating": one click jumps from one end to the other.
@@ -167,26 +163,6 @@ TEST_F(SpecialEvents, AYearOrStrengthBeyondTheByteIsRefusedAndUnknownValuesAreKe
   e.txt_se_par1.type("-40");
   e.cmd_update.click();
   EXPECT_EQ(event(1), (SpecialEvent{0, 4, 250, 0, -40, 0}));
-}
-
-TEST_F(SpecialEvents, TheCampaignEditorOpensItOnlyWhileTheCampaignHasEvents) {
-  globals.campaign.setup.num_spev = 0;
-  globals.campaign.setup.num_spm = 0;
-  main.cmd_camp.click();
-  FrmCampaign& campaign = *registry.find<FrmCampaign>();
-  campaign.cmd_events.enabled = campaign.cmd_missions.enabled = true;
-  campaign.cmd_events.click();
-  campaign.cmd_missions.click();
-  EXPECT_EQ(platform.window_events, (Texts{"hide frm_main", "show frm_campaign"}));
-  globals.campaign.setup.num_spev = 1;
-  globals.campaign.setup.num_spm = 40;  // more than the table holds: steps stop at 32
-  campaign.cmd_events.click();
-  campaign.cmd_events.click();
-  campaign.cmd_missions.click();
-  EXPECT_EQ(platform.window_events,
-            (Texts{"hide frm_main", "show frm_campaign", "show frm_c_specialevents",
-                   "bring_forward frm_c_specialevents", "show frm_c_specialmissions"}));
-  EXPECT_EQ(registry.find<FrmCSpecialMissions>()->txt_smnum.maximum, 32);
 }
 
 }  // namespace

@@ -79,7 +79,6 @@ TEST_F(SpecialMissions, DateTargetSpeechEventsAndFormationGoBothWays) {
   EXPECT_EQ(m.txt_sefail.text, "0");
   EXPECT_EQ(m.cbo_formationtype.entries[m.cbo_formationtype.position], "2 PLANE FORMATION");
   m.cbo_formationtype.choose(0);
-  m.cbo_target_priority.choose(-1);  // no position: the code stays
   store_and_show(m);
   EXPECT_EQ(mission(0).formation, 1940);
 
@@ -95,7 +94,7 @@ TEST_F(SpecialMissions, DateTargetSpeechEventsAndFormationGoBothWays) {
   EXPECT_NE(registry.find<FrmCSpecialMissions>(), nullptr);
 }
 
-TEST_F(SpecialMissions, TargetsTimeAndSecondaryFlagsFollowTheirControls) {
+TEST_F(SpecialMissions, TargetsTimeSecondaryFlagsAndTheNoteFollowTheirControls) {
   mission(1) = {};
   mission(1).trigger = 12;  // no entry: kept, its parameter shown
   mission(1).trigger_param = -3;
@@ -119,24 +118,18 @@ TEST_F(SpecialMissions, TargetsTimeAndSecondaryFlagsFollowTheirControls) {
   m.txt_smnum.spin_to(3);
   EXPECT_TRUE(holds(error_text(), "Hour: \"24x\""));
   EXPECT_EQ(m.current_mission(), 1);
+  m.Label3.press();  // the note stands while the mouse button is held on "NOTE"
+  ASSERT_NE(registry.find<FrmNote>(), nullptr);
+  EXPECT_TRUE(holds(registry.find<FrmNote>()->lbl_note.caption,
+                    "*** - NO BRIEFING - Also no speech files!"));
+  m.Label3.release();
+  EXPECT_EQ(registry.find<FrmNote>(), nullptr);
   m.txt_sm_hour.type("23");
   m.cmd_update.click();
   EXPECT_EQ(std::tuple(mission(1).trigger, mission(1).trigger_param, mission(1).num_targets,
                        mission(1).hour, mission(1).weather, mission(1).altitude),
             std::tuple(12, -3, 3, 23, 9, 0));
   EXPECT_EQ(mission(2), SpecialMission{});
-}
-
-TEST_F(SpecialMissions, TheNoteShowsWhileTheMouseIsHeldOnNote) {
-  FrmCSpecialMissions& m = open();
-  m.Label3.press();
-  FrmNote* note = registry.find<FrmNote>();
-  ASSERT_NE(note, nullptr);
-  EXPECT_TRUE(holds(note->lbl_note.caption, "*** - NO BRIEFING - Also no speech files!"));
-  m.Label3.release();
-  EXPECT_EQ(registry.find<FrmNote>(), nullptr);
-  EXPECT_EQ(platform.window_events,
-            (Texts{"show frm_c_specialmissions", "show frm_note", "close frm_note"}));
 }
 
 }  // namespace

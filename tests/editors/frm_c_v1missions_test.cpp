@@ -3,12 +3,8 @@
 namespace zav::testing {
 namespace {
 
-Texts texts(FrmCV1Missions& v) {
-  return {v.txt_attack.text, v.txt_escort.text, v.txt_intercept.text, v.txt_ground.text};
-}
-void type(FrmCV1Missions& v, const Texts& texts) {
-  NumberBox* boxes[] = {&v.txt_attack, &v.txt_escort, &v.txt_intercept, &v.txt_ground};
-  for (std::size_t i = 0; i < texts.size(); ++i) boxes[i]->type(texts[i]);
+Boxes boxes(FrmCV1Missions& v) {
+  return {&v.txt_attack, &v.txt_escort, &v.txt_intercept, &v.txt_ground};
 }
 
 using FrmCV1MissionsTest = EditorTest;
@@ -16,7 +12,7 @@ using FrmCV1MissionsTest = EditorTest;
 TEST_F(FrmCV1MissionsTest, StoresOnUpdateOnlyAndKeepsWhatNoSpinCanShow) {
   globals.campaign.v1_speech = {0, 1, 308, 17};
   FrmCV1Missions& v1 = open_section<FrmCV1Missions>();
-  EXPECT_EQ(texts(v1), (Texts{"0", "1", "308", "17"}));
+  EXPECT_EQ(texts(boxes(v1)), (Texts{"0", "1", "308", "17"}));
   EXPECT_EQ(v1.txt_intercept.value, 308);
   v1.cmd_update.click();
   EXPECT_EQ(globals.campaign.v1_speech, (V1Speech{0, 1, 308, 17}));
@@ -31,10 +27,10 @@ TEST_F(FrmCV1MissionsTest, StoresOnUpdateOnlyAndKeepsWhatNoSpinCanShow) {
 
   globals.campaign.v1_speech = {-5, 400, 3, 4};
   FrmCV1Missions& odd = open_section<FrmCV1Missions>();
-  EXPECT_EQ(texts(odd), (Texts{"-5", "400", "3", "4"}));
+  EXPECT_EQ(texts(boxes(odd)), (Texts{"-5", "400", "3", "4"}));
   EXPECT_EQ(odd.txt_attack.value, 0);  // the spins stand at the nearest bound
   EXPECT_EQ(odd.txt_escort.value, 308);
-  type(odd, {"-5", "400", "309", "-1"});
+  type(boxes(odd), {"-5", "400", "309", "-1"});
   odd.cmd_update.click();
   const std::string refusal = error_text();
   EXPECT_TRUE(holds(refusal, "V-1 Intercept Speech: \"309\" is not a whole number from 0 to 308."));
@@ -43,7 +39,7 @@ TEST_F(FrmCV1MissionsTest, StoresOnUpdateOnlyAndKeepsWhatNoSpinCanShow) {
   EXPECT_EQ(registry.find<FrmCV1Missions>(), &odd);
 
   odd.txt_ground.spin_to(0);
-  type(odd, {"-5", "400", "308"});
+  type(boxes(odd), {"-5", "400", "308"});
   odd.cmd_update.click();
   EXPECT_EQ(globals.campaign.v1_speech, (V1Speech{-5, 400, 308, 0}));
   EXPECT_EQ(platform.messages.size(), 1u);

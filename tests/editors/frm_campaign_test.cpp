@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "editors/frm_c_specialmissions/frm_c_specialmissions.h"
 #include "editors/scripted_platform.h"
 
 namespace zav::testing {
@@ -62,21 +63,26 @@ TEST_F(CampaignEditor, OpensBesideTheHiddenMainWindowWithSectionEditorsThatOpenO
   editor.cmd_v1missions.click();
   EXPECT_EQ(registry.find<FrmCSetup>(), &setup);
   EXPECT_EQ(setup.txt_numsqns.text, "20");
-  // "Special Events" is enabled by the load but opens nothing until the setup counts one.
-  EXPECT_FALSE(editor.special_events_reachable());
-  EXPECT_FALSE(editor.special_missions_reachable());
+  // "Special Events" and "Special Missions" are enabled by the load but open nothing until the
+  // setup counts one; beyond the 32 missions the table holds, the steps stop at 32.
+  editor.cmd_events.click();
+  editor.cmd_missions.click();
   setup.txt_numspev.spin_to(1);
   setup.cmd_update.click();
-  EXPECT_TRUE(editor.special_events_reachable());
-  EXPECT_FALSE(editor.special_missions_reachable());
+  editor.cmd_events.click();
+  editor.cmd_missions.click();
   EXPECT_EQ(globals.campaign.setup.num_sqns, 20);
+  globals.campaign.setup.num_spm = 40;
+  editor.cmd_missions.click();
+  EXPECT_EQ(registry.find<FrmCSpecialMissions>()->txt_smnum.maximum, 32);
 
   const Campaign held = globals.campaign;
   editor.cmd_close.click();
   EXPECT_EQ(platform.window_events,
             (Texts{"hide frm_main", "show frm_campaign", "bring_forward frm_campaign",
                    "show frm_c_setup", "bring_forward frm_c_setup", "show frm_c_v1missions",
-                   "close frm_c_setup", "close frm_campaign", "show frm_main"}));
+                   "close frm_c_setup", "show frm_c_specialevents", "show frm_c_specialmissions",
+                   "close frm_campaign", "show frm_main"}));
   EXPECT_NE(registry.find<FrmCV1Missions>(), nullptr);  // section editors stay open
 
   FrmCampaign& reopened = open_editor();

@@ -105,14 +105,5 @@ TEST_F(FrmMainTest, AirfieldDataNeedsPlaceNamesAndNamesAirfieldsAfterTheirPlaces
   EXPECT_TRUE(holds(error_text(), "missing.str"));
 }
 
-TEST_F(FrmMainTest, MissionFilesOpensTheEditorModallyAndExitQuits) {
-  globals.mission_save_prompt = true;
-  main.cmd_miss.click();
-  EXPECT_FALSE(globals.mission_save_prompt);  // the editor was opened afresh
-  main.cmd_exit.click();
-  main.frame_close();
-  EXPECT_EQ(platform.window_events, (Texts{"show_modal frm_mission", "quit", "quit"}));
-}
-
 }  // namespace
 }  // namespace zav::testing

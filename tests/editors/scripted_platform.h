@@ -101,6 +101,17 @@ class ScriptedPlatform : public Scripted<Platform> {
   }
 };
 
+// Boxes of a window read or typed into together: the text of each, and `typed` put into each.
+using Boxes = std::vector<TextBox*>;
+inline Texts texts(const Boxes& boxes) {
+  Texts shown;
+  for (const TextBox* box : boxes) shown.push_back(box->text);
+  return shown;
+}
+inline void type(const Boxes& boxes, const Texts& typed) {
+  for (std::size_t i = 0; i < typed.size(); ++i) boxes.at(i)->type(typed[i]);
+}
+
 // Whether `text` holds `part`, saying what it holds when it does not.
 inline ::testing::AssertionResult holds(const std::string& text, const std::string& part) {
   if (text.find(part) != std::string::npos) return ::testing::AssertionSuccess();
@@ -124,11 +135,12 @@ class Run : public ::testing::Test {
     }));
   }
 
-  // The text of the last message, which must be an "ERROR!" box with the critical icon and OK.
-  std::string error_text() const {
+  // The text of the last message, which must be a box titled `title` with the critical icon
+  // and OK.
+  std::string error_text(const std::string& title = "ERROR!") const {
     if (platform.messages.empty()) return "(no message)";
     const Message& shown = platform.messages.back();
-    EXPECT_EQ(shown.title, "ERROR!");
+    EXPECT_EQ(shown.title, title);
     EXPECT_EQ(shown.icon, MessageIcon::critical);
     EXPECT_EQ(shown.buttons, MessageButtons::ok);
     return shown.text;

@@ -12,29 +12,15 @@
 namespace zav::testing {
 namespace {
 
-class CampaignSectionsTest : public DesktopTest {
+class CampaignSectionsTest : public CampaignDesktop {
  protected:
-  // Loads `campaign` in the campaign editor and presses the section's button.
-  QWidget* open_section(const Campaign& campaign, const char* button, const char* form) {
+  // Loads `loaded` in the campaign editor and presses the section's button.
+  QWidget* open_section(const Campaign& loaded, const char* button, const char* form) {
     load_names("cmd_pnames", "plane ", 30);
-    EXPECT_FALSE(save_campaign(dir / "camp1.dat", campaign));
-    press(main_window, "cmd_camp");
-    campaign_editor = shown("frm_campaign").at(0);
-    platform.will(dir / "camp1.dat");
-    press(campaign_editor, "cmd_cload");
-    press(campaign_editor, button);
+    load_campaign_file(loaded);
+    press(campaign, button);
     return shown(form).at(0);
   }
-
-  // Saves the campaign and compares the file with `expected` byte for byte.
-  void expect_saved(const Campaign& expected) {
-    platform.will(dir / "camp2.dat");
-    press(campaign_editor, "cmd_csave");
-    const CampaignImage image = encode_campaign(expected);
-    EXPECT_EQ(read_bytes(dir / "camp2.dat"), std::vector<std::uint8_t>(image.begin(), image.end()));
-  }
-
-  QWidget* campaign_editor = nullptr;
 };
 
 Campaign with_counts() {
@@ -101,7 +87,7 @@ TEST_F(CampaignSectionsTest, PlaneTypes) {
 TEST_F(CampaignSectionsTest, GermanAndAlliedForces) {
   Campaign expected = with_counts();
   QWidget* german = open_section(expected, "cmd_gf", "frm_c_germanforces");
-  press(campaign_editor, "cmd_af");
+  press(campaign, "cmd_af");
   QWidget* allied = shown("frm_c_alliedforces").at(0);
   EXPECT_EQ(german->windowTitle(), "German Forces");
   EXPECT_EQ(control(allied, "txt_af_armaments").accessibleName(), "Armaments: # Factories:");

@@ -34,7 +34,7 @@ TEST_F(DesktopTest, MissionFileLoadedChangedAndSavedThroughNamedWidgets) {
   load_names("cmd_pnames", "plane ", 30);
   write_bytes(dir / "misn1.dat", distinct_mission_bytes(2, 0, 8));
   platform.will(dir / "misn1.dat", dir / "misn2.dat", MessageAnswer::no);
-  in_mission_editor([&](QWidget* editor) {
+  in_modal_editor("cmd_miss", "frm_mission", [&](QWidget* editor) {
     EXPECT_EQ(editor->windowModality(), Qt::ApplicationModal);
     press(editor, "cmd_mload");
     EXPECT_EQ(control<QLabel>(editor, "lbl_m_file").text(), "misn1.dat");
@@ -78,20 +78,16 @@ TEST_F(DesktopTest, MissionFileLoadedChangedAndSavedThroughNamedWidgets) {
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
   load_names("cmd_bnames", "place ", 308);
   EXPECT_TRUE(control(main_window, "cmd_airfield").isEnabled());
-  in_mission_editor([](QWidget* editor) { editor->close(); });
+  in_modal_editor("cmd_miss", "frm_mission", [](QWidget* editor) { editor->close(); });
   EXPECT_EQ(platform.messages.size(), 1u);
   EXPECT_TRUE(platform.window_events.empty());
   main_window->close();
   EXPECT_EQ(platform.window_events, Texts{"quit"});
 }
 
-TEST_F(DesktopTest, TypicalRoadFromPlaceNamesToTheBytesOfTheEditedCampaign) {
+TEST_F(CampaignDesktop, TypicalRoadFromPlaceNamesToTheBytesOfTheEditedCampaign) {
   load_names("cmd_bnames", "place ", 308);
-  ASSERT_FALSE(save_campaign(dir / "camp1.dat", sample_campaign()));
-  press(main_window, "cmd_camp");
-  QWidget* campaign = shown("frm_campaign").at(0);
-  platform.will(dir / "camp1.dat");
-  press(campaign, "cmd_cload");
+  load_campaign_file(sample_campaign());
   EXPECT_FALSE(main_window->isVisible());
   EXPECT_TRUE(control(campaign, "cmd_csave").isEnabled());
   EXPECT_EQ(tab_order(control(campaign, "cmd_setup")),

@@ -4,7 +4,7 @@
 #include <QSlider>
 #include <QTest>
 
-#include "ui/campaign_desktop.h"
+#include "ui/desktop_fixture.h"
 
 namespace zav::testing {
 namespace {

@@ -5,7 +5,7 @@
 #include <QTest>
 
 #include "editors/frm_c_specialmissions/frm_c_specialmissions.h"
-#include "ui/campaign_desktop.h"
+#include "ui/desktop_fixture.h"
 
 namespace zav::testing {
 namespace {

@@ -1,37 +1,14 @@
 // The squadron editor through its real widgets on Qt's offscreen platform.
-#include <gtest/gtest.h>
-
 #include <QTest>
 #include <QtWidgets>
-#include <functional>
 
-#include "editors/scripted_platform.h"
 #include "squadron_bytes.h"
-#include "ui/qt_platform.h"
-#include "ui/widget_lookup.h"
+#include "ui/desktop_fixture.h"
 
 namespace zav::testing {
 namespace {
 
-class SquadronWidgetsTest : public Run<Scripted<ui::QtPlatform>> {
- protected:
-  SquadronWidgetsTest() {
-    platform.folder = dir.path();
-    main.start_up();
-    platform.show(main);
-  }
-
-  // Presses "SQUADRON FILES" and, inside the modal editor's event loop, does what `user` does.
-  void in_squadron_editor(const std::function<void(QWidget*)>& user) {
-    QTimer::singleShot(0, [&] {
-      if (shown("frm_squadron").empty()) return ADD_FAILURE() << "the squadron editor is not open";
-      QWidget* editor = shown("frm_squadron")[0];
-      user(editor);
-      if (editor->isVisible()) editor->close();
-    });
-    press(platform.widget_of(main), "cmd_sqd");
-  }
-};
+using SquadronWidgetsTest = DesktopTest;
 
 TEST_F(SquadronWidgetsTest, EachKindOfFieldEditedByKeyboardAndMouseIsSavedByteForByte) {
   SquadronTable base;
@@ -42,7 +19,7 @@ TEST_F(SquadronWidgetsTest, EachKindOfFieldEditedByKeyboardAndMouseIsSavedByteFo
   const std::vector<std::uint8_t> base_bytes = base_file_bytes(base);
   write_bytes(dir / "sqbasic.dat", base_bytes);
   platform.will(dir / "sq1.dat");
-  in_squadron_editor([&](QWidget* editor) {
+  in_modal_editor("cmd_sqd", "frm_squadron", [&](QWidget* editor) {
     EXPECT_EQ(editor->windowModality(), Qt::ApplicationModal);
     EXPECT_LE(editor->width(), 1366);
     EXPECT_LE(editor->height(), 740);  // room for the frame and a task bar

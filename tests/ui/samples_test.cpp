@@ -8,9 +8,7 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "editors/scripted_platform.h"
-#include "ui/qt_platform.h"
-#include "ui/widget_lookup.h"
+#include "ui/desktop_fixture.h"
 
 namespace zav::testing {
 namespace {
@@ -27,12 +25,9 @@ QString text_of(const nlohmann::json& number) {
   return QString::number(number.get<int>());
 }
 
-using SampleFolderTest = Run<Scripted<ui::QtPlatform>>;
+using SampleFolderTest = DesktopTest;
 
 TEST_F(SampleFolderTest, NamesAirfieldsAndTheFullCampaignShowInTheEditors) {
-  main.start_up();
-  platform.show(main);
-  QWidget* main_window = platform.widget_of(main);
   platform.will(kGame / "weapons.str", kGame / "planes.str", kGame / "places.str",
                 kGame / "targets.dat");
   for (const char* button : {"cmd_loadwnames", "cmd_pnames", "cmd_bnames", "cmd_airfield"}) {
