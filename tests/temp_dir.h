@@ -52,4 +52,10 @@ inline std::vector<std::uint8_t> read_bytes(const std::filesystem::path& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+// How many files and folders `folder` holds: a failed save leaves no temporary file behind.
+inline std::size_t entries_in(const std::filesystem::path& folder) {
+  return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder),
+                                                std::filesystem::directory_iterator()));
+}
+
 }  // namespace zav::testing

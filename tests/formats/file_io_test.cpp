@@ -21,15 +21,11 @@
 namespace zav {
 namespace {
 
+using testing::entries_in;
 using testing::read_bytes;
 using testing::TempDir;
 using testing::write_bytes;
 namespace fs = std::filesystem;
-
-std::size_t entries_in(const fs::path& folder) {
-  return static_cast<std::size_t>(
-      std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
-}
 
 #ifndef _WIN32
 // Saves 100 bytes to `path` in a child process that `restrict` has first taken some right
@@ -83,9 +79,7 @@ TEST(FileIo, ReplacingWritesWholeFileAndLeavesNothingBehind) {
   ASSERT_FALSE(write_file_replacing(target, Bytes{1, 2, 3}));
 
   EXPECT_EQ(read_bytes(target), (Bytes{1, 2, 3}));  // nothing of the longer old file remains
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
-                          std::filesystem::directory_iterator()),
-            1);
+  EXPECT_EQ(entries_in(dir.path()), 1u);
 }
 
 TEST(FileIo, ReplacingKeepsPermissionsAndLinks) {
@@ -95,7 +89,6 @@ TEST(FileIo, ReplacingKeepsPermissionsAndLinks) {
   TempDir dir;
   const auto real = dir / "camp1.dat";
   write_bytes(real, Bytes{1});
-  namespace fs = std::filesystem;
   fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   const auto link = dir / "link.dat";
   fs::create_symlink(real, link);
@@ -116,6 +109,15 @@ TEST(FileIo, ReplacingKeepsPermissionsAndLinks) {
   EXPECT_TRUE(fs::is_symlink(dir / "sub" / "first.dat"));
   EXPECT_EQ(read_bytes(dir / "sub" / "made.dat"), Bytes{3});
   EXPECT_EQ(entries_in(dir / "sub"), 2u);
+
+  // A link into a folder that does not exist fails under the link's name and stays as it was.
+  fs::create_symlink("no/such/folder.dat", dir / "dangling.dat");
+  const auto dangling = write_file_replacing(dir / "dangling.dat", Bytes{4});
+  ASSERT_TRUE(dangling);
+  EXPECT_EQ(dangling->message(), (dir / "dangling.dat").string() + ": cannot be written: " +
+                                     system_text(std::errc::no_such_file_or_directory));
+  EXPECT_EQ(fs::read_symlink(dir / "dangling.dat"), "no/such/folder.dat");
+  EXPECT_EQ(entries_in(dir.path()), 5u);  // no temporary file left
 #endif
 }
 
