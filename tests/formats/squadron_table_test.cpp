@@ -29,16 +29,24 @@ TEST(SquadronTable, ResetGivesDefaultRecords) {
   EXPECT_EQ(table.slots[24].sprite, 0);
 }
 
-TEST(SquadronTable, AddTakesTheNextSlotUpTo25) {
+TEST(SquadronTable, AddTakesTheNextSlotUpTo25AndAFullTableKeepsItsLastSlotOnDelete) {
   SquadronTable table = numbered(24);
   ASSERT_TRUE(add_squadron(table));
   EXPECT_EQ(table.count, 25);
   EXPECT_EQ(table.slots[24].sprite, 25);  // whatever the slot held
   EXPECT_FALSE(add_squadron(table));
   EXPECT_EQ(table.count, 25);
+
+  int current = 1;
+  ASSERT_TRUE(delete_squadron(table, current));
+  EXPECT_EQ(table.count, 24);
+  EXPECT_EQ(sprites(table).front(), 2);
+  EXPECT_EQ(sprites(table).back(), 25);
+  ASSERT_TRUE(add_squadron(table));  // allowed again, and repeats the old last squadron
+  EXPECT_EQ(table.slots[24].sprite, 25);
 }
 
-TEST(SquadronTable, DeleteShiftsDownAndFillsTheFreedSlot) {
+TEST(SquadronTable, DeleteShiftsDownAndFillsTheFreedSlotButNeverTakesTheLast) {
   SquadronTable table = numbered(5);
   int current = 2;
   ASSERT_TRUE(delete_squadron(table, current));
@@ -50,23 +58,10 @@ TEST(SquadronTable, DeleteShiftsDownAndFillsTheFreedSlot) {
   ASSERT_TRUE(delete_squadron(table, current));
   EXPECT_EQ(sprites(table), (std::vector<int>{1, 3, 4}));
   EXPECT_EQ(current, 3);
-}
 
-TEST(SquadronTable, FullTableKeepsItsLastSlotOnDelete) {
-  SquadronTable table = numbered(25);
-  int current = 1;
-  ASSERT_TRUE(delete_squadron(table, current));
-  EXPECT_EQ(table.count, 24);
-  EXPECT_EQ(sprites(table).front(), 2);
-  EXPECT_EQ(sprites(table).back(), 25);
-  ASSERT_TRUE(add_squadron(table));  // allowed again, and repeats the old last squadron
-  EXPECT_EQ(table.slots[24].sprite, 25);
-}
-
-TEST(SquadronTable, TheLastSquadronCannotBeDeleted) {
-  SquadronTable table = numbered(1);
+  table = numbered(1);
   const SquadronTable before = table;
-  int current = 1;
+  current = 1;
   EXPECT_FALSE(delete_squadron(table, current));
   EXPECT_EQ(table, before);
 }
