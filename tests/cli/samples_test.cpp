@@ -16,8 +16,16 @@ const Lines kSampleFiles = {"weapons.str", "planes.str", "places.str", "targets.
                             "misn02.dat",  "misn03.dat", "camp01.dat", "camp02.dat"};
 
 // The squadron editor reads sqbasic.dat as the base file, so the tool is told to as well.
-Lines read_flags(const std::string& file) {
-  return file == "sqbasic.dat" ? Lines{"--base"} : Lines{};
+Lines with_read_flags(Lines args, const std::string& file) {
+  if (file == "sqbasic.dat") args.push_back("--base");
+  return args;
+}
+
+// The distinct values of `member` over the entries of `array`.
+std::set<int> distinct(const Json& array, const std::string& member) {
+  std::set<int> values;
+  for (const Json& entry : array) values.insert(entry[member].get<int>());
+  return values;
 }
 
 Json source_of(const std::string& file) {
@@ -31,16 +39,13 @@ TEST(Samples, EveryFileIsBuiltFromItsSourceCleanAndComesBackFromItsDump) {
     SCOPED_TRACE(file);
     const std::filesystem::path sample = kGame / file;
     ASSERT_TRUE(std::filesystem::is_regular_file(sample));
-    Lines check = {"check", sample.string()};
-    for (const std::string& flag : read_flags(file)) check.push_back(flag);
-    const ToolRun checked = run_zav(check);
+    const ToolRun checked = run_zav(with_read_flags({"check", sample.string()}, file));
     EXPECT_EQ(checked.status, 0) << checked.out << checked.err;
 
-    const Json dumped = dump_json(sample, read_flags(file));
+    const Json dumped = dump_json(sample, with_read_flags({}, file));
     EXPECT_EQ(dumped, source_of(file));
-    Lines build = {"build", "-", "-o", (dir / file).string()};
-    for (const std::string& flag : read_flags(file)) build.push_back(flag);
-    const ToolRun built = run_zav(build, nullptr, dumped.dump());
+    const ToolRun built = run_zav(
+        with_read_flags({"build", "-", "-o", (dir / file).string()}, file), nullptr, dumped.dump());
     EXPECT_EQ(built.status, 0) << built.err;
     EXPECT_EQ(read_bytes(dir / file), read_bytes(sample));
   }
@@ -52,18 +57,17 @@ TEST(Samples, FolderHoldsAFullGame) {
   EXPECT_EQ(dump_json(kGame / "places.str")["strings"].size(), 308u);
 
   // 162 airfields, numbered 1 to 162 once each, each at a place of its own.
-  std::set<int> airfields;
-  std::set<int> places;
   const Json targets = dump_json(kGame / "targets.dat");
+  Json airfields = Json::array();
   for (const Json& record : targets["records"]) {
-    if (record["airfield"] == 0) continue;
-    airfields.insert(record["airfield"].get<int>());
-    places.insert(record["place"].get<int>());
+    if (record["airfield"] != 0) airfields.push_back(record);
   }
-  EXPECT_EQ(airfields.size(), 162u);
-  EXPECT_EQ(*airfields.begin(), 1);
-  EXPECT_EQ(*airfields.rbegin(), 162);
-  EXPECT_EQ(places.size(), 162u);
+  ASSERT_EQ(airfields.size(), 162u);
+  const std::set<int> numbers = distinct(airfields, "airfield");
+  EXPECT_EQ(numbers.size(), 162u);
+  EXPECT_EQ(*numbers.begin(), 1);
+  EXPECT_EQ(*numbers.rbegin(), 162);
+  EXPECT_EQ(distinct(airfields, "place").size(), 162u);
 
   // The full campaign uses every entry, every phase condition, event type and trigger but one, and
   // every special mission trigger, briefing option and formation.
@@ -72,29 +76,21 @@ TEST(Samples, FolderHoldsAFullGame) {
   EXPECT_EQ(c["setup"]["num_plane_types"], 30);
   EXPECT_EQ(c["setup"]["num_spev"], 32);
   EXPECT_EQ(c["setup"]["num_spm"], 32);
-  std::set<int> wins, losses, types, triggers, mission_triggers, views, formations;
-  for (const Json& p : c["phases"]) {
-    wins.insert(p["win_condition"].get<int>());
-    losses.insert(p["lose_condition"].get<int>());
-  }
-  for (const Json& e : c["special_events"]) {
-    types.insert(e["type"].get<int>());
-    triggers.insert(e["trigger"].get<int>());
-  }
+  std::set<int> views;
   for (const Json& m : c["special_missions"]) {
-    mission_triggers.insert(m["trigger"].get<int>());
-    formations.insert(m["formation"].get<int>());
     for (const Json& view : m["brief_view"]) views.insert(std::min(view.get<int>(), 0));
   }
-  EXPECT_EQ(wins.size(), 5u);
-  EXPECT_EQ(losses.size(), 5u);
-  EXPECT_EQ(types.size(), 22u);
+  EXPECT_EQ(distinct(c["phases"], "win_condition").size(), 5u);
+  EXPECT_EQ(distinct(c["phases"], "lose_condition").size(), 5u);
+  EXPECT_EQ(distinct(c["special_events"], "type").size(), 22u);
   // Every trigger but the year's, whose parameter no byte holds.
+  const std::set<int> triggers = distinct(c["special_events"], "trigger");
   EXPECT_EQ(triggers.size(), 7u);
   EXPECT_FALSE(triggers.contains(3));
-  EXPECT_EQ(mission_triggers.size(), 10u);
+  EXPECT_EQ(distinct(c["special_missions"], "trigger").size(), 10u);
   EXPECT_EQ(views, (std::set<int>{-3, -2, -1, 0}));
-  EXPECT_EQ(formations, (std::set<int>{-2, -1, 1940, 1943, 1944, 1945}));
+  EXPECT_EQ(distinct(c["special_missions"], "formation"),
+            (std::set<int>{-2, -1, 1940, 1943, 1944, 1945}));
 }
 
 }  // namespace

@@ -26,14 +26,8 @@ class NameTablesTest : public ::testing::Test {
   NameTables tables;
 };
 
-TEST_F(NameTablesTest, WeaponNamesStartAsDefaults) {
-  EXPECT_EQ(tables.weapon_names[0], "NONE");
-  EXPECT_EQ(tables.weapon_names[21], "Me-110 Twin MG-151 Gunpod");
-  EXPECT_EQ(tables.weapon_names[31], "SPARE 8");
-  EXPECT_EQ(tables.plane_names[0], "");
-}
-
-TEST_F(NameTablesTest, WeaponFileNamesTheFirstWeaponsAndTheRestFallBack) {
+TEST_F(NameTablesTest, WeaponNamesStartAsDefaultsAndAFileNamesTheFirstWeaponsOnly) {
+  EXPECT_EQ(tables.weapon_names, NameTables::default_weapon_names());
   ASSERT_FALSE(load_names(NameTable::weapons, file_of(numbered("W", 32)), tables));
   EXPECT_EQ(tables.weapon_names[31], "W31");
 
