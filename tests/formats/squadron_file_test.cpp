@@ -105,8 +105,7 @@ TEST(SquadronFile, BaseFileReadKeepsNumbersWithoutTheOffset) {
   SquadronTable table = decode(file, SquadronRead::base_file);
   const Bytes written = encode_squadrons(table);
   EXPECT_EQ(written[4], 8);
-  EXPECT_EQ(written[30], 13);
-  EXPECT_EQ(written[34], 0xFF);
+  EXPECT_EQ(Bytes(written.begin() + 30, written.begin() + 36), (Bytes{13, 0, 0, 0, 0xFF, 0xFF}));
   EXPECT_EQ(written[95], 0xFF);
 
   // A base file's home base of 255 cannot be saved one higher.

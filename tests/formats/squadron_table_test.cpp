@@ -25,8 +25,7 @@ TEST(SquadronTable, ResetGivesDefaultRecords) {
   SquadronTable table = numbered(5);
   reset(table);
   EXPECT_EQ(table.count, 0);
-  EXPECT_EQ(table.slots[24].start_year, 1940);
-  EXPECT_EQ(table.slots[24].sprite, 0);
+  EXPECT_EQ(table.slots[24], Squadron{});
 }
 
 TEST(SquadronTable, AddTakesTheNextSlotUpTo25AndAFullTableKeepsItsLastSlotOnDelete) {
