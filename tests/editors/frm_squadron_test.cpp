@@ -250,13 +250,7 @@ TEST_F(FrmSquadronTest, EveryFieldStoresAtOnceAndSavesWhatTheFileHeld) {
   odd.num_pilots = 30;
   odd.sprite = odd.unit_name = odd.unit_description = 12;
   odd.staffel[2] = 12;
-  const std::vector<std::uint8_t> saved = save_as("sq_edited.dat");
-  EXPECT_EQ(saved, encode_squadrons(table));
-  EXPECT_EQ(saved[124 + 4], 163);
-  EXPECT_EQ(std::vector(saved.begin() + 124 + 30, saved.begin() + 124 + 36),
-            (std::vector<std::uint8_t>{0xFF, 0xFF, 0, 0, 1, 0}));
-  EXPECT_EQ(std::vector(saved.begin() + 124 + 94, saved.begin() + 124 + 96),
-            (std::vector<std::uint8_t>{0x58, 0x02}));
+  EXPECT_EQ(save_as("sq_edited.dat"), encode_squadrons(table));
 
   // A squadron with 3 moves after one with 4 shows three rows, with its own values.
   table.slots[0].num_moves = 4;
