@@ -12,16 +12,7 @@
 namespace zav::testing {
 namespace {
 
-class CampaignSectionsTest : public CampaignDesktop {
- protected:
-  // Loads `loaded` in the campaign editor and presses the section's button.
-  QWidget* open_section(const Campaign& loaded, const char* button, const char* form) {
-    load_names("cmd_pnames", "plane ", 30);
-    load_campaign_file(loaded);
-    press(campaign, button);
-    return shown(form).at(0);
-  }
-};
+using CampaignSectionsTest = CampaignDesktop;
 
 Campaign with_counts() {
   Campaign campaign;
@@ -87,8 +78,7 @@ TEST_F(CampaignSectionsTest, PlaneTypes) {
 TEST_F(CampaignSectionsTest, GermanAndAlliedForces) {
   Campaign expected = with_counts();
   QWidget* german = open_section(expected, "cmd_gf", "frm_c_germanforces");
-  press(campaign, "cmd_af");
-  QWidget* allied = shown("frm_c_alliedforces").at(0);
+  QWidget* allied = open(campaign, "cmd_af", "frm_c_alliedforces");
   EXPECT_EQ(german->windowTitle(), "German Forces");
   EXPECT_EQ(control(allied, "txt_af_armaments").accessibleName(), "Armaments: # Factories:");
   arrow(allied, "UpDown27", "up").click();  // one click of 100 reaches 50

@@ -94,8 +94,7 @@ TEST_F(CampaignDesktop, TypicalRoadFromPlaceNamesToTheBytesOfTheEditedCampaign) 
             (QStringList{"cmd_setup", "cmd_phases", "cmd_planes", "cmd_gf", "cmd_af", "cmd_events",
                          "cmd_missions", "cmd_v1missions", "cmd_cload", "cmd_csave", "cmd_close"}));
 
-  press(campaign, "cmd_setup");
-  QWidget* setup = shown("frm_c_setup").at(0);
+  QWidget* setup = open(campaign, "cmd_setup", "frm_c_setup");
   EXPECT_EQ(setup->windowTitle(), "Campaign Setup Information");
   EXPECT_EQ(control<QComboBox>(setup, "cbo_attackcapital").currentText(), "place 100");
   EXPECT_EQ(control<QComboBox>(setup, "cbo_defendcapital").currentIndex(), -1);
@@ -152,8 +151,7 @@ TEST_F(CampaignDesktop, TypicalRoadFromPlaceNamesToTheBytesOfTheEditedCampaign) 
 
   // V-1 Mission Speech: an arrow is disabled where it would leave the range, counted from the
   // number typed.
-  press(campaign, "cmd_v1missions");
-  QWidget* v1 = shown("frm_c_v1missions").at(0);
+  QWidget* v1 = open(campaign, "cmd_v1missions", "frm_c_v1missions");
   EXPECT_EQ(v1->windowTitle(), "V-1 Mission Speech");
   EXPECT_EQ(control(v1, "txt_escort").accessibleName(), "V-1 Site Escort Bombers Speech:");
   EXPECT_EQ(tab_order(control(v1, "txt_attack")),
@@ -167,8 +165,8 @@ TEST_F(CampaignDesktop, TypicalRoadFromPlaceNamesToTheBytesOfTheEditedCampaign) 
   EXPECT_EQ(control<QLineEdit>(v1, "txt_attack").text(), "1");
   v1->close();
   EXPECT_EQ(globals.campaign.v1_speech, expected.v1_speech);
-  press(campaign, "cmd_v1missions");
-  EXPECT_EQ(control<QLineEdit>(shown("frm_c_v1missions").at(0), "txt_attack").text(), "0");
+  v1 = open(campaign, "cmd_v1missions", "frm_c_v1missions");
+  EXPECT_EQ(control<QLineEdit>(v1, "txt_attack").text(), "0");
 
   // Section editors outlive the campaign editor; its frame closes it and brings the main
   // window back.

@@ -12,14 +12,11 @@ namespace {
 using SpecialEventsWidgets = CampaignDesktop;
 
 TEST_F(SpecialEventsWidgets, EditedStepsAndUpdatedEventsAreSavedByteForByte) {
-  load_names("cmd_pnames", "plane ", 30);
   Campaign loaded;
   loaded.setup.num_spev = 2;
   loaded.special_events[0] = {3, 1, 7, 200, 2, 40};
   loaded.special_events[1] = {17, 3, 4, 0, -128, 0};
-  load_campaign_file(loaded);
-  press(campaign, "cmd_events");
-  QWidget* events = shown("frm_c_specialevents").at(0);
+  QWidget* events = open_section(loaded, "cmd_events", "frm_c_specialevents");
   EXPECT_EQ(events->windowTitle(), "Special Events");
   EXPECT_EQ(control<QLabel>(events, "lbl_par1").text(), "Plane Slot:");
   EXPECT_EQ(control(events, "txt_se_par1").accessibleName(), "Plane Slot:");

@@ -24,9 +24,7 @@ TEST_F(SpecialMissionsWidgets, AnEditedMissionIsSavedByteForByteAndTheNoteShowsW
   first.formation = 1943;
   first.altitude = 12000;
   loaded.special_missions[1].trigger = 1;
-  load_campaign_file(loaded);
-  press(campaign, "cmd_missions");
-  QWidget* missions = shown("frm_c_specialmissions").at(0);
+  QWidget* missions = open_section(loaded, "cmd_missions", "frm_c_specialmissions");
   EXPECT_EQ(missions->windowTitle(), "Special Missions");
   EXPECT_EQ(control<QLabel>(missions, "Label94").text(), "Phase #:");
   EXPECT_EQ(control<QComboBox>(missions, "cbo_targetlist_0").currentText(), "place 4");
