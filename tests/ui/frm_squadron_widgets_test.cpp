@@ -34,12 +34,9 @@ TEST_F(SquadronWidgetsTest, EachKindOfFieldEditedByKeyboardAndMouseIsSavedByteFo
     arrow(editor, "upd_numplanes", "up").click();
     QTest::keyClick(&control(editor, "sld_morale"), Qt::Key_End);
     QTest::keyClick(&control(editor, "sld_escort"), Qt::Key_End);
-    EXPECT_EQ(control<QLabel>(editor, "lbl_escort").text(), "100%");
-    EXPECT_EQ(control<QLabel>(editor, "lbl_total").text(), "100%");
     control<QCheckBox>(editor, "chk_special_4").click();
     type_over(control<QLineEdit>(editor, "txt_unitname"), "42.9");
     arrow(editor, "upd_wn_0", "up").click();
-    EXPECT_EQ(control<QLineEdit>(editor, "txt_weaponamount_0").text(), "10");
     EXPECT_FALSE(control(editor, "txt_weaponamount_1").isEnabled());  // weapon 0: no number
     QTest::keyClick(&control(editor, "cbo_moves"), Qt::Key_Down);
     EXPECT_TRUE(control(editor, "cbo_basemove_0").isVisible());
@@ -55,7 +52,6 @@ TEST_F(SquadronWidgetsTest, EachKindOfFieldEditedByKeyboardAndMouseIsSavedByteFo
     arrow(editor, "upd_currsqn", "up").click();
     EXPECT_EQ(control<QLabel>(editor, "lbl_numsqns").text(), "3");
     press(editor, "cmd_delsqn");  // squadron 3 goes; squadron 2 is shown
-    EXPECT_EQ(control<QLineEdit>(editor, "txt_unitname").text(), "2");
     EXPECT_EQ(control<QLineEdit>(editor, "txt_currsqn").text(), "2");
 
     const QStringList first_fields = tab_order(control(editor, "txt_currsqn")).mid(0, 8);
