@@ -84,8 +84,6 @@ TEST_F(FrmCPhasesTest, ConditionsSetTheirParameterSliderAndDatesEndWithThePhase)
   EXPECT_EQ(phases.sld_lp.value, 200);
   EXPECT_EQ(phases.sld_lp.maximum, 255);
   EXPECT_EQ(phases.sld_lp.tick_spacing, 16);
-  EXPECT_EQ(phases.sld_lp.large_step, 16);
-  EXPECT_EQ(phases.sld_lp.small_step, 8);
   phases.cbo_lc.choose(4);  // "Player Rating"
   EXPECT_EQ(phases.sld_lp.value, 128);
   EXPECT_TRUE(phases.sld_lp.enabled);

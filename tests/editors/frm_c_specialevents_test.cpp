@@ -33,32 +33,15 @@ TEST_F(SpecialEvents, EachTypeAndTriggerLaysOutItsParameters) {
   FrmCSpecialEvents& e = open();
   ASSERT_EQ(e.cbo_se_type.entries.size(), 22u);
   EXPECT_EQ(e.cbo_se_type.entries[1], "Attack Enemy Captial");
-  const Shown hidden{"", 0, 255, 1, "", 255};
-  const Shown types[] = {hidden,
-                         hidden,
-                         hidden,
-                         {"Plane Slot:", 0, 255, 1, "# of Planes:", 1000},
-                         {"Mission #:", 0, 255, 1, "", 255},
-                         {"Type:", 0, 255, 1, "Speech:", 308},
-                         {"Multiplyer:", 0, 1024, 1, "", 255},
-                         hidden,
-                         hidden,
-                         hidden,
-                         hidden,
-                         {"Weapon Type:", 0, 255, 1, "", 255},
-                         hidden,
-                         {"Cmd (?):", 0, 255, 1, "", 255},
-                         {"?:", 0, 255, 1, "", 255},
-                         hidden,
-                         {"Attack:", 0, 255, 1, "Bomber:", 255},
-                         {"???:", -128, 128, 256, "", 255},
-                         {"Plane Type:", 0, 255, 1, "", 255},
-                         {"Movie Number:", 0, 255, 1, "", 255},
-                         {"Movie Number:", 0, 255, 1, "", 255},
-                         {"On/Off (0/1):", 0, 1, 1, "", 255}};
-  for (int type = 0; type < 22; ++type) {
+  // One type of each layout: none, two with the plane's name, one wide, one signed with a step
+  // from end to end, one on or off.
+  const std::pair<int, Shown> types[] = {{0, {"", 0, 255, 1, "", 255}},
+                                         {3, {"Plane Slot:", 0, 255, 1, "# of Planes:", 1000}},
+                                         {6, {"Multiplyer:", 0, 1024, 1, "", 255}},
+                                         {17, {"???:", -128, 128, 256, "", 255}},
+                                         {21, {"On/Off (0/1):", 0, 1, 1, "", 255}}};
+  for (const auto& [type, want] : types) {
     e.cbo_se_type.choose(type);
-    const Shown& want = types[type];
     EXPECT_EQ(shown(e.txt_se_par1),
               std::tuple(want.label1, want.minimum1, want.maximum1, want.step1))
         << type;
@@ -73,14 +56,15 @@ TEST_F(SpecialEvents, EachTypeAndTriggerLaysOutItsParameters) {
   EXPECT_EQ(e.txt_se_par1.text, "-128");
 
   using Range = std::tuple<bool, int, int, int, std::string>;  // shown, min, max, step, text
-  const Range triggers[] = {{false, 0, 255, 1, "0"},   {true, 0, 24, 1, "0"},
-                            {true, 0, 19, 1, "0"},     {true, 1940, 1945, 1, "1940"},
-                            {true, 0, 5000, 500, "0"}, {true, 0, 5000, 500, "0"},
-                            {false, 0, 255, 1, "0"},   {false, 0, 255, 1, "0"}};
-  for (int trigger : {3, 0, 1, 2, 4, 5, 6, 7}) {
+  // The year's own range and text, then back to a hidden one, the phases and the strengths.
+  const std::pair<int, Range> triggers[] = {{3, {true, 1940, 1945, 1, "1940"}},
+                                            {0, {false, 0, 255, 1, "0"}},
+                                            {1, {true, 0, 24, 1, "0"}},
+                                            {4, {true, 0, 5000, 500, "0"}}};
+  for (const auto& [trigger, want] : triggers) {
     e.cbo_se_trigger.choose(trigger);
     const NumberBox& t = e.txt_se_trigger;
-    EXPECT_EQ(Range(t.visible, t.minimum, t.maximum, t.step, t.text), triggers[trigger]) << trigger;
+    EXPECT_EQ(Range(t.visible, t.minimum, t.maximum, t.step, t.text), want) << trigger;
   }
 }
 

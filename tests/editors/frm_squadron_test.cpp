@@ -49,9 +49,6 @@ TEST_F(FrmSquadronTest, OpensOnTheBaseFileAndStepsThroughSquadronsWithTheirOwnFl
   EXPECT_EQ(editor.lbl_numsqns.caption, "25");
   EXPECT_EQ(editor.txt_currsqn.maximum, 25);
   EXPECT_EQ(editor.cbo_base.position, 1);  // home base 1, as the base file holds it
-  EXPECT_EQ(editor.cbo_base.entries.size(), 163u);
-  EXPECT_EQ(editor.cbo_base.entries.back(), "FORWARD BASE");
-  EXPECT_EQ(editor.cbo_weapon[0].entries.front(), "NONE");
   EXPECT_EQ(editor.txt_weaponamount[0].text, "0");
   EXPECT_EQ(shown_unit(), 1);
 
@@ -250,13 +247,7 @@ TEST_F(FrmSquadronTest, EveryFieldStoresAtOnceAndSavesWhatTheFileHeld) {
   odd.num_pilots = 30;
   odd.sprite = odd.unit_name = odd.unit_description = 12;
   odd.staffel[2] = 12;
-  const std::vector<std::uint8_t> saved = save_as("sq_edited.dat");
-  EXPECT_EQ(saved, encode_squadrons(table));
-  EXPECT_EQ(saved[124 + 4], 163);
-  EXPECT_EQ(std::vector(saved.begin() + 124 + 30, saved.begin() + 124 + 36),
-            (std::vector<std::uint8_t>{0xFF, 0xFF, 0, 0, 1, 0}));
-  EXPECT_EQ(std::vector(saved.begin() + 124 + 94, saved.begin() + 124 + 96),
-            (std::vector<std::uint8_t>{0x58, 0x02}));
+  EXPECT_EQ(save_as("sq_edited.dat"), encode_squadrons(table));
 
   // A squadron with 3 moves after one with 4 shows three rows, with its own values.
   table.slots[0].num_moves = 4;

@@ -54,10 +54,16 @@ class CampaignDesktop : public DesktopTest {
   // Opens the campaign editor and loads `loaded` into it from a file.
   void load_campaign_file(const Campaign& loaded) {
     ASSERT_FALSE(save_campaign(dir / "camp1.dat", loaded));
-    press(main_window, "cmd_camp");
-    campaign = shown("frm_campaign").at(0);
+    campaign = open(main_window, "cmd_camp", "frm_campaign");
     platform.will(dir / "camp1.dat");
     press(campaign, "cmd_cload");
+  }
+
+  // Loads plane names and `loaded`, and presses the section's button in the campaign editor.
+  QWidget* open_section(const Campaign& loaded, const char* button, const char* form) {
+    load_names("cmd_pnames", "plane ", 30);
+    load_campaign_file(loaded);
+    return open(campaign, button, form);
   }
 
   // Saves the campaign by "Save File" and compares the file with the bytes of `expected`.

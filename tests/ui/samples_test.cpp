@@ -48,15 +48,13 @@ TEST_F(SampleFolderTest, NamesAirfieldsAndTheFullCampaignShowInTheEditors) {
               places[record["place"].get<int>()]);
   }
 
-  press(main_window, "cmd_camp");
-  QWidget* campaign = shown("frm_campaign").at(0);
+  QWidget* campaign = open(main_window, "cmd_camp", "frm_campaign");
   platform.will(kGame / "camp01.dat");
   press(campaign, "cmd_cload");
   EXPECT_EQ(control<QLabel>(campaign, "lbl_currfile").text(), "camp01.dat");
   const auto full = source("camp01.json");
 
-  press(campaign, "cmd_setup");
-  QWidget* setup_window = shown("frm_c_setup").at(0);
+  QWidget* setup_window = open(campaign, "cmd_setup", "frm_c_setup");
   const auto& setup = full["setup"];
   EXPECT_EQ(control<QComboBox>(setup_window, "cbo_starty").currentText(),
             text_of(setup["start_year"]));
@@ -83,8 +81,7 @@ TEST_F(SampleFolderTest, NamesAirfieldsAndTheFullCampaignShowInTheEditors) {
     EXPECT_EQ(control<QLineEdit>(setup_window, box).text(), text_of(setup[field])) << box;
   }
 
-  press(campaign, "cmd_v1missions");
-  QWidget* v1 = shown("frm_c_v1missions").at(0);
+  QWidget* v1 = open(campaign, "cmd_v1missions", "frm_c_v1missions");
   for (const auto& [box, field] : {std::pair{"txt_attack", "v1_attack_speech"},
                                    {"txt_escort", "v1_escort_speech"},
                                    {"txt_intercept", "v1_intercept_speech"},
@@ -93,19 +90,17 @@ TEST_F(SampleFolderTest, NamesAirfieldsAndTheFullCampaignShowInTheEditors) {
   }
 
   // The other section editors, each on its first entry.
-  press(campaign, "cmd_phases");
-  QWidget* phases = shown("frm_c_phases").at(0);
+  QWidget* phases = open(campaign, "cmd_phases", "frm_c_phases");
   EXPECT_EQ(control<QComboBox>(phases, "cbo_wc").currentIndex(), full["phases"][0]["win_condition"]);
   EXPECT_EQ(control<QSlider>(phases, "sld_usoil").value(), full["phases"][0]["us_oil"]);
-  press(campaign, "cmd_planes");
-  QWidget* planes_window = shown("frm_c_planes").at(0);
+  QWidget* planes_window = open(campaign, "cmd_planes", "frm_c_planes");
   EXPECT_EQ(control<QLineEdit>(planes_window, "txt_planecount").text(),
             text_of(full["plane_types"][0]["initial_planes"]));
-  press(campaign, "cmd_gf");
-  press(campaign, "cmd_af");
-  EXPECT_EQ(control<QLineEdit>(shown("frm_c_germanforces").at(0), "txt_gf_airstrength").text(),
+  EXPECT_EQ(control<QLineEdit>(open(campaign, "cmd_gf", "frm_c_germanforces"),
+                               "txt_gf_airstrength").text(),
             text_of(full["german_forces"]["air"]));
-  EXPECT_EQ(control<QLineEdit>(shown("frm_c_alliedforces").at(0), "txt_af_submarine").text(),
+  EXPECT_EQ(control<QLineEdit>(open(campaign, "cmd_af", "frm_c_alliedforces"),
+                               "txt_af_submarine").text(),
             text_of(full["allied_forces"]["factories"][7]));
 }
 

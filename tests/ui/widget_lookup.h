@@ -33,6 +33,11 @@ W& control(QWidget* window, const QString& name) {
 inline void press(QWidget* window, const char* button) {
   control<QPushButton>(window, button).click();
 }
+// Presses `button` of `window` and returns the window of `form` it showed.
+inline QWidget* open(QWidget* window, const char* button, const char* form) {
+  press(window, button);
+  return shown(form).at(0);
+}
 inline QToolButton& arrow(QWidget* window, const char* spin, const char* which) {
   return control<QToolButton>(&control(window, spin), which);
 }
