@@ -33,33 +33,79 @@ void Label::release() {
   if (on_release) on_release();
 }
 
+TextBox::TextBox(std::string name, std::string label, int minimum, int maximum,
+                 NumberPolicy policy, Storage storage)
+    : Control(std::move(name), std::move(label)),
+      minimum(minimum),
+      maximum(maximum),
+      policy(policy),
+      storage(storage) {}
+
 void TextBox::type(std::string typed) {
+  if (!typing) settled_text_ = text;
   text = std::move(typed);
-  if (on_edit) on_edit();
+  typing = true;
+}
+
+std::string TextBox::commit() {
+  if (!typing) return {};
+  const NumberReading reading = read();
+  if (!reading.refusal.empty()) {
+    settle(settled_text_);
+    return reading.refusal;
+  }
+  if (reading.value) {
+    take(*reading.value);
+  } else {
+    settle(text);  // the stored value typed again: it stays
+  }
+  if (on_commit) on_commit();
+  return {};
+}
+
+void TextBox::show(int stored) {
+  settle(std::to_string(stored));
+  shown_stored_ = stored;
+}
+
+void TextBox::take(int number) {
+  settle(std::to_string(number));
+  shown_stored_.reset();
+}
+
+void TextBox::settle(std::string shown) {
+  text = std::move(shown);
+  typing = false;
+}
+
+NumberReading TextBox::read() const {
+  // A row's box is named by its row ("Weapons: row 3 number"), its label alone would not say.
+  const std::string named = accessible_name.empty() ? shown_text(label) : accessible_name;
+  return read_number(named, text, policy, minimum, maximum, storage, shown_stored_);
 }
 
 NumberBox::NumberBox(std::string name, std::string spin_name, std::string label, int minimum,
                      int maximum, int step, NumberPolicy policy, Storage storage)
-    : TextBox(std::move(name), std::move(label)),
+    : TextBox(std::move(name), std::move(label), minimum, maximum, policy, storage),
       spin_name(std::move(spin_name)),
-      minimum(minimum),
-      maximum(maximum),
       step(step),
-      value(minimum),
-      policy(policy),
-      storage(storage) {
+      value(minimum) {
   text = std::to_string(minimum);
 }
 
 void NumberBox::show(int stored) {
+  TextBox::show(stored);
   value = std::clamp(stored, minimum, maximum);
-  text = std::to_string(stored);
-  shown_stored_ = stored;
+}
+
+void NumberBox::take(int number) {
+  TextBox::take(number);
+  value = std::clamp(number, minimum, maximum);
 }
 
 void NumberBox::set_spin(int to) {
   value = std::clamp(to, minimum, maximum);
-  text = std::to_string(value);
+  settle(std::to_string(value));
   shown_stored_.reset();  // the box no longer shows a stored value
 }
 
@@ -76,9 +122,9 @@ void NumberBox::spin_to(int to) {
 }
 
 std::optional<int> NumberBox::step_target(int steps) const {
-  const std::optional<int> typed = whole_number(text);
-  if (typed && (*typed < minimum || *typed > maximum)) return std::clamp(*typed, minimum, maximum);
-  const int from = typed ? *typed : value;
+  const std::optional<int> shown = whole_number(text);
+  if (shown && (*shown < minimum || *shown > maximum)) return std::clamp(*shown, minimum, maximum);
+  const int from = shown ? *shown : value;
   const int to = std::clamp(from + steps * step, minimum, maximum);
   if (to == from) return std::nullopt;
   return to;
@@ -86,12 +132,6 @@ std::optional<int> NumberBox::step_target(int steps) const {
 
 void NumberBox::step_by(int steps) {
   if (const std::optional<int> to = step_target(steps)) spin_to(*to);
-}
-
-NumberReading NumberBox::read() const {
-  // A row's box is named by its row ("Weapons: row 3 number"), its label alone would not say.
-  const std::string named = accessible_name.empty() ? shown_text(label) : accessible_name;
-  return read_number(named, text, policy, minimum, maximum, storage, shown_stored_);
 }
 
 std::optional<int> EntryValues::value_at(int position, int entries) const {

@@ -65,33 +65,61 @@ struct Label : Control {
   void release();
 };
 
-// A box of text the user types into; the logic reads it when it needs the text.
+// A box the user types a number into. Typing changes only the text: the text is read whole
+// when the user is done with the box (Enter, leaving it, its arrows, or a button of its
+// window), never at a keystroke, by the box's policy (number_reading.h).
 struct TextBox : Control {
-  using Control::Control;
+  TextBox(std::string name, std::string label, int minimum = 0, int maximum = 0,
+          NumberPolicy policy = NumberPolicy::within_spin, Storage storage = Storage::unlimited());
+  virtual ~TextBox() = default;
+  TextBox(const TextBox&) = default;
+  TextBox& operator=(const TextBox&) = default;
 
   std::string text;
-  std::string refusal;  // why the text cannot be stored; shown with the box while not empty
-  std::function<void()> on_edit;
+  bool typing = false;  // the text was typed and has not been read yet
+  int minimum;          // what the policy within_spin accepts
+  int maximum;
+  NumberPolicy policy;
+  Storage storage;
+  // Runs once typed text was read and taken; not when it was refused.
+  std::function<void()> on_commit;
 
-  // The user put `typed` into the box, by any means.
+  // The user changed the text, by any means; nothing is read yet.
   void type(std::string typed);
+  // The user is done with the box: typed text is read. Text that cannot be taken is refused:
+  // the box shows what it showed before the typing, and the refusal, naming the field and
+  // what it accepts, is returned for the user to be told. Empty when taken (or not typed).
+  std::string commit();
+  // Shows a stored value: reading keeps it while the box still shows it, whatever the range.
+  void show(int stored);
+  // What the box gives its field: none (the field keeps its value) while the box shows the
+  // stored value, else its text read by the policy, or the refusal of that text.
+  NumberReading read() const;
+  // The number the box shows, leaving aside text still being typed; none for other text.
+  std::optional<int> number() const { return whole_number(typing ? settled_text_ : text); }
+
+ protected:
+  // A typed number was taken: the box shows it as stored.
+  virtual void take(int number);
+  // The box shows `shown`, nothing typed.
+  void settle(std::string shown);
+
+  std::optional<int> shown_stored_;
+
+ private:
+  std::string settled_text_;  // the text before the typing began
 };
 
 // A number box with its spin arrows. The arrows step the spin within its range and the box
-// shows the spin's value; the range limits the arrows, not what may be typed. What the box
-// holds is read by the box's policy (number_reading.h).
+// shows the spin's value; the range limits the arrows, not what may be typed.
 struct NumberBox : TextBox {
   NumberBox(std::string name, std::string spin_name, std::string label, int minimum, int maximum,
             int step = 1, NumberPolicy policy = NumberPolicy::within_spin,
             Storage storage = Storage::unlimited());
 
   std::string spin_name;  // the arrows' objectName, e.g. "UpDown2"
-  int minimum;
-  int maximum;
   int step;
   int value;  // the spin's own value, always within its range
-  NumberPolicy policy;
-  Storage storage;
   std::function<void()> on_spin;  // after the spin moved and the box shows its value
 
   // Shows a stored value: the box shows it as it is, the spin takes the nearest value in its
@@ -103,17 +131,15 @@ struct NumberBox : TextBox {
   void set_range(int new_minimum, int new_maximum, int new_step = 1);
   // The user moved the spin to `to` (within its range).
   void spin_to(int to);
-  // The user pressed an arrow or Up or Down in the box. A step starts from the number typed
-  // when it lies in the range; from a number outside it the first step goes to the nearest
-  // bound; otherwise it starts from the spin's value.
+  // The user pressed an arrow, or Up or Down in the box, once any typing was read. A step
+  // starts from the number the box shows when it lies in the range; from a number outside it
+  // the first step goes to the nearest bound.
   void step_by(int steps);
-  // Where step_by(steps) would go; equal to the start when it can go no further.
+  // Where step_by(steps) would go; none when it can go no further.
   std::optional<int> step_target(int steps) const;
 
-  NumberReading read() const;
-
- private:
-  std::optional<int> shown_stored_;
+ protected:
+  void take(int number) override;
 };
 
 // How the entries of a pick list stand for stored values: entry n for `first` + n, or for

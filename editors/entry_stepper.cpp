@@ -9,6 +9,7 @@ EntryStepper::EntryStepper(NumberBox& spin, std::function<bool(int)> store,
                            std::function<void(int)> show, SameEntry same)
     : spin_(spin), store_(std::move(store)), show_(std::move(show)), same_(same) {
   spin_.on_spin = [this] { step(); };
+  spin_.on_commit = [this] { step(); };
 }
 
 void EntryStepper::open(int count, int held) {

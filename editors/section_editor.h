@@ -10,15 +10,29 @@ namespace zav {
 
 // An editor of one section of the campaign, standing beside the campaign editor. It copies its
 // section into its controls when it opens and writes them back only on "&Update", which also
-// closes it; "&Close" and the window's frame store nothing.
+// closes it; "&Close" and the window's frame store nothing. It follows the campaign document:
+// when a load, an undo or a redo replaces the campaign, it shows the new one at once, so that
+// what it shows is never stored into another campaign.
 class SectionEditor : public Window {
  public:
   SectionEditor(Globals& globals, Platform& platform, WindowRegistry& registry)
-      : globals_(globals), platform_(platform), registry_(registry) {}
+      : Window(platform), globals_(globals), registry_(registry) {}
+
+  // Shows the section from its start (its first entry); the caller then shows the window.
+  virtual void open() = 0;
 
   bool frame_close() override {
     registry_.closed(*this);
     return true;
+  }
+  Undoable* history() override { return &globals_.campaign; }
+  // What the editor shows is stored first: an undo then takes back its own changes, which a
+  // redo brings back, and the campaign's earlier steps only after them.
+  void undo() override {
+    if (store()) globals_.campaign.undo();
+  }
+  void redo() override {
+    if (store()) globals_.campaign.redo();
   }
 
   // Stores what the editor shows and closes; text that cannot be stored is refused with a
@@ -29,14 +43,31 @@ class SectionEditor : public Window {
   Button cmd_close{"cmd_close", "&Close", [this] { close(); }};
 
  protected:
-  // Stores the controls into the campaign; false, with the user told why, when some text
-  // cannot be stored, and then nothing is stored.
+  // Stores the controls into the campaign, as one step of its history; false, with the user
+  // told why, when some text cannot be stored, and then nothing is stored.
   virtual bool store() = 0;
+  // Shows again, after an undo or a redo, what the editor showed.
+  virtual void show_again() { open(); }
   void close() { registry_.close(*this); }
 
+  const Campaign& campaign() const { return globals_.campaign.record(); }
+  // Stores `change` into the campaign as one step.
+  template <class Change>
+  void edit(Change&& change) {
+    globals_.campaign.edit(std::forward<Change>(change));
+  }
+
   Globals& globals_;
-  Platform& platform_;
   WindowRegistry& registry_;
+
+ private:
+  Document<Campaign>::Watch watch_ = globals_.campaign.watch([this](Replaced how) {
+    if (how == Replaced::by_file) {
+      open();
+    } else {
+      show_again();
+    }
+  });
 };
 
 }  // namespace zav

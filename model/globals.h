@@ -3,26 +3,23 @@
 #include "formats/campaign.h"
 #include "formats/mission.h"
 #include "formats/squadron.h"
+#include "model/document.h"
 #include "model/name_tables.h"
 
 namespace zav {
 
-// What the windows of one run share. Nothing here is cleared while the program runs; loads
-// overwrite it.
+// What the windows of one run share: the name tables and one document per kind of file.
+// Nothing here is cleared while the program runs; loads replace the documents' records.
 struct Globals {
   NameTables names;
 
-  Campaign campaign;
+  Document<Campaign> campaign;
   bool campaign_open = false;  // a campaign was loaded: a further load asks to save first
-  Campaign campaign_as_saved;  // the campaign as last loaded or saved
 
-  // Whether the campaign holds changes that were never saved.
-  bool campaign_unsaved() const { return campaign_open && campaign != campaign_as_saved; }
-
-  Mission mission;
+  Document<Mission> mission;
   bool mission_save_prompt = false;  // loading another mission asks to save first
 
-  SquadronTable squadrons;  // filled afresh from sqbasic.dat by every opening of its editor
+  Document<SquadronTable> squadrons;  // started afresh from sqbasic.dat by its editor's opening
 };
 
 }  // namespace zav

@@ -63,4 +63,9 @@ std::optional<int> target_position_for_code(int code) {
   return std::nullopt;
 }
 
+int written_target_code(int code) {
+  const std::optional<int> position = target_position_for_code(code);
+  return position ? *target_code_for_position(*position) : code;
+}
+
 }  // namespace zav

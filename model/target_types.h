@@ -25,4 +25,8 @@ std::optional<std::uint8_t> target_code_for_position(int position);
 // old spelling of "Radar Tower" and reads as 21 does.
 std::optional<int> target_position_for_code(int code);
 
+// The code a list showing `code` writes back: the code of its entry, so an old spelling is
+// written in the new (22 as 21); a code with no entry stays as it is.
+int written_target_code(int code);
+
 }  // namespace zav

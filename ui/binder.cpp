@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -62,12 +63,51 @@ class PressWatcher : public QObject {
   std::function<void()> release_;
 };
 
+// Reads a box's typing when the user leaves the box, and leaves to the box the undo and redo
+// keys while it has typing of its own to take back.
+class TypingWatcher : public QObject {
+ public:
+  TypingWatcher(QObject* parent, const TextBox& box, std::function<void()> done)
+      : QObject(parent), box_(box), done_(std::move(done)) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    // A pop-up (the box's own menu) leaves the user in the box.
+    if (event->type() == QEvent::FocusOut && box_.typing &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+      done_();
+    }
+    if (event->type() == QEvent::ShortcutOverride && is_undo_or_redo(*event) && !box_.typing) {
+      return true;  // not taken by the box: the window's undo or redo has it
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  static bool is_undo_or_redo(QEvent& event) {
+    auto& key = static_cast<QKeyEvent&>(event);
+    return key.matches(QKeySequence::Undo) || key.matches(QKeySequence::Redo) ||
+           key.keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y);
+  }
+
+  const TextBox& box_;
+  std::function<void()> done_;
+};
+
 }  // namespace
 
-Binder::Binder(std::function<void()> after_action) : after_action_(std::move(after_action)) {}
+Binder::Binder(Window& window, std::function<void()> after_action)
+    : window_(window), after_action_(std::move(after_action)) {}
+
+bool Binder::finish_typing() {
+  for (TextBox* box : boxes_) {
+    if (box->typing && !window_.finish_typing(*box)) return false;
+  }
+  return true;
+}
 
 void Binder::act(const std::function<void()>& action) {
-  action();
+  if (finish_typing()) action();
   after_action_();
 }
 
@@ -103,10 +143,13 @@ QLabel* Binder::label(Label& label) {
 Field Binder::field(TextBox& box) {
   auto* widget = new QLineEdit;
   bind_input(*widget, box);
-  // Text put in by any means, an assistive tool's included, is what the logic reads.
-  QObject::connect(widget, &QLineEdit::textChanged, widget, [this, &box](const QString& text) {
-    act([&] { box.type(text.toStdString()); });
-  });
+  boxes_.push_back(&box);
+  // Text put in by any means, an assistive tool's included, is what the logic reads once the
+  // user is done with the box.
+  QObject::connect(widget, &QLineEdit::textChanged, widget,
+                   [&box](const QString& text) { box.type(text.toStdString()); });
+  QObject::connect(widget, &QLineEdit::returnPressed, widget, [this] { act([] {}); });
+  widget->installEventFilter(new TypingWatcher(widget, box, [this] { act([] {}); }));
   shows_.push_back([widget, &box] { show_state(*widget, box); });
   return {widget, widget};
 }
@@ -119,6 +162,8 @@ Field Binder::field(NumberBox& number) {
   line->setAlignment(Qt::AlignRight);
   auto* arrows = new SpinArrows(*line, number);
   arrows->setObjectName(text_of(number.spin_name));
+  // Where the arrows can go follows the number being typed, from which they would step.
+  QObject::connect(line, &QLineEdit::textChanged, arrows, &SpinArrows::show_spin);
   arrows->setAccessibleName(line->accessibleName() + " arrows");
   QObject::connect(arrows, &SpinArrows::stepped, arrows,
                    [this, &number](int steps) { act([&] { number.step_by(steps); }); });

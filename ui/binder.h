@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "editors/controls.h"
+#include "editors/window.h"
 
 class QCheckBox;
 class QComboBox;
@@ -30,9 +31,13 @@ struct Field {
 // objectName is the control's name, a user's change runs the control's action (and so its
 // handler), and after every action `after_action` runs, which shows the state of every bound
 // control again through refresh(). Every kind of control is bound here and nowhere else.
+//
+// Typing in a box only changes its text; the window reads it when the user is done with the
+// box: on Enter, on leaving it, and before any other action in the window (an arrow, a button,
+// an undo). When the text is refused, that action does not happen.
 class Binder {
  public:
-  explicit Binder(std::function<void()> after_action);
+  Binder(Window& window, std::function<void()> after_action);
 
   QPushButton* button(Button& button);
   QLabel* label(Label& label);
@@ -57,6 +62,10 @@ class Binder {
   // the control.
   QLabel* caption(const Control& control, const Field& field);
 
+  // Runs a user's action once what was typed in the window has been read, then
+  // `after_action`; the action does not run when the typed text was refused.
+  void act(const std::function<void()>& action);
+
   // Shows the state of every bound control.
   void refresh() const;
   // Tab goes from input to input in the order they were made: the reading order.
@@ -66,12 +75,14 @@ class Binder {
   // A check box's caption is its own label.
   void place_row(QGridLayout& grid, int row, int column, const Control& control,
                  const Field& field, bool labelled);
-  // Runs a user's action, then `after_action_`.
-  void act(const std::function<void()>& action);
+  // Reads the text typed in each box of the window; false when some text was refused.
+  bool finish_typing();
   // Names the input for screen readers and remembers it for the tab order.
   void bind_input(QWidget& input, const Control& control);
 
+  Window& window_;
   std::function<void()> after_action_;
+  std::vector<TextBox*> boxes_;
   std::vector<std::function<void()>> shows_;
   std::vector<QWidget*> inputs_;
 };

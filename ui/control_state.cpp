@@ -1,6 +1,5 @@
 #include "ui/control_state.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -72,16 +71,6 @@ void show_state(QLineEdit& widget, const TextBox& box) {
   const QSignalBlocker quiet(widget);
   const QString text = text_of(box.text);
   if (widget.text() != text) widget.setText(text);
-  widget.setToolTip(text_of(box.refusal));
-  // Refused text is marked where it stands, and told to screen readers.
-  widget.setAccessibleDescription(text_of(box.refusal));
-  const bool refused = !box.refusal.empty();
-  if (widget.property("refused").toBool() != refused) {
-    widget.setProperty("refused", refused);
-    QPalette palette = QApplication::palette(&widget);
-    if (refused) palette.setColor(QPalette::Base, QColor(255, 214, 214));
-    widget.setPalette(palette);
-  }
   show_state(widget, static_cast<const Control&>(box));
 }
 

@@ -1,18 +1,30 @@
 #include "ui/form_widget.h"
 
 #include <QCloseEvent>
+#include <QKeySequence>
 #include <QLayout>
+#include <QShortcut>
 
 namespace zav::ui {
 
 FormWidget::FormWidget(Window& window)
-    : window_(window), binder_([this] {
+    : window_(window), binder_(window, [this] {
         refresh();
         Q_EMIT acted();
       }) {
   setObjectName(QString::fromUtf8(window.form_name().data(), window.form_name().size()));
   // "[*]" shows as "*" while the file the window holds has changes never saved.
   setWindowTitle(QString::fromStdString(window.caption()) + (window.holds_file() ? "[*]" : ""));
+  if (window.history()) {
+    const auto on_keys = [this](const QKeySequence& keys, void (Window::*move)()) {
+      auto* shortcut = new QShortcut(keys, this);
+      connect(shortcut, &QShortcut::activated, this,
+              [this, move] { binder_.act([this, move] { (window_.*move)(); }); });
+    };
+    on_keys(QKeySequence::Undo, &Window::undo);
+    on_keys(QKeySequence::Redo, &Window::redo);
+    on_keys(QKeySequence(Qt::CTRL | Qt::Key_Y), &Window::redo);
+  }
 }
 
 void FormWidget::finish(QLayout* layout) {
@@ -34,9 +46,11 @@ void FormWidget::close_by_program() {
 }
 
 void FormWidget::closeEvent(QCloseEvent* event) {
-  if (!closing_by_program_ && !window_.frame_close()) {
+  // What was typed is read first, as before any other action; a refusal keeps the window.
+  bool may_close = closing_by_program_;
+  if (!may_close) binder_.act([&] { may_close = window_.frame_close(); });
+  if (!may_close) {
     event->ignore();
-    refresh();
     return;
   }
   event->accept();

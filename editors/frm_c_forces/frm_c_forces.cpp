@@ -56,8 +56,8 @@ FrmCSideForces::FrmCSideForces(const SideForcesForm& form, Globals& globals, Pla
   cbo_quality.entries = {"New", "Seasoned", "Expert"};
 }
 
-SideForces& FrmCSideForces::record() const {
-  return globals_.campaign.*form_.record;
+const SideForces& FrmCSideForces::record() const {
+  return campaign().*form_.record;
 }
 
 void FrmCSideForces::open() {
@@ -79,7 +79,8 @@ bool FrmCSideForces::store() {
   std::vector<NumberReading> readings{air, ground};
   for (const NumberBox& box : txt_factories) readings.push_back(box.read());
   if (tell_refusals(platform_, readings)) return false;
-  SideForces& side = record();
+  edit([&](Campaign& c) {
+  SideForces& side = c.*form_.record;
   store_value(air.value, side.air);
   store_value(ground.value, side.ground);
   store_value(cbo_quality.value(), side.quality);
@@ -91,6 +92,7 @@ bool FrmCSideForces::store() {
     store_value(readings[static_cast<std::size_t>(b) + 2].value,
                 side.factories[static_cast<std::size_t>(b)]);
   }
+  });
   return true;
 }
 

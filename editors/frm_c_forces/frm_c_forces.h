@@ -69,10 +69,10 @@ class FrmCSideForces : public SectionEditor {
   std::array<NumberBox, kBranches> txt_factories;
 
   // Shows the side's record; the caller then shows the window.
-  void open();
+  void open() override;
 
  private:
-  SideForces& record() const;
+  const SideForces& record() const;
   bool store() override;
 
   const SideForcesForm& form_;

@@ -4,6 +4,7 @@
 
 #include "editors/frm_c_setup/frm_c_setup.h"
 #include "editors/target_type_list.h"
+#include "model/target_types.h"
 #include "model/campaign_fields.h"
 
 namespace zav {
@@ -65,14 +66,12 @@ FrmCPhases::FrmCPhases(Globals& globals, Platform& platform, WindowRegistry& reg
 }
 
 void FrmCPhases::open() {
-  stepper_.open(globals_.campaign.setup.num_phases, Campaign::kPhases);
+  stepper_.open(campaign().setup.num_phases, Campaign::kPhases);
 }
 
 int FrmCPhases::phase_length() const {
-  if (const auto* setup = registry_.find<FrmCSetup>()) {
-    if (const std::optional<int> shown = setup->shown_phase_length()) return *shown;
-  }
-  return globals_.campaign.setup.phase_length;
+  if (const auto* setup = registry_.find<FrmCSetup>()) return setup->shown_phase_length();
+  return campaign().setup.phase_length;
 }
 
 void FrmCPhases::configure(const PickList& list, Slider& parameter, bool chosen) {
@@ -92,7 +91,14 @@ void FrmCPhases::configure(const PickList& list, Slider& parameter, bool chosen)
 }
 
 void FrmCPhases::show_phase(int index) {
-  const Phase& phase = globals_.campaign.phases[static_cast<std::size_t>(index)];
+  // An old spelling of a target code is taken as the code its entry writes, as a store of the
+  // phase would write it. Showing is not the user's change: no step to undo, nothing to save.
+  globals_.campaign.adjust([index](Campaign& c) {
+    for (std::uint8_t& code : c.phases[static_cast<std::size_t>(index)].target_priority) {
+      code = static_cast<std::uint8_t>(written_target_code(code));
+    }
+  });
+  const Phase& phase = campaign().phases[static_cast<std::size_t>(index)];
   cbo_wc.show(phase.win_condition);
   configure(cbo_wc, sld_wp, false);
   sld_wp.show(phase.win_param);
@@ -108,7 +114,8 @@ void FrmCPhases::show_phase(int index) {
 }
 
 bool FrmCPhases::store_phase(int index) {
-  Phase& phase = globals_.campaign.phases[static_cast<std::size_t>(index)];
+  edit([&](Campaign& c) {
+  Phase& phase = c.phases[static_cast<std::size_t>(index)];
   store_value(cbo_wc.value(), phase.win_condition);
   phase.win_param = static_cast<std::uint8_t>(sld_wp.read());
   store_value(cbo_lc.value(), phase.lose_condition);
@@ -122,6 +129,7 @@ bool FrmCPhases::store_phase(int index) {
     store_value(cbo_target_priority[place].value(),
                 phase.target_priority[static_cast<std::size_t>(place)]);
   }
+  });
   return true;
 }
 

@@ -48,7 +48,7 @@ class FrmCPhases : public SectionEditor {
   Label lbl_targetnote{"lbl_targetnote", kTargetNote};
 
   // Shows phase 1; the caller then shows the window.
-  void open();
+  void open() override;
 
   // The index of the phase on screen, 0 to 24.
   int current_phase() const { return stepper_.current(); }
@@ -73,6 +73,7 @@ class FrmCPhases : public SectionEditor {
   // Always true: every control holds only what its field can.
   bool store_phase(int index);
   bool store() override { return stepper_.store(); }
+  void show_again() override { stepper_.show_again(); }
 
   // Steps by txt_currphase; a step to the phase on screen stores it again.
   EntryStepper stepper_{txt_currphase, [this](int index) { return store_phase(index); },

@@ -27,11 +27,11 @@ FrmCPlanes::FrmCPlanes(Globals& globals, Platform& platform, WindowRegistry& reg
 void FrmCPlanes::open() {
   fill_planes(cbo_planeslotnum, globals_.names.plane_names, "NO AIRCRAFT");
   fill_planes(cbo_replacement, globals_.names.plane_names, "NO REPLACEMENT");
-  stepper_.open(globals_.campaign.setup.num_plane_types, Campaign::kPlaneTypes);
+  stepper_.open(campaign().setup.num_plane_types, Campaign::kPlaneTypes);
 }
 
 void FrmCPlanes::show_plane_type(int index) {
-  const PlaneType& type = globals_.campaign.plane_types[static_cast<std::size_t>(index)];
+  const PlaneType& type = campaign().plane_types[static_cast<std::size_t>(index)];
   cbo_planeslotnum.show(type.plane_slot);
   txt_pstartphase.show(type.start_phase);
   txt_pendphase.show(type.end_phase);
@@ -51,14 +51,16 @@ bool FrmCPlanes::store_plane_type(int index) {
                     {start_phase, end_phase, initial_planes, production, start_points})) {
     return false;
   }
-  PlaneType& type = globals_.campaign.plane_types[static_cast<std::size_t>(index)];
-  store_value(cbo_planeslotnum.value(), type.plane_slot);
-  store_value(start_phase.value, type.start_phase);
-  store_value(end_phase.value, type.end_phase);
-  store_value(cbo_replacement.value(), type.replacement);
-  store_value(initial_planes.value, type.initial_planes);
-  store_value(production.value, type.production);
-  store_value(start_points.value, type.start_points);
+  edit([&](Campaign& c) {
+    PlaneType& type = c.plane_types[static_cast<std::size_t>(index)];
+    store_value(cbo_planeslotnum.value(), type.plane_slot);
+    store_value(start_phase.value, type.start_phase);
+    store_value(end_phase.value, type.end_phase);
+    store_value(cbo_replacement.value(), type.replacement);
+    store_value(initial_planes.value, type.initial_planes);
+    store_value(production.value, type.production);
+    store_value(start_points.value, type.start_points);
+  });
   return true;
 }
 

@@ -52,7 +52,7 @@ class FrmCPlanes : public SectionEditor {
                                  100};
 
   // Shows plane type 1; the caller then shows the window.
-  void open();
+  void open() override;
 
   // The index of the plane type on screen, 0 to 29.
   int current_plane_type() const { return stepper_.current(); }
@@ -62,6 +62,7 @@ class FrmCPlanes : public SectionEditor {
   // False when a box holds text that cannot be stored; the user has been told why.
   bool store_plane_type(int index);
   bool store() override { return stepper_.store(); }
+  void show_again() override { stepper_.show_again(); }
 
   // Steps by txt_currplane; a step to the plane type on screen stores it again.
   EntryStepper stepper_{txt_currplane, [this](int index) { return store_plane_type(index); },

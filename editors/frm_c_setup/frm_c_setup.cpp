@@ -31,7 +31,7 @@ void FrmCSetup::open() {
     list->entries.assign(places.begin(), places.end());
   }
 
-  const CampaignSetup& s = globals_.campaign.setup;
+  const CampaignSetup& s = campaign().setup;
   cbo_starty.show(s.start_year);
   cbo_startm.show(s.start_month);
   cbo_startd.show(s.start_day);
@@ -64,7 +64,8 @@ bool FrmCSetup::store() {
     return false;
   }
 
-  CampaignSetup& s = globals_.campaign.setup;
+  edit([&](Campaign& c) {
+  CampaignSetup& s = c.setup;
   store_value(cbo_starty.value(), s.start_year);
   store_value(cbo_startm.value(), s.start_month);
   store_value(cbo_startd.value(), s.start_day);
@@ -81,13 +82,12 @@ bool FrmCSetup::store() {
   store_value(phase_length.value, s.phase_length);
   store_value(days_between_missions.value, s.days_between_missions);
   store_value(num_plane_types.value, s.num_plane_types);
+  });
   return true;
 }
 
-std::optional<int> FrmCSetup::shown_phase_length() const {
-  const std::optional<int> length = whole_number(txt_phaselength.text);
-  if (length && *length < 0) return std::nullopt;
-  return length;
+int FrmCSetup::shown_phase_length() const {
+  return txt_phaselength.number().value_or(txt_phaselength.value);
 }
 
 }  // namespace zav

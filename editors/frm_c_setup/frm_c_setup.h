@@ -53,11 +53,11 @@ class FrmCSetup : public SectionEditor {
                               fields::setup_num_plane_types.high};
 
   // Fills the place lists and shows the setup section; the caller then shows the window.
-  void open();
+  void open() override;
 
-  // The phase length the box shows, stored or not: the phases editor bounds its dates by it.
-  // None while the text is not a whole number.
-  std::optional<int> shown_phase_length() const;
+  // The phase length the box shows, stored or not, leaving aside text still being typed: the
+  // phases editor bounds its dates by it.
+  int shown_phase_length() const;
 
  private:
   bool store() override;

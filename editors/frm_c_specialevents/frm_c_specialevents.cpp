@@ -30,7 +30,7 @@ FrmCSpecialEvents::FrmCSpecialEvents(Globals& globals, Platform& platform, Windo
   sld_se_chance.on_drag = [this](int at) { lbl_se_Chance.caption = std::to_string(at); };
   txt_se_par1.on_spin = [this] {
     constexpr int kPlaneReinforcement = 3;
-    if (globals_.campaign.special_events[stepper_.current()].type == kPlaneReinforcement) {
+    if (campaign().special_events[stepper_.current()].type == kPlaneReinforcement) {
       show_plane_name();
     }
   };
@@ -44,7 +44,7 @@ NumberBox FrmCSpecialEvents::parameter_box(const char* name, const char* spin,
 }
 
 void FrmCSpecialEvents::open() {
-  stepper_.open(globals_.campaign.setup.num_spev, Campaign::kSpecialEvents);
+  stepper_.open(campaign().setup.num_spev, Campaign::kSpecialEvents);
 }
 
 void FrmCSpecialEvents::apply_type_layout() {
@@ -72,7 +72,7 @@ void FrmCSpecialEvents::show_chance() {
 // The name follows the record as last stored, not the unstored text; a number that names no
 // plane leaves the label as it is.
 void FrmCSpecialEvents::show_plane_name() {
-  const SpecialEvent& stored = globals_.campaign.special_events[stepper_.current()];
+  const SpecialEvent& stored = campaign().special_events[stepper_.current()];
   const PlaneNames& planes = globals_.names.plane_names;
   if (stored.param1 >= 0 && stored.param1 < static_cast<int>(planes.size())) {
     lbl_plane.caption = planes[stored.param1];
@@ -80,7 +80,7 @@ void FrmCSpecialEvents::show_plane_name() {
 }
 
 void FrmCSpecialEvents::show_event(int index) {
-  const SpecialEvent& e = globals_.campaign.special_events[index];
+  const SpecialEvent& e = campaign().special_events[index];
   cbo_se_type.show(e.type);
   apply_type_layout();
   cbo_se_trigger.show(e.trigger);
@@ -110,13 +110,15 @@ bool FrmCSpecialEvents::store_event(int index) {
   const NumberReading param2 = txt_se_par2.read();
   if (tell_refusals(platform_, {trigger_param, param1, param2})) return false;
 
-  SpecialEvent& e = globals_.campaign.special_events[index];
-  store_value(cbo_se_type.value(), e.type);
-  store_value(cbo_se_trigger.value(), e.trigger);
-  store_value(trigger_param.value, e.trigger_param);
-  store_value(std::optional(sld_se_chance.read()), e.chance);
-  store_value(param1.value, e.param1);
-  store_value(param2.value, e.param2);
+  edit([&](Campaign& c) {
+    SpecialEvent& e = c.special_events[index];
+    store_value(cbo_se_type.value(), e.type);
+    store_value(cbo_se_trigger.value(), e.trigger);
+    store_value(trigger_param.value, e.trigger_param);
+    store_value(std::optional(sld_se_chance.read()), e.chance);
+    store_value(param1.value, e.param1);
+    store_value(param2.value, e.param2);
+  });
   return true;
 }
 

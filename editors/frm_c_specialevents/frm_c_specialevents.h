@@ -36,7 +36,7 @@ class FrmCSpecialEvents : public SectionEditor {
   Label lbl_plane{"lbl_plane", "PLANE NAME"};  // the plane that param1 names, for type 3
 
   // Shows event 1; the caller then shows the window.
-  void open();
+  void open() override;
 
   int current_event() const { return stepper_.current(); }
 
@@ -53,6 +53,7 @@ class FrmCSpecialEvents : public SectionEditor {
   // cannot be stored, and then nothing is stored.
   bool store_event(int index);
   bool store() override { return stepper_.store(); }
+  void show_again() override { stepper_.show_again(); }
 
   // Steps by txt_specialeventnum.
   EntryStepper stepper_{txt_specialeventnum, [this](int index) { return store_event(index); },

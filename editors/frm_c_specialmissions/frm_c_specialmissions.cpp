@@ -6,6 +6,7 @@
 
 #include "editors/frm_note/frm_note.h"
 #include "editors/target_type_list.h"
+#include "model/target_types.h"
 
 namespace zav {
 namespace {
@@ -64,14 +65,15 @@ FrmCSpecialMissions::FrmCSpecialMissions(Globals& globals, Platform& platform,
   sld_chance.on_change = [this] { show_chance(); };
   sld_chance.on_drag = [this](int at) { lbl_chance.caption = std::to_string(at); };
   txt_numtargets.on_spin = [this] { enable_target_lists(); };
-  txt_numtargets.on_edit = [this] { enable_target_lists(); };
+  txt_numtargets.on_commit = [this] { enable_target_lists(); };
   chk_sm_randomtime.on_change = [this] { enable_time(); };
   Label3.on_press = [this] { show_note(); };
   Label3.on_release = [this] { hide_note(); };
 }
 
 TextBox FrmCSpecialMissions::trigger_parameter_box() {
-  TextBox box("txt_sm_tp1", "Trigger Parameter:");
+  TextBox box("txt_sm_tp1", "Trigger Parameter:", 0, 0, NumberPolicy::within_storage,
+              Storage::word());
   box.caption_name = "Label94";
   box.text = "0";
   return box;
@@ -100,7 +102,7 @@ NumberBox FrmCSpecialMissions::event_box(const char* name, const char* spin, con
 void FrmCSpecialMissions::open() {
   const PlaceNames& places = globals_.names.place_names;
   for (PickList& list : cbo_targetlist) list.entries.assign(places.begin(), places.end());
-  stepper_.open(globals_.campaign.setup.num_spm, Campaign::kSpecialMissions);
+  stepper_.open(campaign().setup.num_spm, Campaign::kSpecialMissions);
 }
 
 bool FrmCSpecialMissions::frame_close() {
@@ -126,7 +128,7 @@ void FrmCSpecialMissions::show_chance() {
 }
 
 void FrmCSpecialMissions::enable_target_lists() {
-  const int count = whole_number(txt_numtargets.text).value_or(txt_numtargets.value);
+  const int count = txt_numtargets.number().value_or(txt_numtargets.value);
   for (int i = 0; i < kTargets; ++i) cbo_targetlist[i].enabled = i < count;
 }
 
@@ -137,7 +139,7 @@ void FrmCSpecialMissions::enable_time() {
 }
 
 void FrmCSpecialMissions::show_note() {
-  registry_.show(FrmNote::kFormName, [] { return std::make_unique<FrmNote>(); });
+  registry_.show(FrmNote::kFormName, [this] { return std::make_unique<FrmNote>(platform_); });
 }
 
 void FrmCSpecialMissions::hide_note() {
@@ -145,7 +147,16 @@ void FrmCSpecialMissions::hide_note() {
 }
 
 void FrmCSpecialMissions::show_mission(int index) {
-  SpecialMission& m = globals_.campaign.special_missions[index];
+  // A secondary-flight flag above 1 shows as ticked and is taken as 1 from then on, and an old
+  // spelling of a target code as the code its entry writes, as a store of the mission would
+  // write them. Showing is not the user's change: no step to undo, nothing to save.
+  globals_.campaign.adjust([index](Campaign& c) {
+    SpecialMission& shown = c.special_missions[index];
+    shown.target_priority = static_cast<std::int16_t>(written_target_code(shown.target_priority));
+    shown.secondary_flight = std::min<std::uint8_t>(shown.secondary_flight, 1);
+    shown.secondary_same_target = std::min<std::uint8_t>(shown.secondary_same_target, 1);
+  });
+  const SpecialMission& m = campaign().special_missions[index];
   cbo_smtrigger.show(m.trigger);
   apply_trigger_layout();
   const auto packed = static_cast<std::uint16_t>(m.trigger_param);
@@ -159,7 +170,7 @@ void FrmCSpecialMissions::show_mission(int index) {
     txt_sm_month.set_spin(1);
     cbo_sm_year.show(0);
   }
-  txt_sm_tp1.text = std::to_string(m.trigger_param);
+  txt_sm_tp1.show(m.trigger_param);
   sld_chance.show(m.chance);
   show_chance();
   cbo_sm_type.show(m.mission_type);
@@ -187,8 +198,6 @@ void FrmCSpecialMissions::show_mission(int index) {
   }
   txt_sesuccess.show(m.success_event == SpecialMission::kNoEvent ? 0 : m.success_event);
   txt_sefail.show(m.fail_event == SpecialMission::kNoEvent ? 0 : m.fail_event);
-  m.secondary_flight = std::min<std::uint8_t>(m.secondary_flight, 1);
-  m.secondary_same_target = std::min<std::uint8_t>(m.secondary_same_target, 1);
   chk_secondaryflight.show(m.secondary_flight);
   chk_secondaryflighttarget.show(m.secondary_same_target);
   cbo_formationtype.show(m.formation);
@@ -222,8 +231,7 @@ bool FrmCSpecialMissions::store_mission(int index) {
       }
     }
   } else {
-    trigger_param = read_number(shown_text(txt_sm_tp1.label), txt_sm_tp1.text,
-                                NumberPolicy::within_storage, 0, 0, Storage::word(), std::nullopt);
+    trigger_param = txt_sm_tp1.read();
   }
   const NumberReading num_targets = txt_numtargets.read();
   const NumberReading hour = txt_sm_hour.read();
@@ -247,7 +255,8 @@ bool FrmCSpecialMissions::store_mission(int index) {
     return false;
   }
 
-  SpecialMission& m = globals_.campaign.special_missions[index];
+  edit([&](Campaign& c) {
+  SpecialMission& m = c.special_missions[index];
   store_value(trigger, m.trigger);
   store_value(trigger_param.value, m.trigger_param);
   store_value(std::optional(sld_chance.read()), m.chance);
@@ -279,6 +288,7 @@ bool FrmCSpecialMissions::store_mission(int index) {
   store_value(std::optional(chk_secondaryflighttarget.read()), m.secondary_same_target);
   store_value(cbo_formationtype.value(), m.formation);
   store_value(altitude.value, m.altitude);
+  });
   return true;
 }
 

@@ -85,7 +85,7 @@ class FrmCSpecialMissions : public SectionEditor {
       Storage::word()};
 
   // Fills the lists and shows mission 1; the caller then shows the window.
-  void open();
+  void open() override;
 
   int current_mission() const { return stepper_.current(); }
 
@@ -105,6 +105,7 @@ class FrmCSpecialMissions : public SectionEditor {
   void show_mission(int index);
   bool store_mission(int index);
   bool store() override { return stepper_.store(); }
+  void show_again() override { stepper_.show_again(); }
 
   // Steps by txt_smnum.
   EntryStepper stepper_{txt_smnum, [this](int index) { return store_mission(index); },

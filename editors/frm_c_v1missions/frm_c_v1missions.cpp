@@ -3,7 +3,7 @@
 namespace zav {
 
 void FrmCV1Missions::open() {
-  const V1Speech& v1 = globals_.campaign.v1_speech;
+  const V1Speech& v1 = campaign().v1_speech;
   txt_attack.show(v1.v1_attack_speech);
   txt_escort.show(v1.v1_escort_speech);
   txt_intercept.show(v1.v1_intercept_speech);
@@ -17,11 +17,13 @@ bool FrmCV1Missions::store() {
   const NumberReading ground = txt_ground.read();
   if (tell_refusals(platform_, {attack, escort, intercept, ground})) return false;
 
-  V1Speech& v1 = globals_.campaign.v1_speech;
-  store_value(attack.value, v1.v1_attack_speech);
-  store_value(escort.value, v1.v1_escort_speech);
-  store_value(intercept.value, v1.v1_intercept_speech);
-  store_value(ground.value, v1.v1_ground_speech);
+  edit([&](Campaign& c) {
+    V1Speech& v1 = c.v1_speech;
+    store_value(attack.value, v1.v1_attack_speech);
+    store_value(escort.value, v1.v1_escort_speech);
+    store_value(intercept.value, v1.v1_intercept_speech);
+    store_value(ground.value, v1.v1_ground_speech);
+  });
   return true;
 }
 

@@ -33,7 +33,7 @@ class FrmCV1Missions : public SectionEditor {
                        fields::v1_speech_v1_ground_speech.high};
 
   // Shows the four speech numbers; the caller then shows the window.
-  void open();
+  void open() override;
 
  private:
   bool store() override;

@@ -10,9 +10,7 @@
 #include "editors/frm_c_specialevents/frm_c_specialevents.h"
 #include "editors/frm_c_specialmissions/frm_c_specialmissions.h"
 #include "editors/frm_c_v1missions/frm_c_v1missions.h"
-#include "editors/frm_campaign/campaign_saving.h"
 #include "editors/message_boxes.h"
-#include "formats/campaign_file.h"
 
 namespace zav {
 
@@ -51,7 +49,7 @@ void FrmCampaign::open_forces(const SideForcesForm& side) {
 
 FrmCampaign::FrmCampaign(Globals& globals, Platform& platform, WindowRegistry& registry,
                          Window& main_window)
-    : globals_(globals), platform_(platform), registry_(registry), main_window_(main_window) {}
+    : Window(platform), globals_(globals), registry_(registry), main_window_(main_window) {}
 
 void FrmCampaign::open() {
   platform_.hide(main_window_);
@@ -65,33 +63,35 @@ void FrmCampaign::load() {
                           [this] { return save(); })) {
     return;
   }
-  const FileChoice choice = platform_.open_file(campaign_dialog("Load File"));
-  if (choice.cancelled()) return;
-  Result<Campaign> loaded = load_campaign(choice.path);
-  if (!loaded) {
-    show_error(platform_, loaded.error().message());
-    return;
-  }
-  globals_.campaign = std::move(loaded).value();
-  globals_.campaign_as_saved = globals_.campaign;
+  const std::optional<FileChoice> loaded =
+      load_document(globals_.campaign, platform_, kCampaignFiles);
+  if (!loaded) return;
   globals_.campaign_open = true;
-  lbl_currfile.caption = choice.title();
+  lbl_currfile.caption = loaded->title();
   enable_sections_and_save(true);
 }
 
 SaveOutcome FrmCampaign::save() {
-  std::filesystem::path saved_as;
-  const SaveOutcome outcome = save_campaign_with_dialog(globals_, platform_, saved_as);
-  if (outcome == SaveOutcome::written) lbl_currfile.caption = FileChoice{saved_as}.title();
+  const SaveOutcome outcome = save_document(globals_.campaign, platform_, kCampaignFiles);
+  if (outcome == SaveOutcome::written) {
+    lbl_currfile.caption = FileChoice{globals_.campaign.file()}.title();
+  }
   return outcome;
 }
 
+bool FrmCampaign::settle_unsaved() {
+  return !unsaved_changes() ||
+         settle_before_dropping(platform_, caption(), [this] { return save(); });
+}
+
 void FrmCampaign::close() {
+  if (!settle_unsaved()) return;
   registry_.close(*this);
   platform_.show(main_window_);
 }
 
 bool FrmCampaign::frame_close() {
+  if (!settle_unsaved()) return false;
   registry_.closed(*this);
   platform_.show(main_window_);
   return true;
@@ -106,11 +106,11 @@ void FrmCampaign::open_missions() {
 }
 
 bool FrmCampaign::special_events_reachable() const {
-  return globals_.campaign.setup.num_spev != 0;
+  return globals_.campaign.record().setup.num_spev != 0;
 }
 
 bool FrmCampaign::special_missions_reachable() const {
-  return globals_.campaign.setup.num_spm != 0;
+  return globals_.campaign.record().setup.num_spm != 0;
 }
 
 void FrmCampaign::enable_sections_and_save(bool enabled) {

@@ -4,14 +4,19 @@
 #include <string_view>
 
 #include "editors/controls.h"
+#include "editors/document_files.h"
 #include "editors/frm_c_forces/frm_c_forces.h"
 #include "editors/file_questions.h"
+#include "formats/campaign_file.h"
 #include "editors/platform.h"
 #include "editors/window.h"
 #include "editors/window_registry.h"
 #include "model/globals.h"
 
 namespace zav {
+
+inline constexpr FileKind<Campaign> kCampaignFiles{"Campaign Files (*.dat)|camp*.dat",
+                                                   load_campaign, save_campaign};
 
 // The campaign editor: loads a campaign file into Globals, saves it, and opens the section
 // editors, which stand beside it without blocking. The main window is hidden while it is open.
@@ -23,10 +28,14 @@ class FrmCampaign : public Window {
 
   std::string_view form_name() const override { return kFormName; }
   std::string caption() const override { return "Campaigns"; }
-  // The user closed the window's frame: as by "Close", nothing is asked.
+  // The user closed the window's frame: as "Close", it asks first about unsaved changes.
   bool frame_close() override;
   bool holds_file() const override { return true; }
-  bool unsaved_changes() const override { return globals_.campaign_unsaved(); }
+  // Only while "Save File" can save them: a reopened editor shows no file until a load.
+  bool unsaved_changes() const override {
+    return cmd_csave.enabled && globals_.campaign.unsaved();
+  }
+  Undoable* history() override { return &globals_.campaign; }
 
   Label lbl_currfile{"lbl_currfile"};  // name of the file last loaded or saved
   // The section buttons and "Save File" are enabled by a Load; "Special Events" and "Special
@@ -58,7 +67,11 @@ class FrmCampaign : public Window {
   // Save with its dialog; a cancelled dialog or a failed write (told to the user) writes
   // nothing and keeps lbl_currfile.
   SaveOutcome save();
+  // Asks first about unsaved changes, and stays open when the user cancels or no save
+  // happened; the main window shows again once it closes.
   void close();
+  // True when nothing unsaved is dropped: no changes, or the user said No or saved them.
+  bool settle_unsaved();
   // Opens a section editor beside the campaign editor, or brings forward the one already
   // open. Every section button opens its editor through here.
   template <class Editor>
@@ -73,7 +86,6 @@ class FrmCampaign : public Window {
   void enable_sections_and_save(bool enabled);
 
   Globals& globals_;
-  Platform& platform_;
   WindowRegistry& registry_;
   Window& main_window_;
 };

@@ -3,7 +3,6 @@
 #include <memory>
 
 #include "editors/file_questions.h"
-#include "editors/frm_campaign/campaign_saving.h"
 #include "editors/frm_campaign/frm_campaign.h"
 #include "editors/frm_mission/frm_mission.h"
 #include "editors/frm_squadron/frm_squadron.h"
@@ -12,7 +11,7 @@
 namespace zav {
 
 FrmMain::FrmMain(Globals& globals, Platform& platform, WindowRegistry& registry)
-    : globals_(globals), platform_(platform), registry_(registry) {
+    : Window(platform), globals_(globals), registry_(registry) {
   cmd_airfield.enabled = false;  // the airfield table is built from place names
 }
 
@@ -66,10 +65,9 @@ void FrmMain::open_campaign_editor() {
 }
 
 bool FrmMain::exit() {
-  if (globals_.campaign_unsaved()) {
-    std::filesystem::path saved_as;
-    const bool go_on = settle_before_dropping(platform_, caption(), [&] {
-      return save_campaign_with_dialog(globals_, platform_, saved_as);
+  if (globals_.campaign.unsaved()) {
+    const bool go_on = settle_before_dropping(platform_, caption(), [this] {
+      return save_document(globals_.campaign, platform_, kCampaignFiles);
     });
     if (!go_on) return false;
   }

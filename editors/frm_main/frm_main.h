@@ -55,7 +55,6 @@ class FrmMain : public Window {
   bool exit();
 
   Globals& globals_;
-  Platform& platform_;
   WindowRegistry& registry_;
 };
 

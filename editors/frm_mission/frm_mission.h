@@ -6,17 +6,22 @@
 #include <string_view>
 
 #include "editors/controls.h"
+#include "editors/document_files.h"
 #include "editors/file_questions.h"
 #include "editors/platform.h"
 #include "editors/window.h"
 #include "formats/mission.h"
+#include "formats/mission_file.h"
 #include "model/globals.h"
 
 namespace zav {
 
-// The mission editor: shows the mission held in Globals as three groups of eight rows (a
-// plane type and its chance), and loads and saves mission files. Every choice is stored in
-// the mission at once; a row beyond its group's count is hidden but keeps its values.
+inline constexpr FileKind<Mission> kMissionFiles{"Mission Files (*.dat)|misn*.dat", load_mission,
+                                                 save_mission};
+
+// The mission editor: shows the mission document as three groups of eight rows (a plane type
+// and its chance), and loads and saves mission files. Every choice is stored in the mission at
+// once, a step of its history; a row beyond its group's count is hidden but keeps its values.
 class FrmMission : public Window {
  public:
   static constexpr std::string_view kFormName = "frm_mission";
@@ -28,10 +33,11 @@ class FrmMission : public Window {
 
   std::string_view form_name() const override { return kFormName; }
   std::string caption() const override { return "Missions"; }
-  // The user closed the window's frame: it closes without asking.
+  // The user closed the window's frame: it asks first about unsaved changes.
   bool frame_close() override;
   bool holds_file() const override { return true; }
-  bool unsaved_changes() const override { return globals_.mission != saved_; }
+  bool unsaved_changes() const override { return globals_.mission.unsaved(); }
+  Undoable* history() override { return &globals_.mission; }
 
   Label lbl_m_file{"lbl_m_file", "NO OPEN FILE"};  // name of the file last loaded or saved
   // Each group: its heading, its count ("0" to "8") and its rows.
@@ -51,7 +57,8 @@ class FrmMission : public Window {
   Button cmd_msave{"cmd_msave", "Save File", [this] { save(); }};
   Button cmd_close{"cmd_close", "Close", [this] { close(); }};
 
-  // Fills the plane lists and starts with no rows in use; the caller then shows the window.
+  // Fills the plane lists and starts with no rows in use, the mission as it stands taken as
+  // the one saved; the caller then shows the window.
   void open();
 
  private:
@@ -64,13 +71,18 @@ class FrmMission : public Window {
     PickList& count;
     PlaneLists& planes;
     ChanceSliders& chances;
-    MissionGroup& record;
+    MissionGroup Mission::*record;
   };
   std::array<Group, 3> groups();
 
   void choose_count(const Group& group);
-  // Sets every control of the group from the mission, hidden rows included.
-  void show_group(const Group& group);
+  // Stores `change` into the group's part of the mission, as one step.
+  template <class Change>
+  void edit(const Group& group, Change change) {
+    globals_.mission.edit([&](Mission& mission) { change(mission.*group.record); });
+  }
+  // Sets every control from the mission, hidden rows included.
+  void show_mission();
 
   void load();
   SaveOutcome save();
@@ -78,12 +90,9 @@ class FrmMission : public Window {
   // not happen, rather than drop the counts it shows.
   void close();
 
-  FileDialog mission_dialog(std::string title) const;
-
   Globals& globals_;
-  Platform& platform_;
-  std::filesystem::path chosen_file_;  // proposed by the save dialog
-  Mission saved_;                      // the mission as last opened, loaded or saved
+  Document<Mission>::Watch watch_ =
+      globals_.mission.watch([this](Replaced) { show_mission(); });
 };
 
 }  // namespace zav

@@ -14,6 +14,8 @@ class FrmNote : public Window {
  public:
   static constexpr std::string_view kFormName = "frm_note";
 
+  using Window::Window;
+
   std::string_view form_name() const override { return kFormName; }
   std::string caption() const override { return "Note"; }
 

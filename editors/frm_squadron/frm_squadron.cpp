@@ -5,7 +5,6 @@
 #include <utility>
 
 #include "editors/message_boxes.h"
-#include "formats/squadron_file.h"
 
 namespace zav {
 namespace {
@@ -25,36 +24,6 @@ std::string percentage_text(int n) {
   return std::to_string(n * 20 / 51) + "%";
 }
 
-// The number a box's typed text gives its field, or none; a refusal is kept with the box. Text
-// that still shows a stored value the spin cannot reach gives that value.
-std::optional<int> typed_number(NumberBox& box) {
-  const NumberReading reading = box.read();
-  box.refusal = reading.refusal;
-  if (reading.value || !reading.refusal.empty()) return reading.value;
-  return whole_number(box.text);
-}
-
-// A byte typed as a number with its fraction dropped: "12.7" gives 12; text that gives no
-// number from 0 to 255 gives none and is refused.
-std::optional<int> typed_byte(TextBox& box) {
-  const std::string& named =
-      box.accessible_name.empty() ? shown_text(box.label) : box.accessible_name;
-  const NumberReading reading =
-      read_number(named, box.text, NumberPolicy::whole_part, 0, 255, Storage::byte(), std::nullopt);
-  box.refusal = reading.refusal;
-  return reading.value;
-}
-
-void show_byte(TextBox& box, int stored) {
-  box.text = std::to_string(stored);
-  box.refusal.clear();
-}
-
-void show_number(NumberBox& box, int stored) {
-  box.show(stored);
-  box.refusal.clear();
-}
-
 // A count list's rows in use: none selected counts as 0, a count beyond the rows shows them all.
 int rows_in_use(const PickList& count, int rows) {
   return std::clamp(count.value().value_or(0), 0, rows);
@@ -63,7 +32,7 @@ int rows_in_use(const PickList& count, int rows) {
 }  // namespace
 
 FrmSquadron::FrmSquadron(Globals& globals, Platform& platform)
-    : globals_(globals), platform_(platform) {
+    : Window(platform), globals_(globals) {
   cbo_sqnday.entries = numbered_entries(1, 31);
   cbo_sqnmonth.entries = {"January", "February", "March",     "April",   "May",      "June",
                           "July",    "August",   "September", "October", "November", "December"};
@@ -90,45 +59,42 @@ std::array<Slider, FrmSquadron::kMoveRows> FrmSquadron::row_sliders(const std::s
 }
 
 template <class Field>
-void FrmSquadron::stores(PickList& list, Field field) {
-  list.on_choose = [this, &list, field] { store_value(list.value(), std::invoke(field, shown())); };
+void FrmSquadron::store(Field field, const std::optional<int>& value) {
+  globals_.squadrons.edit(
+      [&](SquadronTable& table) { store_value(value, std::invoke(field, table.slots[current_ - 1])); });
 }
 
-// A spinner stores its value as it moves, and typed text when it is a whole number in range.
+template <class Field>
+void FrmSquadron::stores(PickList& list, Field field) {
+  list.on_choose = [this, &list, field] { store(field, list.value()); };
+}
+
+// A box stores the number typed once the user is done with it, a spinner also its value as it
+// moves; a box that still shows the stored value stores nothing.
+template <class Field>
+void FrmSquadron::stores(TextBox& box, Field field) {
+  box.on_commit = [this, &box, field] { store(field, box.read().value); };
+}
+
 template <class Field>
 void FrmSquadron::stores(NumberBox& box, Field field) {
-  box.on_spin = [this, &box, field] {
-    store_value(std::optional(box.value), std::invoke(field, shown()));
-  };
-  box.on_edit = [this, &box, field] {
-    store_value(typed_number(box), std::invoke(field, shown()));
-  };
+  stores(static_cast<TextBox&>(box), field);
+  box.on_spin = [this, &box, field] { store(field, std::optional(box.value)); };
 }
 
 template <class Field>
 void FrmSquadron::stores(Slider& slider, Field field) {
-  slider.on_change = [this, &slider, field] {
-    store_value(std::optional(slider.read()), std::invoke(field, shown()));
-  };
+  slider.on_change = [this, &slider, field] { store(field, std::optional(slider.read())); };
 }
 
 template <class Field>
 void FrmSquadron::stores(CheckBox& box, Field field) {
-  box.on_change = [this, &box, field] {
-    store_value(std::optional(box.read()), std::invoke(field, shown()));
-  };
-}
-
-template <class Field>
-void FrmSquadron::stores_byte(TextBox& box, Field field) {
-  box.on_edit = [this, &box, field] { store_value(typed_byte(box), std::invoke(field, shown())); };
+  box.on_change = [this, &box, field] { store(field, std::optional(box.read())); };
 }
 
 void FrmSquadron::bind_handlers() {
   txt_currsqn.on_spin = [this] { go_to(txt_currsqn.value); };
-  txt_currsqn.on_edit = [this] {
-    if (const std::optional<int> squadron = typed_number(txt_currsqn)) go_to(*squadron);
-  };
+  txt_currsqn.on_commit = [this] { go_to(txt_currsqn.value); };
   stores(cbo_sqnday, &Squadron::start_day);
   stores(cbo_sqnmonth, &Squadron::start_month);
   stores(cbo_sqnyear, &Squadron::start_year);
@@ -140,11 +106,11 @@ void FrmSquadron::bind_handlers() {
   stores(sld_morale, &Squadron::morale);
   stores(sld_skill, &Squadron::skill);
   stores(txt_sqningrp, &Squadron::squadrons_in_group);
-  stores_byte(txt_unitsprt, &Squadron::sprite);
-  stores_byte(txt_unitname, &Squadron::unit_name);
-  stores_byte(txt_unitdesc, &Squadron::unit_description);
+  stores(txt_unitsprt, &Squadron::sprite);
+  stores(txt_unitname, &Squadron::unit_name);
+  stores(txt_unitdesc, &Squadron::unit_description);
   for (int j = 0; j < 4; ++j) {
-    stores_byte(txt_sing[j], [j](Squadron& s) -> std::uint8_t& { return s.staffel[j]; });
+    stores(txt_sing[j], [j](Squadron& s) -> std::uint8_t& { return s.staffel[j]; });
   }
   for (int m = 0; m < kSpecialMissions; ++m) {
     stores(chk_special[m], [m](Squadron& s) -> std::uint8_t& { return s.special_missions[m]; });
@@ -156,8 +122,14 @@ void FrmSquadron::bind_handlers() {
       show_weapon_number(k);
     };
     stores(txt_weaponphase[k], [k](Squadron& s) -> std::uint8_t& { return s.weapons[k].phase; });
-    // The box of a row without a weapon takes no input (show_weapon_number): its number stays.
-    stores(txt_weaponamount[k], [k](Squadron& s) -> std::uint16_t& { return s.weapons[k].number; });
+    // A row without a weapon keeps its number, whatever its box is given.
+    NumberBox& amount = txt_weaponamount[k];
+    stores(amount, [k](Squadron& s) -> std::uint16_t& { return s.weapons[k].number; });
+    for (std::function<void()>* handler : {&amount.on_spin, &amount.on_commit}) {
+      *handler = [this, k, store = *handler] {
+        if (shown().weapons[k].weapon != 0) store();
+      };
+    }
   }
 }
 
@@ -199,23 +171,7 @@ void FrmSquadron::bind_rows() {
 
 void FrmSquadron::open() {
   file_open_ = false;
-  current_ = 1;
   lbl_s_file.caption = "NO FILE OPEN";
-  SquadronTable& table = globals_.squadrons;
-  const std::filesystem::path base = platform_.program_folder() / kBaseFile;
-  Result<SquadronTable> read = load_squadrons(base, SquadronRead::base_file);
-  if (read) {
-    table = std::move(read).value();
-  } else {
-    // The base file is never created or changed here: the user is told and edits one
-    // default squadron instead.
-    reset(table);
-    table.count = 1;
-    show_error(platform_, read.error().message() +
-                              "\nThe squadron editor starts with one default squadron instead.");
-  }
-  saved_ = table;
-
   const NameTables& names = globals_.names;
   std::vector<std::string> bases(names.airfield_names.begin(), names.airfield_names.end());
   bases.push_back("FORWARD BASE");
@@ -228,6 +184,27 @@ void FrmSquadron::open() {
   for (PickList& weapon : cbo_weapon) {
     weapon.entries.assign(names.weapon_names.begin(), names.weapon_names.end());
   }
+
+  const std::filesystem::path base = platform_.program_folder() / kBaseFile;
+  Result<SquadronTable> read = load_squadrons(base, SquadronRead::base_file);
+  if (read) {
+    globals_.squadrons.start(std::move(read).value(), {});
+    return;
+  }
+  // The base file is never created or changed here: the user is told and edits one default
+  // squadron instead.
+  SquadronTable table;
+  reset(table);
+  table.count = 1;
+  globals_.squadrons.start(table, {});
+  show_error(platform_, read.error().message() +
+                            "\nThe squadron editor starts with one default squadron instead.");
+}
+
+void FrmSquadron::show_table(Replaced how) {
+  if (how == Replaced::by_file) current_ = 1;
+  // An undone Add New may leave fewer squadrons than the number shown.
+  current_ = std::min(current_, globals_.squadrons.record().count);
   show_count();
   show_current();
 }
@@ -237,35 +214,35 @@ void FrmSquadron::show_current() {
   cbo_sqnday.show(s.start_day);
   cbo_sqnmonth.show(s.start_month);
   cbo_sqnyear.show(s.start_year);
-  show_number(txt_phasestart, s.commencing_phase);
+  txt_phasestart.show(s.commencing_phase);
   cbo_base.show(s.home_base);
   cbo_plane.show(s.aircraft_type);
-  show_number(txt_numplanes, s.num_aircraft);
-  show_number(txt_numpilots, s.num_pilots);
+  txt_numplanes.show(s.num_aircraft);
+  txt_numpilots.show(s.num_pilots);
   sld_morale.show(s.morale);
   sld_skill.show(s.skill);
-  show_byte(txt_unitname, s.unit_name);
-  show_byte(txt_unitdesc, s.unit_description);
-  show_byte(txt_unitsprt, s.sprite);
-  show_number(txt_sqningrp, s.squadrons_in_group);
-  for (int j = 0; j < 4; ++j) show_byte(txt_sing[j], s.staffel[j]);
+  txt_unitname.show(s.unit_name);
+  txt_unitdesc.show(s.unit_description);
+  txt_unitsprt.show(s.sprite);
+  txt_sqningrp.show(s.squadrons_in_group);
+  for (int j = 0; j < 4; ++j) txt_sing[j].show(s.staffel[j]);
   show_roles();
 
   cbo_moves.show(s.num_moves);
   cbo_changes.show(s.num_changes);
   for (int j = 0; j < kMoveRows; ++j) {
     sld_moveprob[j].show(s.moves[j].probability);
-    show_number(txt_movephase[j], s.moves[j].phase);
+    txt_movephase[j].show(s.moves[j].phase);
     cbo_basemove[j].show(s.moves[j].destination);
     sld_changeprob[j].show(s.changes[j].probability);
-    show_number(txt_changephase[j], s.changes[j].phase);
+    txt_changephase[j].show(s.changes[j].phase);
     cbo_planechange[j].show(s.changes[j].aircraft_type);
   }
   lay_out_rows();
 
   for (int k = 0; k < kWeaponRows; ++k) {
     cbo_weapon[k].show(s.weapons[k].weapon);
-    show_number(txt_weaponphase[k], s.weapons[k].phase);
+    txt_weaponphase[k].show(s.weapons[k].phase);
     show_weapon_number(k);
   }
   for (int m = 0; m < kSpecialMissions; ++m) chk_special[m].show(s.special_missions[m]);
@@ -295,7 +272,7 @@ void FrmSquadron::show_weapon_number(int row) {
   NumberBox& amount = txt_weaponamount[row];
   const std::optional<int> weapon = cbo_weapon[row].value();
   amount.enabled = weapon.value_or(0) != 0;
-  show_number(amount, amount.enabled ? shown().weapons[row].number : 0);
+  amount.show(amount.enabled ? shown().weapons[row].number : 0);
 }
 
 void FrmSquadron::lay_out_rows() {
@@ -309,10 +286,9 @@ void FrmSquadron::lay_out_rows() {
 }
 
 void FrmSquadron::show_count() {
-  const int count = globals_.squadrons.count;
+  const int count = globals_.squadrons.record().count;
   txt_currsqn.maximum = count;
   txt_currsqn.set_spin(current_);
-  txt_currsqn.refusal.clear();
   lbl_numsqns.caption = std::to_string(count);
 }
 
@@ -322,7 +298,9 @@ void FrmSquadron::go_to(int squadron) {
 }
 
 void FrmSquadron::add_new() {
-  if (!add_squadron(globals_.squadrons)) {
+  bool added = false;
+  globals_.squadrons.edit([&](SquadronTable& table) { added = add_squadron(table); });
+  if (!added) {
     platform_.show_message({"Cannot have more the 25 squadrons.", kProgramName,
                             MessageIcon::critical, MessageButtons::ok});
     return;
@@ -331,7 +309,10 @@ void FrmSquadron::add_new() {
 }
 
 void FrmSquadron::delete_current() {
-  if (!delete_squadron(globals_.squadrons, current_)) {
+  bool deleted = false;
+  globals_.squadrons.edit(
+      [&](SquadronTable& table) { deleted = delete_squadron(table, current_); });
+  if (!deleted) {
     platform_.show_message({"Unable to delete the last squadron!", kProgramName,
                             MessageIcon::critical, MessageButtons::ok});
     return;
@@ -345,43 +326,24 @@ void FrmSquadron::load() {
                           [this] { return save(); })) {
     return;
   }
-  const FileChoice choice = platform_.open_file(squadron_dialog("Load File"));
-  if (choice.cancelled()) return;
-  Result<SquadronTable> loaded = load_squadrons(choice.path);
-  if (!loaded) {
-    show_error(platform_, loaded.error().message());
-    return;
-  }
-  globals_.squadrons = std::move(loaded).value();
-  saved_ = globals_.squadrons;
+  const std::optional<FileChoice> loaded =
+      load_document(globals_.squadrons, platform_, kSquadronFiles);
+  if (!loaded) return;
   file_open_ = true;
-  chosen_file_ = choice.path;
-  lbl_s_file.caption = choice.title();
-  current_ = 1;
-  show_count();
-  show_current();
+  lbl_s_file.caption = loaded->title();
 }
 
 SaveOutcome FrmSquadron::save() {
-  const FileChoice choice = platform_.save_file(squadron_dialog("Save As"));
-  if (choice.cancelled()) return SaveOutcome::cancelled;
-  if (auto error = save_squadrons(choice.path, globals_.squadrons)) {
-    show_error(platform_, error->message());
-    return SaveOutcome::failed;
+  const SaveOutcome outcome = save_document(globals_.squadrons, platform_, kSquadronFiles);
+  if (outcome == SaveOutcome::written) {
+    lbl_s_file.caption = FileChoice{globals_.squadrons.file()}.title();
   }
-  saved_ = globals_.squadrons;
-  chosen_file_ = choice.path;
-  lbl_s_file.caption = choice.title();
-  return SaveOutcome::written;
+  return outcome;
 }
 
 bool FrmSquadron::settle_unsaved() {
   return !unsaved_changes() ||
          settle_before_dropping(platform_, kProgramName, [this] { return save(); });
-}
-
-FileDialog FrmSquadron::squadron_dialog(std::string title) const {
-  return {std::move(title), "Squadron Files (*.dat)|sq*.dat", ".dat", chosen_file_};
 }
 
 }  // namespace zav

@@ -7,18 +7,27 @@
 #include <string_view>
 
 #include "editors/controls.h"
+#include "editors/document_files.h"
 #include "editors/file_questions.h"
 #include "editors/platform.h"
 #include "editors/window.h"
 #include "formats/squadron.h"
+#include "formats/squadron_file.h"
 #include "model/globals.h"
 
 namespace zav {
 
-// The squadron editor: shows one squadron of the table in Globals at a time, steps through
+inline constexpr FileKind<SquadronTable> kSquadronFiles{
+    "Squadron Files (*.dat)|sq*.dat",
+    [](const std::filesystem::path& path) { return load_squadrons(path); },
+    [](const std::filesystem::path& path, const SquadronTable& table) {
+      return save_squadrons(path, table);
+    }};
+
+// The squadron editor: shows one squadron of the squadron document at a time, steps through
 // them, adds and deletes squadrons, and loads and saves squadron files. Every opening starts
 // from sqbasic.dat in the program's folder. Every edit is stored in the shown squadron at
-// once, so the table is always what Save writes. A stored value that a control cannot show is
+// once, a step of the document's history, so the table is always what Save writes. A stored value that a control cannot show is
 // noted beside it and kept until the user changes that control.
 class FrmSquadron : public Window {
  public:
@@ -34,7 +43,8 @@ class FrmSquadron : public Window {
   // The user closed the window's frame: as "Close", it asks first about unsaved edits.
   bool frame_close() override { return settle_unsaved(); }
   bool holds_file() const override { return true; }
-  bool unsaved_changes() const override { return globals_.squadrons != saved_; }
+  bool unsaved_changes() const override { return globals_.squadrons.unsaved(); }
+  Undoable* history() override { return &globals_.squadrons; }
 
   Label lbl_s_file{"lbl_s_file", "NO FILE OPEN"};  // the file last loaded or saved
   NumberBox txt_currsqn{"txt_currsqn", "upd_currsqn", "Current Squadron:", 1, 1};
@@ -56,12 +66,13 @@ class FrmSquadron : public Window {
   NumberBox txt_sqningrp{"txt_sqningrp", "upd_sqningrp", "# Squadrons in Group:", 0, 4};
   // Byte fields typed as numbers: the fraction of "12.7" is dropped.
   std::array<TextBox, 4> txt_sing = indexed<4>([](int j) {
-    return TextBox(entry_name("txt_sing", j),
-                   "Staffel Designations:", "Staffel Designations: " + std::to_string(j + 1));
+    TextBox box = byte_box(entry_name("txt_sing", j), "Staffel Designations:");
+    box.accessible_name = "Staffel Designations: " + std::to_string(j + 1);
+    return box;
   });
-  TextBox txt_unitsprt{"txt_unitsprt", "Squadron Sprite #:"};
-  TextBox txt_unitname{"txt_unitname", "Squadron Unit Name:"};
-  TextBox txt_unitdesc{"txt_unitdesc", "Unit Description:"};
+  TextBox txt_unitsprt = byte_box("txt_unitsprt", "Squadron Sprite #:");
+  TextBox txt_unitname = byte_box("txt_unitname", "Squadron Unit Name:");
+  TextBox txt_unitdesc = byte_box("txt_unitdesc", "Unit Description:");
 
   // The mission-role weights, each with its percentage of 255, and their sum as one.
   Label lbl_properties{"lbl_properties", "Squadron Properties:"};
@@ -140,27 +151,37 @@ class FrmSquadron : public Window {
   }
   static std::array<Slider, kMoveRows> row_sliders(const std::string& name,
                                                    const std::string& heading);
+  static TextBox byte_box(std::string name, std::string label) {
+    return TextBox(std::move(name), std::move(label), 0, 255, NumberPolicy::whole_part,
+                   Storage::byte());
+  }
 
-  Squadron& shown() { return globals_.squadrons.slots[current_ - 1]; }
+  const Squadron& shown() const { return globals_.squadrons.record().slots[current_ - 1]; }
   std::array<Slider*, 5> role_sliders() {
     return {&sld_escort, &sld_sweep, &sld_bomb, &sld_intercept, &sld_interdict};
   }
 
-  // Binds a control to a field of the shown squadron: `field(squadron)` is the field.
+  // Stores `value`, when there is one, into a field of the shown squadron, as one step:
+  // `field(squadron)` is the field.
+  template <class Field>
+  void store(Field field, const std::optional<int>& value);
+  // Binds a control to a field of the shown squadron.
   template <class Field>
   void stores(PickList& list, Field field);
+  template <class Field>
+  void stores(TextBox& box, Field field);
   template <class Field>
   void stores(NumberBox& box, Field field);
   template <class Field>
   void stores(Slider& slider, Field field);
   template <class Field>
   void stores(CheckBox& box, Field field);
-  // A byte typed as a number, its fraction dropped.
-  template <class Field>
-  void stores_byte(TextBox& box, Field field);
   void bind_handlers();
   void bind_roles();
   void bind_rows();
+  // The table was replaced under the editor: a load shows squadron 1, an undo or a redo the
+  // squadron on screen.
+  void show_table(Replaced how);
   // Fills every control from the current squadron, hidden rows included.
   void show_current();
   void show_roles();
@@ -178,14 +199,11 @@ class FrmSquadron : public Window {
   // True when nothing unsaved is dropped: no edits, or the user said No or saved them.
   bool settle_unsaved();
 
-  FileDialog squadron_dialog(std::string title) const;
-
   Globals& globals_;
-  Platform& platform_;
   int current_ = 1;
-  bool file_open_ = false;             // a file was loaded: every later load asks to save first
-  SquadronTable saved_;                // the table as last read, loaded or saved
-  std::filesystem::path chosen_file_;  // proposed by the save dialog
+  bool file_open_ = false;  // a file was loaded: every later load asks to save first
+  Document<SquadronTable>::Watch watch_ =
+      globals_.squadrons.watch([this](Replaced how) { show_table(how); });
 };
 
 }  // namespace zav

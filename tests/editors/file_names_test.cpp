@@ -19,14 +19,14 @@ TEST_F(EditorTest, CampaignsUnderFoldersNamedInAnyScriptLoadSaveAndAreNamedInMes
   FrmCampaign& editor = *registry.find<FrmCampaign>();
   platform.will(folder / path_from_utf8("camp-戦い.dat"));
   editor.cmd_cload.click();
-  EXPECT_EQ(globals.campaign, campaign);
+  EXPECT_EQ(globals.campaign.record(), campaign);
   EXPECT_EQ(editor.lbl_currfile.caption, "camp-戦い.dat");
 
-  globals.campaign.setup.num_spm = 2;
+  hold(globals.campaign, [](Campaign& c) { c.setup.num_spm = 2; });
   platform.will(folder / path_from_utf8("camp-Сражение"));  // ".dat" is added
   editor.cmd_csave.click();
   EXPECT_EQ(editor.lbl_currfile.caption, "camp-Сражение.dat");
-  EXPECT_EQ(load_campaign(folder / path_from_utf8("camp-Сражение.dat")).value(), globals.campaign);
+  EXPECT_EQ(load_campaign(folder / path_from_utf8("camp-Сражение.dat")).value(), globals.campaign.record());
 
   const std::filesystem::path missing = folder / path_from_utf8("camp-Битва.dat");
   platform.will(MessageAnswer::no, missing);

@@ -16,11 +16,13 @@ class FrmCForcesTest : public EditorTest {
 };
 
 TEST_F(FrmCForcesTest, TwinEditorsEachKeepToTheirOwnSide) {
-  globals.campaign.german_forces = {0, 800, 1200, 5, 200, 7, {}, {}};
-  globals.campaign.german_forces.production[2] = 6000;  // beyond its slider
-  globals.campaign.german_forces.factories[1] = 70;     // beyond its spin
-  globals.campaign.allied_forces.side = 2;
-  const Campaign before = globals.campaign;
+  hold(globals.campaign, [](Campaign& c) {
+    c.german_forces = {0, 800, 1200, 5, 200, 7, {}, {}};
+    c.german_forces.production[2] = 6000;  // beyond its slider
+    c.german_forces.factories[1] = 70;     // beyond its spin
+    c.allied_forces.side = 2;
+  });
+  const Campaign before = globals.campaign.record();
 
   FrmCSideForces& german = open(kGermanForces);
   EXPECT_EQ(german.caption(), "German Forces");
@@ -28,7 +30,7 @@ TEST_F(FrmCForcesTest, TwinEditorsEachKeepToTheirOwnSide) {
   EXPECT_EQ(german.sld_production[2].note(), "Stored value: 6000");
   EXPECT_EQ(german.txt_factories[1].text, "70");
   german.cmd_update.click();
-  EXPECT_EQ(globals.campaign, before);
+  EXPECT_EQ(globals.campaign.record(), before);
 
   FrmCSideForces& allied = open(kAlliedForces);
   EXPECT_EQ(allied.lbl_industry.caption, "British Industry Production Points");
@@ -40,14 +42,14 @@ TEST_F(FrmCForcesTest, TwinEditorsEachKeepToTheirOwnSide) {
   german_again.txt_groundstrength.type("1");
   german_again.cmd_close.click();
   allied.cmd_update.click();
-  EXPECT_EQ(globals.campaign.german_forces, before.german_forces);
+  EXPECT_EQ(globals.campaign.record().german_forces, before.german_forces);
   SideForces expected = before.allied_forces;
   expected.factories[0] = 70;
   expected.air = 4000;
   expected.quality = 2;
   expected.production[7] = 3000;
-  EXPECT_EQ(globals.campaign.allied_forces, expected);
-  EXPECT_EQ(globals.campaign.allied_forces.side, 2);  // no editor touches it
+  EXPECT_EQ(globals.campaign.record().allied_forces, expected);
+  EXPECT_EQ(globals.campaign.record().allied_forces.side, 2);  // no editor touches it
 
   // Text the word cannot hold is refused, and nothing is stored.
   FrmCSideForces& refused = open(kAlliedForces);
@@ -56,7 +58,7 @@ TEST_F(FrmCForcesTest, TwinEditorsEachKeepToTheirOwnSide) {
   refused.cmd_update.click();
   EXPECT_TRUE(holds(error_text(),
                     "# Factories: \"40000\" is not a whole number from -32768 to 32767."));
-  EXPECT_EQ(globals.campaign.allied_forces, expected);
+  EXPECT_EQ(globals.campaign.record().allied_forces, expected);
   EXPECT_EQ(registry.find<FrmCSideForces>(kAlliedForces.form_name), &refused);
 }
 

@@ -16,23 +16,25 @@ Texts shown_targets(const FrmCPhases& p) {
 class FrmCPhasesTest : public EditorTest {
  protected:
   FrmCPhasesTest() {
-    globals.campaign.setup.num_phases = 3;
-    globals.campaign.setup.phase_length = 7;
-    Phase& first = globals.campaign.phases[0];
-    first.target_priority = {41, 255, 57, 22, 40, 0, 31, 233};
-    first.win_condition = 9;  // no entry
-    first.win_param = 250;
-    first.lose_condition = 1;  // "Date", a day beyond the phase length of 7
-    first.lose_param = 10;
-    first.us_oil = 2500;
-    first.german_production = -4;
-    globals.campaign.phases[1].target_priority = {40, 1, 2, 3, 4, 5, 6, 7};
-    globals.campaign.phases[1].win_condition = 4;
+    hold(globals.campaign, [](Campaign& c) {
+      c.setup.num_phases = 3;
+      c.setup.phase_length = 7;
+      Phase& first = c.phases[0];
+      first.target_priority = {41, 255, 57, 22, 40, 0, 31, 233};
+      first.win_condition = 9;  // no entry
+      first.win_param = 250;
+      first.lose_condition = 1;  // "Date", a day beyond the phase length of 7
+      first.lose_param = 10;
+      first.us_oil = 2500;
+      first.german_production = -4;
+      c.phases[1].target_priority = {40, 1, 2, 3, 4, 5, 6, 7};
+      c.phases[1].win_condition = 4;
+    });
   }
 };
 
 TEST_F(FrmCPhasesTest, ShowsCodesAndValuesNoControlCanHoldAndWritesThemBackUnchanged) {
-  const Campaign before = globals.campaign;
+  const Campaign before = globals.campaign.record();
   FrmCPhases& phases = open_section<FrmCPhases>();
   EXPECT_EQ(shown_targets(phases), (Texts{"Warehouse ***", "No Target", "Destroyers",
                                           "Radar Tower", "", "Random Target",
@@ -44,10 +46,14 @@ TEST_F(FrmCPhasesTest, ShowsCodesAndValuesNoControlCanHoldAndWritesThemBackUncha
   EXPECT_EQ(phases.us_production[3].note(), "Stored value: 2500");
   EXPECT_EQ(phases.sld_germanproduction.note(), "Stored value: -4");
   EXPECT_EQ(phases.txt_currphase.maximum, 3);
-  phases.cmd_update.click();
+  // 22 is the old code of "Radar Tower": the phase shown holds 21, which is no change to save.
   Campaign expected = before;
-  expected.phases[0].target_priority[3] = 21;  // 22 is the old code of "Radar Tower"
-  EXPECT_EQ(globals.campaign, expected);
+  expected.phases[0].target_priority[3] = 21;
+  EXPECT_EQ(globals.campaign.record(), expected);
+  EXPECT_FALSE(globals.campaign.unsaved());
+  phases.cmd_update.click();
+  EXPECT_EQ(globals.campaign.record(), expected);
+  EXPECT_FALSE(globals.campaign.can_undo());
   EXPECT_EQ(registry.find<FrmCPhases>(), nullptr);
 
   // An unknown code is kept through steps, never replaced by the previous phase's entry.
@@ -57,7 +63,7 @@ TEST_F(FrmCPhasesTest, ShowsCodesAndValuesNoControlCanHoldAndWritesThemBackUncha
   again.txt_currphase.step_by(-1);
   again.txt_currphase.step_by(1);
   again.cmd_update.click();
-  EXPECT_EQ(globals.campaign, expected);
+  EXPECT_EQ(globals.campaign.record(), expected);
 }
 
 TEST_F(FrmCPhasesTest, StepsStoreThePhaseLeftAndCloseDropsOnlyThePhaseOnScreen) {
@@ -69,9 +75,9 @@ TEST_F(FrmCPhasesTest, StepsStoreThePhaseLeftAndCloseDropsOnlyThePhaseOnScreen) 
   EXPECT_EQ(phases.cbo_wc.position, 4);
   phases.cbo_target_priority[7].choose(34);  // "No Target"
   phases.cmd_close.click();
-  EXPECT_EQ(globals.campaign.phases[0].target_priority[0], 23);
-  EXPECT_EQ(globals.campaign.phases[0].us_aircraft, 1000);
-  EXPECT_EQ(globals.campaign.phases[1].target_priority[7], 7);
+  EXPECT_EQ(globals.campaign.record().phases[0].target_priority[0], 23);
+  EXPECT_EQ(globals.campaign.record().phases[0].us_aircraft, 1000);
+  EXPECT_EQ(globals.campaign.record().phases[1].target_priority[7], 7);
 }
 
 TEST_F(FrmCPhasesTest, ConditionsSetTheirParameterSliderAndDatesEndWithThePhase) {
@@ -88,8 +94,8 @@ TEST_F(FrmCPhasesTest, ConditionsSetTheirParameterSliderAndDatesEndWithThePhase)
   EXPECT_EQ(phases.sld_lp.value, 128);
   EXPECT_TRUE(phases.sld_lp.enabled);
   phases.cmd_update.click();
-  EXPECT_EQ(globals.campaign.phases[0].win_param, 128);  // unusable, still stored
-  EXPECT_EQ(globals.campaign.phases[0].lose_condition, 4);
+  EXPECT_EQ(globals.campaign.record().phases[0].win_param, 128);  // unusable, still stored
+  EXPECT_EQ(globals.campaign.record().phases[0].lose_condition, 4);
 
   // "Date" ends with the phase length the open setup editor shows, stored or not.
   FrmCSetup& setup = open_section<FrmCSetup>();

@@ -12,14 +12,16 @@ Boxes boxes(FrmCPlanes& p) {
 class FrmCPlanesTest : public EditorTest {
  protected:
   FrmCPlanesTest() {
-    globals.campaign.setup.num_plane_types = 15;
-    globals.campaign.plane_types[0] = {PlaneType::kNone, 2, 9, 4, 70, 300, 1000};
-    globals.campaign.plane_types[1] = {40, 30, 1, PlaneType::kNone, -5, 6000, 0};
+    hold(globals.campaign, [](Campaign& c) {
+      c.setup.num_plane_types = 15;
+      c.plane_types[0] = {PlaneType::kNone, 2, 9, 4, 70, 300, 1000};
+      c.plane_types[1] = {40, 30, 1, PlaneType::kNone, -5, 6000, 0};
+    });
   }
 };
 
 TEST_F(FrmCPlanesTest, NoneAndStoredValuesComeBackAndEachNumberGoesToItsOwnField) {
-  const Campaign before = globals.campaign;
+  const Campaign before = globals.campaign.record();
   FrmCPlanes& planes = open_section<FrmCPlanes>();
   // No plane names loaded: 30 empty entries, then the entry for none.
   EXPECT_EQ(planes.cbo_planeslotnum.entries.size(), 31u);
@@ -34,7 +36,7 @@ TEST_F(FrmCPlanesTest, NoneAndStoredValuesComeBackAndEachNumberGoesToItsOwnField
   EXPECT_EQ(planes.cbo_replacement.position, 30);
   EXPECT_EQ(texts(boxes(planes)), (Texts{"30", "1", "-5", "6000", "0"}));
   planes.cmd_update.click();
-  EXPECT_EQ(globals.campaign, before);
+  EXPECT_EQ(globals.campaign.record(), before);
 
   FrmCPlanes& again = open_section<FrmCPlanes>();
   again.cbo_replacement.choose(30);
@@ -43,11 +45,11 @@ TEST_F(FrmCPlanesTest, NoneAndStoredValuesComeBackAndEachNumberGoesToItsOwnField
   again.txt_currplane.spin_to(2);  // stores plane type 1 before showing 2
   again.cbo_planeslotnum.choose(30);
   again.cmd_close.click();         // drops what plane type 2 shows
-  EXPECT_EQ(globals.campaign.plane_types[0].replacement, PlaneType::kNone);
-  EXPECT_EQ(globals.campaign.plane_types[0].plane_slot, 3);
-  EXPECT_EQ(globals.campaign.plane_types[0].initial_planes, 80);
-  EXPECT_EQ(globals.campaign.plane_types[0].production, 300);
-  EXPECT_EQ(globals.campaign.plane_types[1], before.plane_types[1]);
+  EXPECT_EQ(globals.campaign.record().plane_types[0].replacement, PlaneType::kNone);
+  EXPECT_EQ(globals.campaign.record().plane_types[0].plane_slot, 3);
+  EXPECT_EQ(globals.campaign.record().plane_types[0].initial_planes, 80);
+  EXPECT_EQ(globals.campaign.record().plane_types[0].production, 300);
+  EXPECT_EQ(globals.campaign.record().plane_types[1], before.plane_types[1]);
 }
 
 TEST_F(FrmCPlanesTest, TextOutsideTheSpinsRangeStopsTheUpdate) {
@@ -59,11 +61,11 @@ TEST_F(FrmCPlanesTest, TextOutsideTheSpinsRangeStopsTheUpdate) {
   EXPECT_TRUE(holds(refusal, "Initial # of Planes: \"5001\" is not a whole number from 0 to 5000."));
   EXPECT_TRUE(holds(refusal, "Phase of Replacement: \"x\""));
   EXPECT_EQ(registry.find<FrmCPlanes>(), &planes);
-  EXPECT_EQ(globals.campaign.plane_types[0].initial_planes, 70);
+  EXPECT_EQ(globals.campaign.record().plane_types[0].initial_planes, 70);
   planes.txt_planecount.type("5000");
   planes.txt_pendphase.type("25");
   planes.cmd_update.click();
-  EXPECT_EQ(globals.campaign.plane_types[0].initial_planes, 5000);
+  EXPECT_EQ(globals.campaign.record().plane_types[0].initial_planes, 5000);
   EXPECT_EQ(registry.find<FrmCPlanes>(), nullptr);
 }
 

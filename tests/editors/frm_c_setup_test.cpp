@@ -25,10 +25,12 @@ using FrmCSetupTest = EditorTest;
 
 TEST_F(FrmCSetupTest, ShowsTheRecordAndStoresItOnUpdateOnly) {
   // 1943, June 1st, British briefings, Allies attacking, 1944 style; then the seven counts.
-  globals.campaign.setup = {1943, 5, 0, 1, 2, 2, 12, 307, 0, 25, 0, 32, 5, 7, 255, 30};
-  globals.campaign.phases[3].us_oil = 1200;
+  hold(globals.campaign, [](Campaign& c) {
+    c.setup = {1943, 5, 0, 1, 2, 2, 12, 307, 0, 25, 0, 32, 5, 7, 255, 30};
+    c.phases[3].us_oil = 1200;
+  });
   globals.names.place_names[12] = "London";
-  const Campaign before = globals.campaign;
+  const Campaign before = globals.campaign.record();
   FrmCSetup& setup = open_section<FrmCSetup>();
   EXPECT_EQ(shown_choices(setup), (Texts{"1943", "June", "1", "British", "America/Allies",
                                          "1944 Style (0400)", "London", "", ""}));
@@ -37,25 +39,26 @@ TEST_F(FrmCSetupTest, ShowsTheRecordAndStoresItOnUpdateOnly) {
   EXPECT_EQ(setup.cbo_defendcapital.position, 0);
   EXPECT_EQ(texts(boxes(setup)), (Texts{"25", "0", "32", "5", "7", "255", "30"}));
   setup.cmd_update.click();
-  EXPECT_EQ(globals.campaign, before);
+  EXPECT_EQ(globals.campaign.record(), before);
   EXPECT_EQ(registry.find<FrmCSetup>(), nullptr);
   EXPECT_EQ(setup.txt_numsqns.text, "25");  // it closed itself in its handler and lives on
 
-  // The phases editor bounds its dates by the phase length the box shows, stored or not.
+  // The phases editor bounds its dates by the phase length the box shows, stored or not, once
+  // the user is done typing it.
   FrmCSetup& closed = open_section<FrmCSetup>();
   closed.txt_phaselength.spin_to(12);
   EXPECT_EQ(closed.shown_phase_length(), 12);
-  for (const char* not_a_length : {"1x", "-3"}) {
-    closed.txt_phaselength.type(not_a_length);
-    EXPECT_EQ(closed.shown_phase_length(), std::nullopt) << not_a_length;
-  }
+  closed.txt_phaselength.type("1x");
+  EXPECT_EQ(closed.shown_phase_length(), 12);
+  EXPECT_TRUE(enter(closed, closed.txt_phaselength, "20"));
+  EXPECT_EQ(closed.shown_phase_length(), 20);
   closed.txt_phaselength.spin_to(12);  // choices an Update would store
   closed.cbo_startm.choose(0);
   closed.cmd_close.click();
   FrmCSetup& framed = open_section<FrmCSetup>();
   framed.txt_numspev.spin_to(9);
   EXPECT_TRUE(framed.frame_close());
-  EXPECT_EQ(globals.campaign, before);
+  EXPECT_EQ(globals.campaign.record(), before);
   EXPECT_EQ(registry.find<FrmCSetup>(), nullptr);
 
   FrmCSetup& again = open_section<FrmCSetup>();
@@ -64,17 +67,17 @@ TEST_F(FrmCSetupTest, ShowsTheRecordAndStoresItOnUpdateOnly) {
   again.cbo_starty.choose(6);      // "1946"
   again.txt_numphases.spin_to(3);  // fewer phases: those above keep their entries
   again.cmd_update.click();
-  EXPECT_EQ(globals.campaign.setup.start_day, 30);
-  EXPECT_EQ(globals.campaign.setup.start_year, 1946);
-  EXPECT_EQ(globals.campaign.setup.num_phases, 3);
-  EXPECT_EQ(globals.campaign.phases, before.phases);
+  EXPECT_EQ(globals.campaign.record().setup.start_day, 30);
+  EXPECT_EQ(globals.campaign.record().setup.start_year, 1946);
+  EXPECT_EQ(globals.campaign.record().setup.num_phases, 3);
+  EXPECT_EQ(globals.campaign.record().phases, before.phases);
 }
 
 TEST_F(FrmCSetupTest, KeepsWhatNoControlCanShowAndRefusesTextItCannotStore) {
   // Year 1939, month 12, day 32, language 3, side 255, type 3, places 308, -1 and 5, then
   // counts above or below their spins' ranges.
   const CampaignSetup odd{1939, 12, 31, 3, 255, 3, 308, -1, 5, 300, 40, 33, 0, 51, 0, 31};
-  globals.campaign.setup = odd;
+  hold(globals.campaign, [&](Campaign& c) { c.setup = odd; });
   FrmCSetup& setup = open_section<FrmCSetup>();
   EXPECT_EQ(shown_choices(setup),
             (Texts{"|Stored value: 1939", "|Stored value: 12", "|Stored value: 31",
@@ -83,7 +86,7 @@ TEST_F(FrmCSetupTest, KeepsWhatNoControlCanShowAndRefusesTextItCannotStore) {
   EXPECT_EQ(setup.cbo_defendcapital.position, 5);
   EXPECT_EQ(texts(boxes(setup)), (Texts{"300", "40", "33", "0", "51", "0", "31"}));
   setup.cmd_update.click();
-  EXPECT_EQ(globals.campaign.setup, odd);
+  EXPECT_EQ(globals.campaign.record().setup, odd);
 
   FrmCSetup& again = open_section<FrmCSetup>();
   again.cbo_starty.choose(0);  // a valid change, held back with the rest
@@ -101,7 +104,7 @@ TEST_F(FrmCSetupTest, KeepsWhatNoControlCanShowAndRefusesTextItCannotStore) {
         "Number of Plane Types: \"99999999999\" is not a whole number from 1 to 30."}) {
     EXPECT_TRUE(holds(refusal, named));
   }
-  EXPECT_EQ(globals.campaign.setup, odd);
+  EXPECT_EQ(globals.campaign.record().setup, odd);
   EXPECT_EQ(registry.find<FrmCSetup>(), &again);
   EXPECT_EQ(platform.window_events.back(), "show frm_c_setup");
 
@@ -109,7 +112,7 @@ TEST_F(FrmCSetupTest, KeepsWhatNoControlCanShowAndRefusesTextItCannotStore) {
   again.cmd_update.click();
   EXPECT_EQ(platform.messages.size(), 1u);
   const CampaignSetup expected{1940, 12, 31, 3, 255, 3, 308, -1, 5, 25, 4, 0, 3, 50, 255, 1};
-  EXPECT_EQ(globals.campaign.setup, expected);
+  EXPECT_EQ(globals.campaign.record().setup, expected);
 }
 
 }  // namespace

@@ -10,11 +10,11 @@ namespace {
 class SpecialEvents : public EditorTest {
  protected:
   SpecialEvents() {
-    globals.campaign.setup.num_spev = 6;
+    hold(globals.campaign, [](Campaign& c) { c.setup.num_spev = 6; });
     for (int i = 0; i < 30; ++i) globals.names.plane_names[i] = "plane " + std::to_string(i);
   }
   FrmCSpecialEvents& open() { return open_section<FrmCSpecialEvents>(); }
-  SpecialEvent& event(int index) { return globals.campaign.special_events[index]; }
+  const SpecialEvent& event(int index) { return globals.campaign.record().special_events[index]; }
 };
 
 struct Shown {
@@ -69,10 +69,12 @@ TEST_F(SpecialEvents, EachTypeAndTriggerLaysOutItsParameters) {
 }
 
 TEST_F(SpecialEvents, StepsStoreBeforeShowingAndOnlyUpdateOrSteppingStores) {
-  event(0) = {3, 1, 7, 200, 2, 40};
-  event(1) = {0, 0, 0, 0, -128, 0};
-  event(2) = {16, 2, 5, 9, 1, 2};
-  event(4) = {0, 0, 0, 0, 0, 0};
+  hold(globals.campaign, [](Campaign& c) {
+    c.special_events[0] = {3, 1, 7, 200, 2, 40};
+    c.special_events[1] = {0, 0, 0, 0, -128, 0};
+    c.special_events[2] = {16, 2, 5, 9, 1, 2};
+    c.special_events[4] = {0, 0, 0, 0, 0, 0};
+  });
   FrmCSpecialEvents& e = open();
   EXPECT_EQ(e.txt_specialeventnum.text, "1");
   EXPECT_EQ(e.txt_specialeventnum.maximum, 6);
@@ -101,24 +103,26 @@ TEST_F(SpecialEvents, StepsStoreBeforeShowingAndOnlyUpdateOrSteppingStores) {
   EXPECT_EQ(event(1), (SpecialEvent{0, 0, 0, 0, -128, 0}));
 
   // Update stores the shown event only; Close drops what was not stored.
-  const Campaign before = globals.campaign;
+  const Campaign before = globals.campaign.record();
   e.txt_specialeventnum.spin_to(5);
   e.cbo_se_type.choose(19);
   e.txt_se_par1.type("12");
   e.cmd_update.click();
   Campaign expected = before;
   expected.special_events[4] = {19, 0, 0, 0, 12, 0};
-  EXPECT_EQ(globals.campaign, expected);
+  EXPECT_EQ(globals.campaign.record(), expected);
   EXPECT_EQ(registry.find<FrmCSpecialEvents>(), nullptr);
   FrmCSpecialEvents& again = open();
   again.cbo_se_type.choose(8);
   again.cmd_close.click();
-  EXPECT_EQ(globals.campaign, expected);
+  EXPECT_EQ(globals.campaign.record(), expected);
 }
 
 TEST_F(SpecialEvents, AYearOrStrengthBeyondTheByteIsRefusedAndUnknownValuesAreKept) {
-  event(0) = {30, 9, 77, 5, 300, -5};
-  event(1) = {0, 3, 4, 0, 0, 0};
+  hold(globals.campaign, [](Campaign& c) {
+    c.special_events[0] = {30, 9, 77, 5, 300, -5};
+    c.special_events[1] = {0, 3, 4, 0, 0, 0};
+  });
   FrmCSpecialEvents& e = open();
   EXPECT_EQ(e.cbo_se_type.note(), "Stored value: 30");
   EXPECT_EQ(e.cbo_se_trigger.note(), "Stored value: 9");

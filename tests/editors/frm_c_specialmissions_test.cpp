@@ -11,11 +11,11 @@ namespace {
 class SpecialMissions : public EditorTest {
  protected:
   SpecialMissions() {
-    globals.campaign.setup.num_spm = 3;
+    hold(globals.campaign, [](Campaign& c) { c.setup.num_spm = 3; });
     for (int i = 0; i < 308; ++i) globals.names.place_names[i] = "place " + std::to_string(i);
   }
   FrmCSpecialMissions& open() { return open_section<FrmCSpecialMissions>(); }
-  SpecialMission& mission(int index) { return globals.campaign.special_missions[index]; }
+  const SpecialMission& mission(int index) { return globals.campaign.record().special_missions[index]; }
   // Steps away and back, so that the shown mission is stored and shown again.
   static void store_and_show(FrmCSpecialMissions& m) {
     const int at = m.current_mission() + 1;
@@ -25,14 +25,16 @@ class SpecialMissions : public EditorTest {
 };
 
 TEST_F(SpecialMissions, DateTargetSpeechEventsAndFormationGoBothWays) {
-  mission(0).trigger = 2;
-  mission(0).trigger_param = 11;
-  mission(0).brief_view = {-2, -1, -3, 308, -7, -300, 5, 0};
-  mission(0).success_event = 255;
-  mission(0).fail_event = 9;
-  mission(0).formation = -1;
-  mission(0).targets = {4, -1, 400, 0, 0, 0, 0, 0};
-  mission(0).target_priority = 40;
+  hold(globals.campaign, [](Campaign& c) {
+    c.special_missions[0].trigger = 2;
+    c.special_missions[0].trigger_param = 11;
+    c.special_missions[0].brief_view = {-2, -1, -3, 308, -7, -300, 5, 0};
+    c.special_missions[0].success_event = 255;
+    c.special_missions[0].fail_event = 9;
+    c.special_missions[0].formation = -1;
+    c.special_missions[0].targets = {4, -1, 400, 0, 0, 0, 0, 0};
+    c.special_missions[0].target_priority = 40;
+  });
   FrmCSpecialMissions& m = open();
   EXPECT_TRUE(m.txt_sm_tp1.visible);
   EXPECT_EQ(m.txt_sm_tp1.label, "Phase #:");
@@ -95,12 +97,14 @@ TEST_F(SpecialMissions, DateTargetSpeechEventsAndFormationGoBothWays) {
 }
 
 TEST_F(SpecialMissions, TargetsTimeSecondaryFlagsAndTheNoteFollowTheirControls) {
-  mission(1) = {};
-  mission(1).trigger = 12;  // no entry: kept, its parameter shown
-  mission(1).trigger_param = -3;
-  mission(1).secondary_flight = 5;
-  mission(1).num_targets = 5;
-  mission(1).weather = 9;
+  hold(globals.campaign, [](Campaign& c) {
+    c.special_missions[1] = {};
+    c.special_missions[1].trigger = 12;  // no entry: kept, its parameter shown
+    c.special_missions[1].trigger_param = -3;
+    c.special_missions[1].secondary_flight = 5;
+    c.special_missions[1].num_targets = 5;
+    c.special_missions[1].weather = 9;
+  });
   FrmCSpecialMissions& m = open();
   m.txt_smnum.spin_to(2);
   EXPECT_EQ(mission(1).secondary_flight, 1);  // as soon as it is shown

@@ -51,7 +51,7 @@ TEST_F(CampaignEditor, OpensBesideTheHiddenMainWindowWithSectionEditorsThatOpenO
   platform.will(camp1);
   editor.cmd_cload.click();
   EXPECT_EQ(platform.open_dialogs.at(0).filter, "Campaign Files (*.dat)|camp*.dat");
-  EXPECT_EQ(globals.campaign, sample_campaign(0));
+  EXPECT_EQ(globals.campaign.record(), sample_campaign(0));
   expect_loaded(editor, true);
 
   editor.cmd_setup.click();
@@ -69,12 +69,12 @@ TEST_F(CampaignEditor, OpensBesideTheHiddenMainWindowWithSectionEditorsThatOpenO
   setup.cmd_update.click();
   editor.cmd_events.click();
   editor.cmd_missions.click();
-  EXPECT_EQ(globals.campaign.setup.num_sqns, 20);
-  globals.campaign.setup.num_spm = 40;
+  EXPECT_EQ(globals.campaign.record().setup.num_sqns, 20);
+  hold(globals.campaign, [](Campaign& c) { c.setup.num_spm = 40; });
   editor.cmd_missions.click();
   EXPECT_EQ(registry.find<FrmCSpecialMissions>()->txt_smnum.maximum, 32);
 
-  const Campaign held = globals.campaign;
+  const Campaign held = globals.campaign.record();
   editor.cmd_close.click();
   EXPECT_EQ(platform.window_events,
             (Texts{"hide frm_main", "show frm_campaign", "bring_forward frm_campaign",
@@ -85,7 +85,7 @@ TEST_F(CampaignEditor, OpensBesideTheHiddenMainWindowWithSectionEditorsThatOpenO
 
   FrmCampaign& reopened = open_editor();
   expect_loaded(reopened, false);
-  EXPECT_EQ(globals.campaign, held);  // the record stays, and so does the question
+  EXPECT_EQ(globals.campaign.record(), held);  // the record stays, and so does the question
   platform.will(MessageAnswer::cancel);
   reopened.cmd_cload.click();
   expect_asked_to_save("Campaigns");
@@ -102,37 +102,37 @@ TEST_F(CampaignEditor, SecondLoadAsksToSaveFirstAndFailuresAreToldAndChangeNothi
   EXPECT_TRUE(holds(error_text(), (dir / "campnone.dat").string()));
   expect_loaded(editor, false);
   editor.cmd_cload.click();            // still nothing held: no question
-  globals.campaign.setup.num_spm = 9;  // an edit made in a section editor
-  const Campaign edited = globals.campaign;
+  globals.campaign.edit([](Campaign& c) { c.setup.num_spm = 9; });  // as a section editor does
+  const Campaign edited = globals.campaign.record();
 
   write_bytes(dir / "campshort.dat", std::vector<std::uint8_t>(100, 0xAB));
   platform.will(MessageAnswer::no, dir / "campshort.dat");
   editor.cmd_cload.click();
   EXPECT_TRUE(holds(error_text(), "campshort.dat"));
-  EXPECT_EQ(globals.campaign, edited);
+  EXPECT_EQ(globals.campaign.record(), edited);
   expect_loaded(editor, true);
   platform.will(MessageAnswer::cancel);  // no dialog, nothing changes
   editor.cmd_cload.click();
   expect_asked_to_save("Campaigns");
-  EXPECT_EQ(globals.campaign, edited);
+  EXPECT_EQ(globals.campaign.record(), edited);
   expect_loaded(editor, true);
 
   // Yes, then a cancelled save dialog: nothing is written, and the load still goes on.
   platform.will(MessageAnswer::yes, kCancel, camp2);
   editor.cmd_cload.click();
-  EXPECT_EQ(globals.campaign, sample_campaign(3));
+  EXPECT_EQ(globals.campaign.record(), sample_campaign(3));
   EXPECT_EQ(editor.lbl_currfile.caption, "camp2.dat");
   // Yes, saved under a name typed without an extension: ".dat" is added.
-  globals.campaign.setup.num_spm = 4;
-  const Campaign saved = globals.campaign;
+  globals.campaign.edit([](Campaign& c) { c.setup.num_spm = 4; });
+  const Campaign saved = globals.campaign.record();
   platform.will(MessageAnswer::yes, dir / "campmine", camp1);
   editor.cmd_cload.click();
   EXPECT_EQ(load_campaign(dir / "campmine.dat").value(), saved);
   EXPECT_FALSE(std::filesystem::exists(dir / "campmine"));
-  EXPECT_EQ(globals.campaign, sample_campaign(0));
+  EXPECT_EQ(globals.campaign.record(), sample_campaign(0));
   platform.will(MessageAnswer::no, camp2);  // straight to the open dialog
   editor.cmd_cload.click();
-  EXPECT_EQ(globals.campaign, sample_campaign(3));
+  EXPECT_EQ(globals.campaign.record(), sample_campaign(3));
 
   const std::filesystem::path unwritable = dir / "no-such-folder" / "camp9.dat";
   platform.will(unwritable, camp1);
@@ -156,7 +156,7 @@ TEST_F(CampaignEditor, ChangesNeverSavedAreMarkedAndOfferedForSavingBeforeTheyAr
   open_section<FrmCSetup>().txt_numspm.spin_to(2);
   registry.find<FrmCSetup>()->cmd_update.click();
   EXPECT_TRUE(editor.unsaved_changes());
-  const Campaign changed = globals.campaign;
+  const Campaign changed = globals.campaign.record();
 
   // Yes, then a save that fails: the load stops and the changes stay.
   const std::filesystem::path unwritable = dir / "no-such-folder" / "camp9.dat";
@@ -164,7 +164,7 @@ TEST_F(CampaignEditor, ChangesNeverSavedAreMarkedAndOfferedForSavingBeforeTheyAr
   editor.cmd_cload.click();
   EXPECT_TRUE(holds(error_text(), unwritable.string()));
   EXPECT_EQ(platform.open_dialogs.size(), 1u);
-  EXPECT_EQ(globals.campaign, changed);
+  EXPECT_EQ(globals.campaign.record(), changed);
 
   // "Exit" asks first: Cancel, a cancelled dialog and a failed save keep the program running.
   platform.will(MessageAnswer::cancel, MessageAnswer::yes, kCancel, MessageAnswer::yes, unwritable);
@@ -179,7 +179,7 @@ TEST_F(CampaignEditor, ChangesNeverSavedAreMarkedAndOfferedForSavingBeforeTheyAr
   EXPECT_EQ(platform.window_events.back(), "quit");
   EXPECT_FALSE(editor.unsaved_changes());
   main.cmd_exit.click();  // nothing left unsaved: no question
-  globals.campaign.setup.num_spm = 3;
+  globals.campaign.edit([](Campaign& c) { c.setup.num_spm = 3; });
   platform.will(MessageAnswer::no);
   EXPECT_TRUE(main.frame_close());
   EXPECT_EQ(std::count(platform.window_events.begin(), platform.window_events.end(), "quit"), 3);

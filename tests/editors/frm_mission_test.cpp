@@ -45,15 +45,17 @@ class FrmMissionTest : public EditorTest {
 
 TEST_F(FrmMissionTest, RowsShowTheMissionAndHiddenRowsKeepAndSaveTheirValues) {
   // Opening: no rows in use, but the hidden rows show what Save would write.
-  globals.mission.bombers.plane_type[7] = 12;
-  globals.mission.bombers.chance[7] = 200;
-  globals.mission.bombers.count = 8;
+  hold(globals.mission, [](Mission& m) {
+    m.bombers.plane_type[7] = 12;
+    m.bombers.chance[7] = 200;
+    m.bombers.count = 8;
+  });
   editor.open();
   EXPECT_EQ(editor.cbo_fighter[0].entries, Texts(30, ""));  // no plane names loaded yet
   EXPECT_EQ(editor.lbl_m_file.caption, "NO OPEN FILE");
   EXPECT_EQ(shown_groups(editor), (Texts{"0 00000000", "0 00000000", "0 00000000"}));
-  EXPECT_EQ(globals.mission.bombers.count, 0);
-  EXPECT_EQ(globals.mission.bombers.plane_type[7], 12);
+  EXPECT_EQ(globals.mission.record().bombers.count, 0);
+  EXPECT_EQ(globals.mission.record().bombers.plane_type[7], 12);
   EXPECT_EQ(editor.cbo_bomber[7].position, 12);
   EXPECT_EQ(editor.sld_bc[7].value, 200);
 
@@ -95,12 +97,11 @@ TEST_F(FrmMissionTest, RowsShowTheMissionAndHiddenRowsKeepAndSaveTheirValues) {
 }
 
 TEST_F(FrmMissionTest, LoadAsksToSaveOnceALoadOrACountSetThePrompt) {
-  // Plane types and chances set the prompt as counts do, so that no edit is dropped unasked.
+  // Plane types and chances make the mission unsaved, which asks as the prompt does; an
+  // opening takes the mission as it stands.
   editor.cbo_fighter[0].choose(4);
-  EXPECT_TRUE(globals.mission_save_prompt);
-  editor.open();
   editor.sld_fc[0].move(90);
-  EXPECT_TRUE(globals.mission_save_prompt);
+  EXPECT_FALSE(globals.mission_save_prompt);
   EXPECT_TRUE(editor.unsaved_changes());
   editor.open();
   EXPECT_FALSE(editor.unsaved_changes());
@@ -121,34 +122,34 @@ TEST_F(FrmMissionTest, LoadAsksToSaveOnceALoadOrACountSetThePrompt) {
   EXPECT_EQ(platform.save_dialogs.at(0).proposed, first);
   EXPECT_EQ(platform.save_dialogs[0].default_extension, ".dat");
   EXPECT_EQ(read_bytes(first)[0], 4);
-  EXPECT_EQ(globals.mission.fighters.count, 5);
+  EXPECT_EQ(globals.mission.record().fighters.count, 5);
   EXPECT_EQ(editor.lbl_m_file.caption, "misn2.dat");
 
   platform.will(MessageAnswer::no);  // loads without saving
   load("misn3.dat", distinct_mission_bytes(6, 6, 6));
-  EXPECT_EQ(globals.mission.fighters.count, 6);
+  EXPECT_EQ(globals.mission.record().fighters.count, 6);
 
   // Yes, then the save dialog cancelled: the open dialog still follows, and cancelling it
   // keeps the mission, as cancelling it after No and cancelling Save do.
-  const Mission before = globals.mission;
+  const Mission before = globals.mission.record();
   platform.will(MessageAnswer::yes, kCancel, kCancel, MessageAnswer::no, kCancel, kCancel);
   editor.cmd_mload.click();
   editor.cmd_mload.click();
   editor.cmd_msave.click();
-  EXPECT_EQ(globals.mission, before);
+  EXPECT_EQ(globals.mission.record(), before);
   EXPECT_EQ(editor.lbl_m_file.caption, "misn3.dat");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 3);
   EXPECT_EQ(platform.open_dialogs.size(), 5u);
 
   // Yes, then a save that fails: the load stops there and the unsaved mission stays.
   editor.cbo_fnum.choose(7);
-  const Mission unsaved = globals.mission;
+  const Mission unsaved = globals.mission.record();
   std::filesystem::create_directory(dir / "misn_folder.dat");
   platform.will(MessageAnswer::yes, dir / "misn_folder.dat");
   editor.cmd_mload.click();
   EXPECT_TRUE(holds(error_text(), "misn_folder.dat"));
   EXPECT_EQ(platform.open_dialogs.size(), 5u);  // no open dialog followed
-  EXPECT_EQ(globals.mission, unsaved);
+  EXPECT_EQ(globals.mission.record(), unsaved);
   EXPECT_TRUE(editor.unsaved_changes());
 
   editor.open();  // opening clears the prompt; choosing a count sets it
@@ -159,11 +160,11 @@ TEST_F(FrmMissionTest, LoadAsksToSaveOnceALoadOrACountSetThePrompt) {
 
 TEST_F(FrmMissionTest, FailuresAreToldAndChangeNothingAndCloseAlwaysAsks) {
   load("misn1.dat", distinct_mission_bytes(1, 2, 3));
-  const Mission before = globals.mission;
+  const Mission before = globals.mission.record();
   platform.will(MessageAnswer::no);
   load("misn_short.dat", std::vector<std::uint8_t>(59, 0));
   EXPECT_TRUE(holds(error_text(), "misn_short.dat"));
-  EXPECT_EQ(globals.mission, before);
+  EXPECT_EQ(globals.mission.record(), before);
   EXPECT_EQ(editor.lbl_m_file.caption, "misn1.dat");
   EXPECT_EQ(editor.cbo_fnum.position, 1);
 

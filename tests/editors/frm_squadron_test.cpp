@@ -54,25 +54,26 @@ TEST_F(FrmSquadronTest, OpensOnTheBaseFileAndStepsThroughSquadronsWithTheirOwnFl
 
   editor.txt_currsqn.spin_to(3);
   editor.chk_special[4].click(true);
-  EXPECT_EQ(globals.squadrons.slots[2].special_missions[4], 1);
-  EXPECT_EQ(globals.squadrons.slots[3].special_missions, base.slots[3].special_missions);
+  EXPECT_EQ(globals.squadrons.record().slots[2].special_missions[4], 1);
+  EXPECT_EQ(globals.squadrons.record().slots[3].special_missions, base.slots[3].special_missions);
   editor.txt_currsqn.spin_to(25);
   EXPECT_EQ(shown_unit(), 25);
   EXPECT_FALSE(editor.chk_special[4].checked);
-  // Typed text goes to a squadron in range; anything else is refused and goes nowhere.
+  // Typed text goes to a squadron in range; anything else is refused and the box goes back.
   for (const char* refused : {"26", "0", "x", ""}) {
-    editor.txt_currsqn.type(refused);
-    EXPECT_TRUE(holds(editor.txt_currsqn.refusal, "Current Squadron:")) << refused;
+    EXPECT_FALSE(enter(editor, editor.txt_currsqn, refused));
+    EXPECT_TRUE(holds(error_text(), "Current Squadron: \"")) << refused;
+    EXPECT_EQ(editor.txt_currsqn.text, "25");
     EXPECT_EQ(editor.current(), 25);
   }
-  editor.txt_currsqn.type("3");
-  EXPECT_EQ(editor.txt_currsqn.refusal, "");
+  platform.messages.clear();
+  EXPECT_TRUE(enter(editor, editor.txt_currsqn, "3"));
   EXPECT_TRUE(editor.chk_special[4].checked);
   EXPECT_TRUE(editor.unsaved_changes());
 
   // Every opening starts again from the base file and asks nothing about the dropped edits.
   editor.open();
-  EXPECT_EQ(globals.squadrons.slots[2].special_missions[4], 0);
+  EXPECT_EQ(globals.squadrons.record().slots[2].special_missions[4], 0);
   EXPECT_EQ(editor.current(), 1);
   EXPECT_TRUE(platform.messages.empty());
 
@@ -82,8 +83,8 @@ TEST_F(FrmSquadronTest, OpensOnTheBaseFileAndStepsThroughSquadronsWithTheirOwnFl
     if (empty) write_bytes(dir / "sqbasic.dat", {});
     editor.open();
     EXPECT_TRUE(holds(error_text(), (dir / "sqbasic.dat").string()));
-    EXPECT_EQ(globals.squadrons.count, 1);
-    EXPECT_EQ(globals.squadrons.slots[0], Squadron{});
+    EXPECT_EQ(globals.squadrons.record().count, 1);
+    EXPECT_EQ(globals.squadrons.record().slots[0], Squadron{});
     EXPECT_EQ(editor.lbl_numsqns.caption, "1");
     EXPECT_EQ(std::filesystem::exists(dir / "sqbasic.dat"), empty);
   }
@@ -94,34 +95,34 @@ TEST_F(FrmSquadronTest, AddNewAndDeleteKeepTheSquadronsInOrder) {
   open_on(numbered_squadrons(25));
   editor.cmd_newsqn.click();
   EXPECT_EQ(error_text("ZAV Campaign Editor"), "Cannot have more the 25 squadrons.");
-  EXPECT_EQ(globals.squadrons.count, 25);
+  EXPECT_EQ(globals.squadrons.record().count, 25);
 
   editor.txt_currsqn.spin_to(3);
   editor.cmd_delsqn.click();  // from the middle of a full table: the freed slot keeps its own
   EXPECT_EQ(editor.lbl_numsqns.caption, "24");
   EXPECT_EQ(editor.txt_currsqn.maximum, 24);
   EXPECT_EQ(shown_unit(), 4);
-  EXPECT_EQ(globals.squadrons.slots[1].unit_name, 2);
-  EXPECT_EQ(globals.squadrons.slots[23].unit_name, 25);
-  EXPECT_EQ(globals.squadrons.slots[24].unit_name, 25);
+  EXPECT_EQ(globals.squadrons.record().slots[1].unit_name, 2);
+  EXPECT_EQ(globals.squadrons.record().slots[23].unit_name, 25);
+  EXPECT_EQ(globals.squadrons.record().slots[24].unit_name, 25);
 
   editor.txt_currsqn.spin_to(24);
   editor.cmd_delsqn.click();  // the last: the new last is shown; the freed slot takes the next
   EXPECT_EQ(editor.current(), 23);
   EXPECT_EQ(editor.txt_currsqn.value, 23);
   EXPECT_EQ(shown_unit(), 24);
-  EXPECT_EQ(globals.squadrons.slots[23].unit_name, 25);
+  EXPECT_EQ(globals.squadrons.record().slots[23].unit_name, 25);
 
   editor.cmd_newsqn.click();  // the current squadron stays; the new one is what the slot held
   EXPECT_EQ(editor.lbl_numsqns.caption, "24");
   EXPECT_EQ(editor.current(), 23);
-  EXPECT_EQ(globals.squadrons.slots[23].unit_name, 25);
+  EXPECT_EQ(globals.squadrons.record().slots[23].unit_name, 25);
   EXPECT_EQ(platform.messages.size(), 1u);
 
   open_on(numbered_squadrons(1));
   editor.cmd_delsqn.click();
   EXPECT_EQ(error_text("ZAV Campaign Editor"), "Unable to delete the last squadron!");
-  EXPECT_EQ(globals.squadrons.count, 1);
+  EXPECT_EQ(globals.squadrons.record().count, 1);
   EXPECT_EQ(shown_unit(), 1);
 }
 
@@ -133,7 +134,7 @@ TEST_F(FrmSquadronTest, LoadAndSaveAskBeforeDroppingWorkAndChangeNothingWhenThey
   EXPECT_EQ(editor.lbl_s_file.caption, "sq1.dat");
   EXPECT_EQ(editor.txt_currsqn.maximum, 3);
   EXPECT_EQ(editor.cbo_base.position, 1);
-  const SquadronTable loaded = globals.squadrons;
+  const SquadronTable loaded = globals.squadrons.record();
 
   // With a file loaded every load asks. Cancel changes nothing.
   editor.txt_currsqn.spin_to(2);
@@ -142,7 +143,7 @@ TEST_F(FrmSquadronTest, LoadAndSaveAskBeforeDroppingWorkAndChangeNothingWhenThey
   expect_asked_to_save("ZAV Campaign Editor");
   EXPECT_EQ(editor.lbl_s_file.caption, "sq1.dat");
   EXPECT_EQ(editor.current(), 2);
-  EXPECT_EQ(globals.squadrons, loaded);
+  EXPECT_EQ(globals.squadrons.record(), loaded);
 
   // Yes saves first; a failing load then changes nothing.
   editor.sld_skill.move(77);
@@ -151,9 +152,9 @@ TEST_F(FrmSquadronTest, LoadAndSaveAskBeforeDroppingWorkAndChangeNothingWhenThey
   platform.will(dir / "sq_bad.dat");
   editor.cmd_sload.click();
   EXPECT_TRUE(holds(error_text(), "sq_bad.dat"));
-  EXPECT_EQ(load_squadrons(dir / "sq_saved.dat").value(), globals.squadrons);
+  EXPECT_EQ(load_squadrons(dir / "sq_saved.dat").value(), globals.squadrons.record());
   EXPECT_EQ(editor.lbl_s_file.caption, "sq_saved.dat");
-  EXPECT_EQ(globals.squadrons.slots[1].skill, 77);
+  EXPECT_EQ(globals.squadrons.record().slots[1].skill, 77);
 
   // Yes with a save that fails: the load stops there and the edits stay.
   editor.sld_skill.move(78);
@@ -162,7 +163,7 @@ TEST_F(FrmSquadronTest, LoadAndSaveAskBeforeDroppingWorkAndChangeNothingWhenThey
   editor.cmd_sload.click();
   EXPECT_TRUE(holds(error_text(), "sq_folder.dat"));
   EXPECT_EQ(platform.open_dialogs.size(), 2u);
-  EXPECT_EQ(globals.squadrons.slots[1].skill, 78);
+  EXPECT_EQ(globals.squadrons.record().slots[1].skill, 78);
   EXPECT_EQ(editor.lbl_s_file.caption, "sq_saved.dat");
 
   platform.will(kCancel);  // a cancelled save writes nothing
@@ -204,26 +205,36 @@ TEST_F(FrmSquadronTest, EveryFieldStoresAtOnceAndSavesWhatTheFileHeld) {
   EXPECT_EQ(editor.txt_weaponamount[0].text, "0");
   EXPECT_FALSE(editor.txt_weaponamount[0].enabled);
   EXPECT_EQ(editor.txt_weaponamount[1].text, "1000");
-  editor.txt_weaponamount[1].type("1000");  // typed back as shown, beyond the arrows' 600
-  editor.txt_phasestart.type("30");
+  EXPECT_TRUE(enter(editor, editor.txt_weaponamount[1], "1000"));  // as shown, beyond 600
+  EXPECT_TRUE(enter(editor, editor.txt_phasestart, "30"));
+  EXPECT_FALSE(globals.squadrons.can_undo());
   EXPECT_EQ(save_as("sq_same.dat"), encode_squadrons(table));
 
-  // Text that is no byte is refused and stores nothing; a fraction is dropped.
+  // Text that is no byte is refused, stores nothing and is put back; a fraction is dropped.
   for (TextBox* box :
        {&editor.txt_sing[2], &editor.txt_unitsprt, &editor.txt_unitname, &editor.txt_unitdesc}) {
-    for (const char* refused : {"", "x", "256", "-1"}) {
-      box->type(refused);
-      EXPECT_TRUE(holds(box->refusal, "is not a number from 0 to 255.")) << refused;
+    const std::string shown = box->text;
+    for (const char* refused : {"", "x", "256", "300", "-1"}) {
+      EXPECT_FALSE(enter(editor, *box, refused));
+      EXPECT_TRUE(holds(error_text(), "is not a number from 0 to 255.")) << refused;
+      EXPECT_EQ(box->text, shown);
     }
-    box->type("12.7");
-    EXPECT_EQ(box->refusal, "");
+    EXPECT_TRUE(enter(editor, *box, "12.7"));
+    EXPECT_EQ(box->text, "12");
   }
-  editor.txt_sing[2].type("9x");
-  EXPECT_TRUE(holds(editor.txt_sing[2].refusal, "Staffel Designations: 3 \"9x\""));
-  editor.txt_numplanes.type("31");  // beyond the spin: refused
-  editor.txt_numpilots.type("30");
-  editor.txt_weaponamount[1].type("601");
-  EXPECT_TRUE(holds(editor.txt_weaponamount[1].refusal, "Weapons: row 2 number"));
+  EXPECT_FALSE(enter(editor, editor.txt_sing[2], "9x"));
+  EXPECT_TRUE(holds(error_text(), "Staffel Designations: 3 \"9x\""));
+  // Beyond a spin's range, and a whole number typed digit by digit: only the whole is read.
+  EXPECT_FALSE(enter(editor, editor.txt_numplanes, "31"));
+  for (const char* typing : {"3", "30"}) editor.txt_numpilots.type(typing);
+  EXPECT_EQ(globals.squadrons.record().slots[1].num_pilots, 0);
+  EXPECT_TRUE(editor.finish_typing(editor.txt_numpilots));
+  EXPECT_FALSE(enter(editor, editor.txt_weaponamount[1], "601"));
+  EXPECT_TRUE(holds(error_text(), "Weapons: row 2 number"));
+  // A row without a weapon keeps its number, whatever reaches its box.
+  editor.txt_weaponamount[0].spin_to(40);
+  EXPECT_TRUE(enter(editor, editor.txt_weaponamount[0], "50"));
+  EXPECT_EQ(globals.squadrons.record().slots[1].weapons[0].number, 300);
 
   editor.cbo_weapon[0].choose(4);  // the kept number shows and can be changed
   EXPECT_EQ(editor.txt_weaponamount[0].text, "300");
@@ -276,8 +287,8 @@ TEST_F(FrmSquadronTest, RoleWeightsShowTheirShareOf255AndTheTotalFollowsADrag) {
   editor.sld_interdict.drag(0);  // the total follows; the weight waits for the change
   EXPECT_EQ(editor.lbl_total.caption, "51%");
   EXPECT_EQ(editor.lbl_interdict.caption, "99%");
-  EXPECT_EQ(globals.squadrons.slots[0].interdiction_weight, 254);
-  EXPECT_EQ(globals.squadrons.slots[0].escort_weight, 1);
+  EXPECT_EQ(globals.squadrons.record().slots[0].interdiction_weight, 254);
+  EXPECT_EQ(globals.squadrons.record().slots[0].escort_weight, 1);
   for (Slider* role : {&editor.sld_escort, &editor.sld_sweep, &editor.sld_bomb,
                        &editor.sld_intercept, &editor.sld_interdict}) {
     role->move(255);

@@ -101,6 +101,15 @@ class ScriptedPlatform : public Scripted<Platform> {
   }
 };
 
+// Gives `document` a record as a load does, with a new history: the one it holds, changed by
+// `change`.
+template <class Record, class Change>
+void hold(Document<Record>& document, Change change) {
+  Record record = document.record();
+  change(record);
+  document.start(record, document.file());
+}
+
 // Boxes of a window read or typed into together: the text of each, and `typed` put into each.
 using Boxes = std::vector<TextBox*>;
 inline Texts texts(const Boxes& boxes) {
@@ -135,6 +144,13 @@ class Run : public ::testing::Test {
     }));
   }
 
+  // The user types `text` into `box` of `window` and is done with it (Enter); false when the
+  // window refused the text.
+  static bool enter(Window& window, TextBox& box, std::string text) {
+    box.type(std::move(text));
+    return window.finish_typing(box);
+  }
+
   // The text of the last message, which must be a box titled `title` with the critical icon
   // and OK.
   std::string error_text(const std::string& title = "ERROR!") const {
@@ -157,9 +173,9 @@ class Run : public ::testing::Test {
   }
 
   TempDir dir;
+  Globals globals;  // outlives the windows that watch its documents
   P platform;
   WindowRegistry registry{platform};
-  Globals globals;
   FrmMain main{globals, platform, registry};
 };
 

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "editors/controls.h"
+#include "editors/scripted_platform.h"
 #include "editors/window.h"
 #include "ui/form_widget.h"
 #include "ui/widget_lookup.h"
@@ -29,7 +30,7 @@ class Specimen : public Window {
 
   PickList cbo_kind{"cbo_kind", "Kind:"};
   TextBox txt_extra = [] {
-    TextBox box("txt_extra", "Extra:");
+    TextBox box("txt_extra", "Extra:", 0, 999);
     box.caption_name = "lbl_extra";
     return box;
   }();
@@ -42,8 +43,9 @@ class Specimen : public Window {
   Label lbl_hold{"lbl_hold", "NOTE"};
   std::vector<std::string> events;
 
-  Specimen() {
+  explicit Specimen(Platform& platform) : Window(platform) {
     cbo_kind.entries = {"plain", "extra"};
+    txt_extra.on_commit = [this] { events.push_back("extra " + txt_extra.text); };
     cbo_kind.on_choose = [this] { txt_extra.visible = cbo_kind.position == 1; };
     sld_weight.on_drag = [this](int at) { lbl_total.caption = std::to_string(at); };
     sld_weight.on_change = [this] { events.push_back("weight " + std::to_string(sld_weight.value)); };
@@ -71,7 +73,8 @@ class BinderTest : public ::testing::Test {
 
   QWidget* window() { return &form; }
 
-  Specimen logic;
+  ScriptedPlatform platform;
+  Specimen logic{platform};
   ui::FormWidget form{logic};
 };
 
@@ -142,29 +145,33 @@ TEST_F(BinderTest, ASliderFollowsADragAndStoresWhenLetGo) {
   EXPECT_EQ(logic.sld_weight.value, 0);
 }
 
-TEST_F(BinderTest, TextPutInByAnAssistiveToolIsWhatTheLogicReads) {
+TEST_F(BinderTest, TypedTextIsReadWholeOnceTheUserIsDoneWithTheBox) {
   logic.txt_extra.visible = true;
   form.refresh();
   QLineEdit& extra = control<QLineEdit>(window(), "txt_extra");
   QAccessibleInterface* box = QAccessible::queryAccessibleInterface(&extra);
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(box->text(QAccessible::Name), "Extra:");
+  // Text put in by any means, an assistive tool's included, is read on Enter, and only then.
   box->setText(QAccessible::Value, "42");
-  EXPECT_EQ(logic.txt_extra.text, "42");
   box->editableTextInterface()->insertText(2, "7");
   EXPECT_EQ(logic.txt_extra.text, "427");
+  EXPECT_TRUE(logic.events.empty());
+  QTest::keyClick(&extra, Qt::Key_Return);
+  EXPECT_EQ(logic.events, std::vector<std::string>{"extra 427"});
+
+  // Any other action of the window reads what was typed first; refused text is put back, told,
+  // and the action does not happen.
+  extra.setFocus();
   QTest::keyClicks(&extra, "x");
   EXPECT_EQ(logic.txt_extra.text, "427x");
-
-  // Text the logic refuses is marked, and the mark goes with the refusal.
-  const QColor plain = extra.palette().color(QPalette::Base);
-  logic.txt_extra.refusal = "Extra: \"427x\" is not a number from 0 to 255.";
-  form.refresh();
-  EXPECT_NE(extra.palette().color(QPalette::Base), plain);
-  EXPECT_EQ(extra.accessibleDescription().toStdString(), logic.txt_extra.refusal);
-  logic.txt_extra.refusal.clear();
-  form.refresh();
-  EXPECT_EQ(extra.palette().color(QPalette::Base), plain);
+  control<QCheckBox>(window(), "chk_flag_0").click();
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text,
+            "Extra: \"427x\" is not a whole number from 0 to 999.\nNothing was stored.");
+  EXPECT_EQ(extra.text(), "427");
+  EXPECT_EQ(logic.chk_flag[0].read(), 0);
+  EXPECT_EQ(logic.events.size(), 1u);
 }
 
 }  // namespace

@@ -37,10 +37,14 @@ TEST_F(SquadronWidgetsTest, EachKindOfFieldEditedByKeyboardAndMouseIsSavedByteFo
     arrow(editor, "upd_wn_0", "up").click();
     QTest::keyClick(&control(editor, "cbo_moves"), Qt::Key_Down);
     QTest::keyClick(&control(editor, "cbo_basemove_0"), Qt::Key_End);  // the forward base
-    // Text that is no byte is marked and stores nothing.
+    // A number is read whole when the user is done with its box, never a keystroke's part of
+    // it: "300" stores neither 3 nor 30, but is refused, told, and put back.
     QLineEdit& sprite = control<QLineEdit>(editor, "txt_unitsprt");
     type_over(sprite, "300");
-    EXPECT_TRUE(holds(sprite.toolTip().toStdString(), "is not a number from 0 to 255"));
+    QTest::keyClick(&sprite, Qt::Key_Return);
+    EXPECT_EQ(error_text(),
+              "Squadron Sprite #: \"300\" is not a number from 0 to 255.\nNothing was stored.");
+    EXPECT_EQ(sprite.text(), "0");
 
     press(editor, "cmd_newsqn");
     arrow(editor, "upd_currsqn", "up").click();
@@ -52,6 +56,8 @@ TEST_F(SquadronWidgetsTest, EachKindOfFieldEditedByKeyboardAndMouseIsSavedByteFo
     EXPECT_EQ(tab_order(control(editor, "txt_currsqn")).mid(0, 8),
               (QStringList{"txt_currsqn", "cmd_newsqn", "cmd_delsqn", "cbo_sqnday", "cbo_sqnmonth",
                            "cbo_sqnyear", "txt_phasestart", "cbo_base"}));
+    // A number still being typed is read by "Save File" before it writes.
+    type_over(control<QLineEdit>(editor, "txt_unitsprt"), "200");
     press(editor, "cmd_ssave");
     press(editor, "cmd_close");  // all saved: closes without asking
     EXPECT_FALSE(editor->isVisible());
@@ -65,12 +71,12 @@ TEST_F(SquadronWidgetsTest, EachKindOfFieldEditedByKeyboardAndMouseIsSavedByteFo
   edited.escort_weight = 255;
   edited.special_missions[4] = 1;
   edited.unit_name = 42;
-  edited.sprite = 30;  // "300" was typed: "30" was the last number it took
   edited.weapons[0].number = 10;
   edited.num_moves = 1;
   edited.moves[0].destination = kForwardBase;
+  expected.slots[1].sprite = 200;
   EXPECT_EQ(read_bytes(dir / "sq1.dat"), encode_squadrons(expected));
-  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_EQ(platform.messages.size(), 1u);
 }
 
 TEST(ProgramFolder, IsTheFolderOfTheRunningProgramNotTheWorkingFolder) {
