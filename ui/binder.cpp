@@ -77,17 +77,24 @@ class TypingWatcher : public QObject {
         static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
       done_();
     }
-    if (event->type() == QEvent::ShortcutOverride && is_undo_or_redo(*event) && !box_.typing) {
-      return true;  // not taken by the box: the window's undo or redo has it
+    if (event->type() == QEvent::ShortcutOverride && !own_typing_to_move(watched, *event)) {
+      event->ignore();  // not taken by the box: the window's undo or redo has it
+      return true;
     }
     return QObject::eventFilter(watched, event);
   }
 
  private:
-  static bool is_undo_or_redo(QEvent& event) {
-    auto& key = static_cast<QKeyEvent&>(event);
-    return key.matches(QKeySequence::Undo) || key.matches(QKeySequence::Redo) ||
-           key.keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y);
+  // Whether `event` is an undo or redo key that the box has typing of its own to move through.
+  bool own_typing_to_move(QObject* watched, QEvent& event) const {
+    const auto& line = static_cast<const QLineEdit&>(*watched);
+    const auto& key = static_cast<QKeyEvent&>(event);
+    if (key.matches(QKeySequence::Undo)) return box_.typing && line.isUndoAvailable();
+    if (key.matches(QKeySequence::Redo) ||
+        key.keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y)) {
+      return box_.typing && line.isRedoAvailable();
+    }
+    return true;  // any other key is the box's to take or not
   }
 
   const TextBox& box_;

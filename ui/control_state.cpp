@@ -70,7 +70,9 @@ void show_state(QSlider& widget, const Slider& slider) {
 void show_state(QLineEdit& widget, const TextBox& box) {
   const QSignalBlocker quiet(widget);
   const QString text = text_of(box.text);
-  if (widget.text() != text) widget.setText(text);
+  // Once the box was read, its typing is no longer the box's to undo: the window's undo is.
+  const bool read_typing = !box.typing && (widget.isUndoAvailable() || widget.isRedoAvailable());
+  if (widget.text() != text || read_typing) widget.setText(text);
   show_state(widget, static_cast<const Control&>(box));
 }
 

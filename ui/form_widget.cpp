@@ -15,16 +15,20 @@ FormWidget::FormWidget(Window& window)
   setObjectName(QString::fromUtf8(window.form_name().data(), window.form_name().size()));
   // "[*]" shows as "*" while the file the window holds has changes never saved.
   setWindowTitle(QString::fromStdString(window.caption()) + (window.holds_file() ? "[*]" : ""));
-  if (window.history()) {
-    const auto on_keys = [this](const QKeySequence& keys, void (Window::*move)()) {
-      auto* shortcut = new QShortcut(keys, this);
-      connect(shortcut, &QShortcut::activated, this,
-              [this, move] { binder_.act([this, move] { (window_.*move)(); }); });
-    };
-    on_keys(QKeySequence::Undo, &Window::undo);
-    on_keys(QKeySequence::Redo, &Window::redo);
-    on_keys(QKeySequence(Qt::CTRL | Qt::Key_Y), &Window::redo);
+  const auto on_keys = [this](QList<QKeySequence> keys, void (Window::*move)()) {
+    auto* shortcut = new QShortcut(this);
+    shortcut->setKeys(keys);
+    connect(shortcut, &QShortcut::activated, this,
+            [this, move] { binder_.act([this, move] { (window_.*move)(); }); });
+  };
+  on_keys(QKeySequence::keyBindings(QKeySequence::Undo), &Window::undo);
+  // Redo by the desktop's keys, and by both that users of other desktops know.
+  QList<QKeySequence> redo_keys = QKeySequence::keyBindings(QKeySequence::Redo);
+  for (const QKeySequence& known : {QKeySequence(Qt::CTRL | Qt::Key_Y),
+                                    QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}) {
+    if (!redo_keys.contains(known)) redo_keys.append(known);
   }
+  on_keys(redo_keys, &Window::redo);
 }
 
 void FormWidget::finish(QLayout* layout) {

@@ -35,7 +35,8 @@ class FrmCampaign : public Window {
   bool unsaved_changes() const override {
     return cmd_csave.enabled && globals_.campaign.unsaved();
   }
-  Undoable* history() override { return &globals_.campaign; }
+  // Undo and redo reach the campaign's history while the editor shows a file.
+  Undoable* history() override { return cmd_csave.enabled ? &globals_.campaign : nullptr; }
 
   Label lbl_currfile{"lbl_currfile"};  // name of the file last loaded or saved
   // The section buttons and "Save File" are enabled by a Load; "Special Events" and "Special

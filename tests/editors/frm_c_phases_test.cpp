@@ -66,18 +66,27 @@ TEST_F(FrmCPhasesTest, ShowsCodesAndValuesNoControlCanHoldAndWritesThemBackUncha
   EXPECT_EQ(globals.campaign.record(), expected);
 }
 
-TEST_F(FrmCPhasesTest, StepsStoreThePhaseLeftAndCloseDropsOnlyThePhaseOnScreen) {
+TEST_F(FrmCPhasesTest, StepsByArrowOrTypedNumberStoreThePhaseLeftAndCloseDropsOnlyTheOneShown) {
   FrmCPhases& phases = open_section<FrmCPhases>();
   phases.cbo_target_priority[0].choose(22);  // "Fort ***"
   phases.us_production[0].move(1000);
   phases.txt_currphase.spin_to(2);
   EXPECT_EQ(phases.current_phase(), 1);
   EXPECT_EQ(phases.cbo_wc.position, 4);
+  // A typed phase number steps as the arrows do; one beyond the phases is refused.
   phases.cbo_target_priority[7].choose(34);  // "No Target"
+  EXPECT_TRUE(enter(phases, phases.txt_currphase, "3"));
+  EXPECT_EQ(phases.current_phase(), 2);
+  EXPECT_FALSE(enter(phases, phases.txt_currphase, "4"));
+  EXPECT_TRUE(holds(error_text(), "Current Phase #: \"4\" is not a whole number from 1 to 3."));
+  EXPECT_EQ(phases.txt_currphase.text, "3");
+  EXPECT_EQ(phases.current_phase(), 2);
+  phases.us_production[1].move(500);
   phases.cmd_close.click();
   EXPECT_EQ(globals.campaign.record().phases[0].target_priority[0], 23);
   EXPECT_EQ(globals.campaign.record().phases[0].us_aircraft, 1000);
-  EXPECT_EQ(globals.campaign.record().phases[1].target_priority[7], 7);
+  EXPECT_EQ(globals.campaign.record().phases[1].target_priority[7], 255);
+  EXPECT_EQ(globals.campaign.record().phases[2].us_arms, 0);
 }
 
 TEST_F(FrmCPhasesTest, ConditionsSetTheirParameterSliderAndDatesEndWithThePhase) {

@@ -107,8 +107,13 @@ TEST_F(SpecialMissions, TargetsTimeSecondaryFlagsAndTheNoteFollowTheirControls) 
   });
   FrmCSpecialMissions& m = open();
   m.txt_smnum.spin_to(2);
-  EXPECT_EQ(mission(1).secondary_flight, 1);  // as soon as it is shown
+  // As soon as it is shown the flag is 1, which a save writes; looking is no change to save.
+  EXPECT_EQ(mission(1).secondary_flight, 1);
   EXPECT_TRUE(m.chk_secondaryflight.checked);
+  m.txt_smnum.spin_to(1);
+  m.txt_smnum.spin_to(2);
+  EXPECT_FALSE(globals.campaign.unsaved());
+  EXPECT_FALSE(globals.campaign.can_undo());
   EXPECT_TRUE(m.txt_sm_tp1.visible);
   EXPECT_EQ(m.txt_sm_tp1.text, "-3");
   EXPECT_EQ(m.cbo_weather.note(), "Stored value: 9");

@@ -1,6 +1,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "editors/frm_c_forces/frm_c_forces.h"
+#include "editors/frm_c_phases/frm_c_phases.h"
 #include "editors/frm_c_specialmissions/frm_c_specialmissions.h"
 #include "editors/scripted_platform.h"
 
@@ -183,6 +185,115 @@ TEST_F(CampaignEditor, ChangesNeverSavedAreMarkedAndOfferedForSavingBeforeTheyAr
   platform.will(MessageAnswer::no);
   EXPECT_TRUE(main.frame_close());
   EXPECT_EQ(std::count(platform.window_events.begin(), platform.window_events.end(), "quit"), 3);
+}
+
+TEST_F(CampaignEditor, UndoAndRedoGoThroughEveryUpdateAndEveryOpenEditorFollows) {
+  FrmCampaign& editor = open_editor();
+  platform.will(camp1);
+  editor.cmd_cload.click();
+  const CampaignImage loaded = encode_campaign(globals.campaign.record());
+
+  // One step for each Update and each step that stored a change; looking adds none.
+  FrmCSetup& setup = open_section<FrmCSetup>();
+  setup.txt_numphases.spin_to(3);
+  setup.cmd_update.click();
+  FrmCPhases& phases = open_section<FrmCPhases>();
+  phases.txt_currphase.step_by(1);
+  phases.txt_currphase.step_by(-1);
+  phases.us_production[0].move(700);
+  phases.txt_currphase.step_by(1);
+  FrmCV1Missions& v1 = open_section<FrmCV1Missions>();
+  EXPECT_TRUE(enter(v1, v1.txt_attack, "12"));
+  v1.cmd_update.click();
+  const CampaignImage edited = encode_campaign(globals.campaign.record());
+  EXPECT_TRUE(editor.unsaved_changes());
+
+  // An undo shows in every open editor: the phases editor shows its phase as the campaign now
+  // holds it, and an open setup editor drops what it had not stored.
+  FrmCSetup& pending = open_section<FrmCSetup>();
+  EXPECT_TRUE(enter(pending, pending.txt_numsqns, "9"));
+  editor.undo();
+  EXPECT_EQ(globals.campaign.record().v1_speech.v1_attack_speech, 0);
+  editor.undo();
+  phases.txt_currphase.step_by(-1);
+  EXPECT_EQ(phases.us_production[0].value, 0);
+  editor.undo();
+  EXPECT_EQ(pending.txt_numphases.text, "0");
+  EXPECT_EQ(pending.txt_numsqns.text, "0");
+  EXPECT_EQ(encode_campaign(globals.campaign.record()), loaded);
+  EXPECT_FALSE(editor.unsaved_changes());
+  EXPECT_FALSE(globals.campaign.can_undo());
+  while (globals.campaign.can_redo()) editor.redo();
+  EXPECT_EQ(encode_campaign(globals.campaign.record()), edited);
+  EXPECT_EQ(pending.txt_numphases.text, "3");
+
+  // Save keeps the history: undoing past it marks the campaign, redoing back clears the mark.
+  platform.will(camp2);
+  editor.cmd_csave.click();
+  editor.undo();
+  EXPECT_TRUE(editor.unsaved_changes());
+  editor.redo();
+  EXPECT_FALSE(editor.unsaved_changes());
+
+  // An undo in a section editor takes back first what it shows and has not stored; a redo
+  // brings that back as a step.
+  pending.txt_numsqns.spin_to(7);
+  pending.undo();
+  EXPECT_EQ(pending.txt_numsqns.text, "0");
+  EXPECT_EQ(encode_campaign(globals.campaign.record()), edited);
+  pending.redo();
+  EXPECT_EQ(globals.campaign.record().setup.num_sqns, 7);
+}
+
+TEST_F(CampaignEditor, ALoadShowsInOpenSectionEditorsAndNoEntryGoesIntoAnotherCampaign) {
+  Campaign other = sample_campaign(0);
+  other.setup.num_phases = 2;
+  other.phases[0].us_oil = 300;
+  other.phases[1].us_oil = 400;
+  ASSERT_FALSE(save_campaign(camp2, other));
+  FrmCampaign& editor = open_editor();
+  platform.will(camp1);
+  editor.cmd_cload.click();
+  FrmCPhases& phases = open_section<FrmCPhases>();
+  phases.us_production[3].move(1900);  // on screen, not stored
+
+  platform.will(MessageAnswer::no, camp2);
+  editor.cmd_cload.click();
+  EXPECT_EQ(phases.current_phase(), 0);
+  EXPECT_EQ(phases.us_production[3].value, 300);
+  EXPECT_EQ(phases.txt_currphase.maximum, 2);
+  phases.txt_currphase.step_by(1);  // stores the shown phase of the campaign now held
+  phases.cmd_update.click();
+  EXPECT_EQ(globals.campaign.record(), other);
+  EXPECT_FALSE(editor.unsaved_changes());
+}
+
+TEST_F(CampaignEditor, CloseAsksWhileChangesAreUnsavedAndAReopenedEditorMarksNothing) {
+  FrmCampaign& editor = open_editor();
+  platform.will(camp1);
+  editor.cmd_cload.click();
+  editor.cmd_close.click();  // nothing changed: no question
+  FrmCampaign& reopened = open_editor();
+  platform.will(MessageAnswer::no, camp1);
+  reopened.cmd_cload.click();
+  globals.campaign.edit([](Campaign& c) { c.setup.num_spm = 2; });
+  platform.will(MessageAnswer::cancel, MessageAnswer::yes, kCancel);
+  reopened.cmd_close.click();
+  EXPECT_FALSE(reopened.frame_close());
+  EXPECT_EQ(registry.find<FrmCampaign>(), &reopened);
+  platform.will(MessageAnswer::no);
+  reopened.cmd_close.click();
+  EXPECT_EQ(registry.find<FrmCampaign>(), nullptr);
+
+  // The changes stay in the program, and Exit still offers them; a reopened editor, which
+  // cannot save them before a load, neither marks them nor undoes them.
+  FrmCampaign& again = open_editor();
+  EXPECT_FALSE(again.unsaved_changes());
+  again.undo();
+  EXPECT_EQ(globals.campaign.record().setup.num_spm, 2);
+  platform.will(MessageAnswer::no);
+  main.cmd_exit.click();
+  expect_asked_to_save("ZAV Campaign Editor");
 }
 
 }  // namespace

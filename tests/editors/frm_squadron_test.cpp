@@ -300,5 +300,44 @@ TEST_F(FrmSquadronTest, RoleWeightsShowTheirShareOf255AndTheTotalFollowsADrag) {
   EXPECT_EQ(editor.lbl_total.caption, "0%");
 }
 
+TEST_F(FrmSquadronTest, EveryEditAddAndDeleteUndoesToTheLoadedBytesAndRedoes) {
+  open_on(numbered_squadrons(2));
+  load("sq1.dat", numbered_squadrons(3));
+  const std::vector<std::uint8_t> loaded = encode_squadrons(globals.squadrons.record());
+  // One step each: a list, a box typed, a spin, a slider, a check box, a row's count, then a
+  // squadron added and one deleted; steps between squadrons are none.
+  editor.cbo_plane.choose(4);
+  EXPECT_TRUE(enter(editor, editor.txt_unitdesc, "77"));
+  editor.txt_currsqn.spin_to(2);
+  editor.txt_numpilots.spin_to(12);
+  editor.sld_skill.move(200);
+  editor.chk_special[31].click(true);
+  editor.cbo_changes.choose(3);
+  editor.cmd_newsqn.click();
+  editor.txt_currsqn.spin_to(4);
+  editor.cmd_delsqn.click();
+  editor.txt_currsqn.spin_to(1);
+  editor.cmd_delsqn.click();
+  const std::vector<std::uint8_t> edited = encode_squadrons(globals.squadrons.record());
+  EXPECT_EQ(shown_unit(), 2);
+
+  for (int step = 0; step < 9; ++step) editor.undo();
+  EXPECT_FALSE(globals.squadrons.can_undo());
+  EXPECT_FALSE(editor.unsaved_changes());
+  EXPECT_EQ(editor.lbl_numsqns.caption, "3");
+  EXPECT_EQ(editor.txt_unitdesc.text, "0");
+  EXPECT_EQ(save_as("sq_undone.dat"), loaded);
+  while (globals.squadrons.can_redo()) editor.redo();
+  EXPECT_EQ(editor.lbl_numsqns.caption, "2");
+  EXPECT_EQ(save_as("sq_redone.dat"), edited);
+
+  // An undone Add New leaves fewer squadrons than the one shown: the last one shows.
+  editor.cmd_newsqn.click();
+  editor.txt_currsqn.spin_to(3);
+  editor.undo();
+  EXPECT_EQ(editor.current(), 2);
+  EXPECT_EQ(editor.txt_currsqn.maximum, 2);
+}
+
 }  // namespace
 }  // namespace zav::testing

@@ -79,6 +79,34 @@ TEST_F(SquadronWidgetsTest, EachKindOfFieldEditedByKeyboardAndMouseIsSavedByteFo
   EXPECT_EQ(platform.messages.size(), 1u);
 }
 
+TEST_F(SquadronWidgetsTest, CtrlZTakesBackABoxsOwnTypingFirstThenTheSquadronsChanges) {
+  SquadronTable base;
+  base.count = 1;
+  base.slots[0].unit_name = 2;
+  write_bytes(dir / "sqbasic.dat", base_file_bytes(base));
+  in_modal_editor("cmd_sqd", "frm_squadron", [&](QWidget* editor) {
+    QLineEdit& name = control<QLineEdit>(editor, "txt_unitname");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(editor));  // its keys reach its shortcuts
+    name.setFocus();
+    type_over(name, "42");
+    QTest::keyClick(&name, Qt::Key_Return);
+    EXPECT_TRUE(editor->isWindowModified());
+    QTest::keyClicks(&name, "7");
+    QTest::keyClick(&name, Qt::Key_Z, Qt::ControlModifier);  // the typing of "7"
+    EXPECT_EQ(name.text(), "42");
+    EXPECT_EQ(globals.squadrons.record().slots[0].unit_name, 42);
+    QTest::keyClick(&name, Qt::Key_Z, Qt::ControlModifier);  // the stored 42
+    EXPECT_EQ(name.text(), "2");
+    EXPECT_FALSE(editor->isWindowModified());
+    QTest::keyClick(&control(editor, "sld_skill"), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(name.text(), "42");
+    EXPECT_TRUE(editor->isWindowModified());
+    QTest::keyClick(&name, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);  // nothing left
+    EXPECT_EQ(globals.squadrons.record().slots[0].unit_name, 42);
+    platform.will(MessageAnswer::no);
+  });
+}
+
 TEST(ProgramFolder, IsTheFolderOfTheRunningProgramNotTheWorkingFolder) {
   if (!std::filesystem::exists("/proc/self/exe")) GTEST_SKIP() << "no /proc to compare with";
   EXPECT_EQ(ui::QtPlatform().program_folder(),
