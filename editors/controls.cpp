@@ -33,8 +33,8 @@ void Label::release() {
   if (on_release) on_release();
 }
 
-TextBox::TextBox(std::string name, std::string label, int minimum, int maximum,
-                 NumberPolicy policy, Storage storage)
+TextBox::TextBox(std::string name, std::string label, int minimum, int maximum, NumberPolicy policy,
+                 Storage storage)
     : Control(std::move(name), std::move(label)),
       minimum(minimum),
       maximum(maximum),

@@ -22,7 +22,9 @@ namespace zav {
 
 struct Control {
   Control(std::string name, std::string label, std::string accessible_name = "")
-      : name(std::move(name)), label(std::move(label)), accessible_name(std::move(accessible_name)) {}
+      : name(std::move(name)),
+        label(std::move(label)),
+        accessible_name(std::move(accessible_name)) {}
 
   std::string name;
   std::string label;  // what the user reads beside it, as a caption: "Briefing Language && Art:"
@@ -119,7 +121,7 @@ struct NumberBox : TextBox {
 
   std::string spin_name;  // the arrows' objectName, e.g. "UpDown2"
   int step;
-  int value;  // the spin's own value, always within its range
+  int value;                      // the spin's own value, always within its range
   std::function<void()> on_spin;  // after the spin moved and the box shows its value
 
   // Shows a stored value: the box shows it as it is, the spin takes the nearest value in its
@@ -238,7 +240,8 @@ template <std::size_t N, class Make>
 auto indexed(Make make) {
   return [&]<std::size_t... I>(std::index_sequence<I...>) {
     return std::array{make(static_cast<int>(I))...};
-  }(std::make_index_sequence<N>());
+  }
+  (std::make_index_sequence<N>());
 }
 
 // The text a caption shows: "&&" shows as "&", and a single "&" marks an access key.

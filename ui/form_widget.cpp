@@ -24,8 +24,8 @@ FormWidget::FormWidget(Window& window)
   on_keys(QKeySequence::keyBindings(QKeySequence::Undo), &Window::undo);
   // Redo by the desktop's keys, and by both that users of other desktops know.
   QList<QKeySequence> redo_keys = QKeySequence::keyBindings(QKeySequence::Redo);
-  for (const QKeySequence& known : {QKeySequence(Qt::CTRL | Qt::Key_Y),
-                                    QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}) {
+  for (const QKeySequence& known :
+       {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}) {
     if (!redo_keys.contains(known)) redo_keys.append(known);
   }
   on_keys(redo_keys, &Window::redo);

@@ -80,18 +80,18 @@ bool FrmCSideForces::store() {
   for (const NumberBox& box : txt_factories) readings.push_back(box.read());
   if (tell_refusals(platform_, readings)) return false;
   edit([&](Campaign& c) {
-  SideForces& side = c.*form_.record;
-  store_value(air.value, side.air);
-  store_value(ground.value, side.ground);
-  store_value(cbo_quality.value(), side.quality);
-  side.morale = static_cast<std::uint8_t>(sld_morale.read());
-  side.repair = static_cast<std::uint8_t>(sld_repairpoints.read());
-  for (int b = 0; b < kBranches; ++b) {
-    side.production[static_cast<std::size_t>(b)] =
-        static_cast<std::int16_t>(sld_production[b].read());
-    store_value(readings[static_cast<std::size_t>(b) + 2].value,
-                side.factories[static_cast<std::size_t>(b)]);
-  }
+    SideForces& side = c.*form_.record;
+    store_value(air.value, side.air);
+    store_value(ground.value, side.ground);
+    store_value(cbo_quality.value(), side.quality);
+    side.morale = static_cast<std::uint8_t>(sld_morale.read());
+    side.repair = static_cast<std::uint8_t>(sld_repairpoints.read());
+    for (int b = 0; b < kBranches; ++b) {
+      side.production[static_cast<std::size_t>(b)] =
+          static_cast<std::int16_t>(sld_production[b].read());
+      store_value(readings[static_cast<std::size_t>(b) + 2].value,
+                  side.factories[static_cast<std::size_t>(b)]);
+    }
   });
   return true;
 }

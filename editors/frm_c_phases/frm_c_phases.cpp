@@ -4,8 +4,8 @@
 
 #include "editors/frm_c_setup/frm_c_setup.h"
 #include "editors/target_type_list.h"
-#include "model/target_types.h"
 #include "model/campaign_fields.h"
+#include "model/target_types.h"
 
 namespace zav {
 namespace {
@@ -115,20 +115,20 @@ void FrmCPhases::show_phase(int index) {
 
 bool FrmCPhases::store_phase(int index) {
   edit([&](Campaign& c) {
-  Phase& phase = c.phases[static_cast<std::size_t>(index)];
-  store_value(cbo_wc.value(), phase.win_condition);
-  phase.win_param = static_cast<std::uint8_t>(sld_wp.read());
-  store_value(cbo_lc.value(), phase.lose_condition);
-  phase.lose_param = static_cast<std::uint8_t>(sld_lp.read());
-  for (int i = 0; i < kUsIndustries; ++i) {
-    phase.*kUsFields[i] = static_cast<std::int16_t>(us_production[i].read());
-  }
-  phase.german_production = static_cast<std::int16_t>(sld_germanproduction.read());
-  phase.british_production = static_cast<std::int16_t>(sld_britishproduction.read());
-  for (int place = 0; place < kPriorities; ++place) {
-    store_value(cbo_target_priority[place].value(),
-                phase.target_priority[static_cast<std::size_t>(place)]);
-  }
+    Phase& phase = c.phases[static_cast<std::size_t>(index)];
+    store_value(cbo_wc.value(), phase.win_condition);
+    phase.win_param = static_cast<std::uint8_t>(sld_wp.read());
+    store_value(cbo_lc.value(), phase.lose_condition);
+    phase.lose_param = static_cast<std::uint8_t>(sld_lp.read());
+    for (int i = 0; i < kUsIndustries; ++i) {
+      phase.*kUsFields[i] = static_cast<std::int16_t>(us_production[i].read());
+    }
+    phase.german_production = static_cast<std::int16_t>(sld_germanproduction.read());
+    phase.british_production = static_cast<std::int16_t>(sld_britishproduction.read());
+    for (int place = 0; place < kPriorities; ++place) {
+      store_value(cbo_target_priority[place].value(),
+                  phase.target_priority[static_cast<std::size_t>(place)]);
+    }
   });
   return true;
 }

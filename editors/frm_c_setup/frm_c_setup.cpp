@@ -65,23 +65,23 @@ bool FrmCSetup::store() {
   }
 
   edit([&](Campaign& c) {
-  CampaignSetup& s = c.setup;
-  store_value(cbo_starty.value(), s.start_year);
-  store_value(cbo_startm.value(), s.start_month);
-  store_value(cbo_startd.value(), s.start_day);
-  store_value(cbo_language.value(), s.brief_language);
-  store_value(cbo_attackside.value(), s.attack_side);
-  store_value(cbo_camptype.value(), s.camp_type);
-  store_value(cbo_attackbase.value(), s.attack_base);
-  store_value(cbo_attackcapital.value(), s.attack_capital);
-  store_value(cbo_defendcapital.value(), s.defend_capital);
-  store_value(num_sqns.value, s.num_sqns);
-  store_value(num_spev.value, s.num_spev);
-  store_value(num_spm.value, s.num_spm);
-  store_value(num_phases.value, s.num_phases);
-  store_value(phase_length.value, s.phase_length);
-  store_value(days_between_missions.value, s.days_between_missions);
-  store_value(num_plane_types.value, s.num_plane_types);
+    CampaignSetup& s = c.setup;
+    store_value(cbo_starty.value(), s.start_year);
+    store_value(cbo_startm.value(), s.start_month);
+    store_value(cbo_startd.value(), s.start_day);
+    store_value(cbo_language.value(), s.brief_language);
+    store_value(cbo_attackside.value(), s.attack_side);
+    store_value(cbo_camptype.value(), s.camp_type);
+    store_value(cbo_attackbase.value(), s.attack_base);
+    store_value(cbo_attackcapital.value(), s.attack_capital);
+    store_value(cbo_defendcapital.value(), s.defend_capital);
+    store_value(num_sqns.value, s.num_sqns);
+    store_value(num_spev.value, s.num_spev);
+    store_value(num_spm.value, s.num_spm);
+    store_value(num_phases.value, s.num_phases);
+    store_value(phase_length.value, s.phase_length);
+    store_value(days_between_missions.value, s.days_between_missions);
+    store_value(num_plane_types.value, s.num_plane_types);
   });
   return true;
 }

@@ -256,38 +256,38 @@ bool FrmCSpecialMissions::store_mission(int index) {
   }
 
   edit([&](Campaign& c) {
-  SpecialMission& m = c.special_missions[index];
-  store_value(trigger, m.trigger);
-  store_value(trigger_param.value, m.trigger_param);
-  store_value(std::optional(sld_chance.read()), m.chance);
-  store_value(cbo_sm_type.value(), m.mission_type);
-  store_value(num_targets.value, m.num_targets);
-  m.target_priority =
-      static_cast<std::int16_t>(cbo_target_priority.value().value_or(kNoTargetType));
-  for (int j = 0; j < kTargets; ++j) {
-    m.targets[j] = static_cast<std::int16_t>(cbo_targetlist[j].value().value_or(kNoPlace));
-  }
-  store_value(std::optional(chk_sm_randomtime.read()), m.random_time);
-  store_value(hour.value, m.hour);
-  store_value(minute.value, m.minute);
-  store_value(cbo_weather.value(), m.weather);
-  for (int j = 0; j < kSpeechSlots; ++j) {
-    const int option = opt_speech[j].selected;
-    if (option >= 0 && option < kOther)
-      m.brief_view[j] = static_cast<std::int16_t>(kViewCodes[option]);
-    if (option == kOther) store_value(others[j].value, m.brief_view[j]);
-    store_value(std::optional(chk_standardspeech[j].read()), m.standard_speech[j]);
-  }
-  for (auto [reading, field] : {std::pair{&success, &m.success_event}, {&fail, &m.fail_event}}) {
-    if (reading->value) {
-      *field = *reading->value == 0 ? SpecialMission::kNoEvent
-                                    : static_cast<std::uint8_t>(*reading->value);
+    SpecialMission& m = c.special_missions[index];
+    store_value(trigger, m.trigger);
+    store_value(trigger_param.value, m.trigger_param);
+    store_value(std::optional(sld_chance.read()), m.chance);
+    store_value(cbo_sm_type.value(), m.mission_type);
+    store_value(num_targets.value, m.num_targets);
+    m.target_priority =
+        static_cast<std::int16_t>(cbo_target_priority.value().value_or(kNoTargetType));
+    for (int j = 0; j < kTargets; ++j) {
+      m.targets[j] = static_cast<std::int16_t>(cbo_targetlist[j].value().value_or(kNoPlace));
     }
-  }
-  store_value(std::optional(chk_secondaryflight.read()), m.secondary_flight);
-  store_value(std::optional(chk_secondaryflighttarget.read()), m.secondary_same_target);
-  store_value(cbo_formationtype.value(), m.formation);
-  store_value(altitude.value, m.altitude);
+    store_value(std::optional(chk_sm_randomtime.read()), m.random_time);
+    store_value(hour.value, m.hour);
+    store_value(minute.value, m.minute);
+    store_value(cbo_weather.value(), m.weather);
+    for (int j = 0; j < kSpeechSlots; ++j) {
+      const int option = opt_speech[j].selected;
+      if (option >= 0 && option < kOther)
+        m.brief_view[j] = static_cast<std::int16_t>(kViewCodes[option]);
+      if (option == kOther) store_value(others[j].value, m.brief_view[j]);
+      store_value(std::optional(chk_standardspeech[j].read()), m.standard_speech[j]);
+    }
+    for (auto [reading, field] : {std::pair{&success, &m.success_event}, {&fail, &m.fail_event}}) {
+      if (reading->value) {
+        *field = *reading->value == 0 ? SpecialMission::kNoEvent
+                                      : static_cast<std::uint8_t>(*reading->value);
+      }
+    }
+    store_value(std::optional(chk_secondaryflight.read()), m.secondary_flight);
+    store_value(std::optional(chk_secondaryflighttarget.read()), m.secondary_same_target);
+    store_value(cbo_formationtype.value(), m.formation);
+    store_value(altitude.value, m.altitude);
   });
   return true;
 }

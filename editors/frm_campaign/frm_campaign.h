@@ -5,12 +5,12 @@
 
 #include "editors/controls.h"
 #include "editors/document_files.h"
-#include "editors/frm_c_forces/frm_c_forces.h"
 #include "editors/file_questions.h"
-#include "formats/campaign_file.h"
+#include "editors/frm_c_forces/frm_c_forces.h"
 #include "editors/platform.h"
 #include "editors/window.h"
 #include "editors/window_registry.h"
+#include "formats/campaign_file.h"
 #include "model/globals.h"
 
 namespace zav {
@@ -32,9 +32,7 @@ class FrmCampaign : public Window {
   bool frame_close() override;
   bool holds_file() const override { return true; }
   // Only while "Save File" can save them: a reopened editor shows no file until a load.
-  bool unsaved_changes() const override {
-    return cmd_csave.enabled && globals_.campaign.unsaved();
-  }
+  bool unsaved_changes() const override { return cmd_csave.enabled && globals_.campaign.unsaved(); }
   // Undo and redo reach the campaign's history while the editor shows a file.
   Undoable* history() override { return cmd_csave.enabled ? &globals_.campaign : nullptr; }
 

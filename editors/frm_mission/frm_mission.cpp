@@ -3,7 +3,6 @@
 #include <string>
 #include <utility>
 
-
 namespace zav {
 namespace {
 
@@ -15,8 +14,7 @@ std::string row_label(const std::string& caption, int row, const char* what) {
 
 }  // namespace
 
-FrmMission::FrmMission(Globals& globals, Platform& platform)
-    : Window(platform), globals_(globals) {
+FrmMission::FrmMission(Globals& globals, Platform& platform) : Window(platform), globals_(globals) {
   for (const Group& group : groups()) {
     group.count.on_choose = [this, group] { choose_count(group); };
     for (int row = 0; row < kRows; ++row) {
@@ -104,8 +102,7 @@ void FrmMission::show_mission() {
 }
 
 void FrmMission::load() {
-  if (!settle_before_load(platform_, caption(),
-                          globals_.mission_save_prompt || unsaved_changes(),
+  if (!settle_before_load(platform_, caption(), globals_.mission_save_prompt || unsaved_changes(),
                           [this] { return save(); })) {
     return;
   }

@@ -91,8 +91,7 @@ class FrmMission : public Window {
   void close();
 
   Globals& globals_;
-  Document<Mission>::Watch watch_ =
-      globals_.mission.watch([this](Replaced) { show_mission(); });
+  Document<Mission>::Watch watch_ = globals_.mission.watch([this](Replaced) { show_mission(); });
 };
 
 }  // namespace zav

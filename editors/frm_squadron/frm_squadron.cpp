@@ -60,8 +60,9 @@ std::array<Slider, FrmSquadron::kMoveRows> FrmSquadron::row_sliders(const std::s
 
 template <class Field>
 void FrmSquadron::store(Field field, const std::optional<int>& value) {
-  globals_.squadrons.edit(
-      [&](SquadronTable& table) { store_value(value, std::invoke(field, table.slots[current_ - 1])); });
+  globals_.squadrons.edit([&](SquadronTable& table) {
+    store_value(value, std::invoke(field, table.slots[current_ - 1]));
+  });
 }
 
 template <class Field>

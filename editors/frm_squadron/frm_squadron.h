@@ -27,8 +27,8 @@ inline constexpr FileKind<SquadronTable> kSquadronFiles{
 // The squadron editor: shows one squadron of the squadron document at a time, steps through
 // them, adds and deletes squadrons, and loads and saves squadron files. Every opening starts
 // from sqbasic.dat in the program's folder. Every edit is stored in the shown squadron at
-// once, a step of the document's history, so the table is always what Save writes. A stored value that a control cannot show is
-// noted beside it and kept until the user changes that control.
+// once, a step of the document's history, so the table is always what Save writes. A stored value
+// that a control cannot show is noted beside it and kept until the user changes that control.
 class FrmSquadron : public Window {
  public:
   static constexpr std::string_view kFormName = "frm_squadron";

@@ -26,7 +26,8 @@ TEST_F(EditorTest, CampaignsUnderFoldersNamedInAnyScriptLoadSaveAndAreNamedInMes
   platform.will(folder / path_from_utf8("camp-Сражение"));  // ".dat" is added
   editor.cmd_csave.click();
   EXPECT_EQ(editor.lbl_currfile.caption, "camp-Сражение.dat");
-  EXPECT_EQ(load_campaign(folder / path_from_utf8("camp-Сражение.dat")).value(), globals.campaign.record());
+  EXPECT_EQ(load_campaign(folder / path_from_utf8("camp-Сражение.dat")).value(),
+            globals.campaign.record());
 
   const std::filesystem::path missing = folder / path_from_utf8("camp-Битва.dat");
   platform.will(MessageAnswer::no, missing);

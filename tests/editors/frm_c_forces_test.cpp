@@ -1,4 +1,5 @@
 #include "editors/frm_c_forces/frm_c_forces.h"
+
 #include "editors/scripted_platform.h"
 
 namespace zav::testing {
@@ -56,8 +57,8 @@ TEST_F(FrmCForcesTest, TwinEditorsEachKeepToTheirOwnSide) {
   refused.txt_factories[3].type("40000");
   refused.txt_airstrength.type("1");
   refused.cmd_update.click();
-  EXPECT_TRUE(holds(error_text(),
-                    "# Factories: \"40000\" is not a whole number from -32768 to 32767."));
+  EXPECT_TRUE(
+      holds(error_text(), "# Factories: \"40000\" is not a whole number from -32768 to 32767."));
   EXPECT_EQ(globals.campaign.record().allied_forces, expected);
   EXPECT_EQ(registry.find<FrmCSideForces>(kAlliedForces.form_name), &refused);
 }

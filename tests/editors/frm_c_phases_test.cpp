@@ -1,4 +1,5 @@
 #include "editors/frm_c_phases/frm_c_phases.h"
+
 #include "editors/scripted_platform.h"
 
 namespace zav::testing {
@@ -36,9 +37,9 @@ class FrmCPhasesTest : public EditorTest {
 TEST_F(FrmCPhasesTest, ShowsCodesAndValuesNoControlCanHoldAndWritesThemBackUnchanged) {
   const Campaign before = globals.campaign.record();
   FrmCPhases& phases = open_section<FrmCPhases>();
-  EXPECT_EQ(shown_targets(phases), (Texts{"Warehouse ***", "No Target", "Destroyers",
-                                          "Radar Tower", "", "Random Target",
-                                          "Briefing Room ***", "Continental Base"}));
+  EXPECT_EQ(shown_targets(phases),
+            (Texts{"Warehouse ***", "No Target", "Destroyers", "Radar Tower", "", "Random Target",
+                   "Briefing Room ***", "Continental Base"}));
   EXPECT_EQ(phases.cbo_target_priority[4].note(), "Stored value: 40");
   EXPECT_EQ(phases.cbo_wc.note(), "Stored value: 9");
   EXPECT_EQ(phases.sld_lp.maximum, 7);

@@ -1,4 +1,5 @@
 #include "editors/frm_c_planes/frm_c_planes.h"
+
 #include "editors/scripted_platform.h"
 
 namespace zav::testing {
@@ -44,7 +45,7 @@ TEST_F(FrmCPlanesTest, NoneAndStoredValuesComeBackAndEachNumberGoesToItsOwnField
   again.txt_planecount.type("80");
   again.txt_currplane.spin_to(2);  // stores plane type 1 before showing 2
   again.cbo_planeslotnum.choose(30);
-  again.cmd_close.click();         // drops what plane type 2 shows
+  again.cmd_close.click();  // drops what plane type 2 shows
   EXPECT_EQ(globals.campaign.record().plane_types[0].replacement, PlaneType::kNone);
   EXPECT_EQ(globals.campaign.record().plane_types[0].plane_slot, 3);
   EXPECT_EQ(globals.campaign.record().plane_types[0].initial_planes, 80);
@@ -58,7 +59,8 @@ TEST_F(FrmCPlanesTest, TextOutsideTheSpinsRangeStopsTheUpdate) {
   planes.txt_pendphase.type("x");
   planes.cmd_update.click();
   const std::string refusal = error_text();
-  EXPECT_TRUE(holds(refusal, "Initial # of Planes: \"5001\" is not a whole number from 0 to 5000."));
+  EXPECT_TRUE(
+      holds(refusal, "Initial # of Planes: \"5001\" is not a whole number from 0 to 5000."));
   EXPECT_TRUE(holds(refusal, "Phase of Replacement: \"x\""));
   EXPECT_EQ(registry.find<FrmCPlanes>(), &planes);
   EXPECT_EQ(globals.campaign.record().plane_types[0].initial_planes, 70);

@@ -15,7 +15,9 @@ class SpecialMissions : public EditorTest {
     for (int i = 0; i < 308; ++i) globals.names.place_names[i] = "place " + std::to_string(i);
   }
   FrmCSpecialMissions& open() { return open_section<FrmCSpecialMissions>(); }
-  const SpecialMission& mission(int index) { return globals.campaign.record().special_missions[index]; }
+  const SpecialMission& mission(int index) {
+    return globals.campaign.record().special_missions[index];
+  }
   // Steps away and back, so that the shown mission is stored and shown again.
   static void store_and_show(FrmCSpecialMissions& m) {
     const int at = m.current_mission() + 1;

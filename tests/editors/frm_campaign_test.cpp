@@ -103,7 +103,7 @@ TEST_F(CampaignEditor, SecondLoadAsksToSaveFirstAndFailuresAreToldAndChangeNothi
   editor.cmd_cload.click();
   EXPECT_TRUE(holds(error_text(), (dir / "campnone.dat").string()));
   expect_loaded(editor, false);
-  editor.cmd_cload.click();            // still nothing held: no question
+  editor.cmd_cload.click();  // still nothing held: no question
   globals.campaign.edit([](Campaign& c) { c.setup.num_spm = 9; });  // as a section editor does
   const Campaign edited = globals.campaign.record();
 

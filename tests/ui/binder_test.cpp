@@ -36,9 +36,8 @@ class Specimen : public Window {
   }();
   Slider sld_weight{"sld_weight", "Weight:", 0, 255};
   Label lbl_total{"lbl_total", "0"};
-  std::array<CheckBox, 4> chk_flag = indexed<4>([](int i) {
-    return CheckBox(entry_name("chk_flag", i), std::to_string(i + 1));
-  });
+  std::array<CheckBox, 4> chk_flag =
+      indexed<4>([](int i) { return CheckBox(entry_name("chk_flag", i), std::to_string(i + 1)); });
   OptionGroup view{"fra_view", "View:", {{"opt_zoom_0", "Zoom"}, {"opt_other_0", "Other:"}}};
   Label lbl_hold{"lbl_hold", "NOTE"};
   std::vector<std::string> events;
@@ -48,7 +47,9 @@ class Specimen : public Window {
     txt_extra.on_commit = [this] { events.push_back("extra " + txt_extra.text); };
     cbo_kind.on_choose = [this] { txt_extra.visible = cbo_kind.position == 1; };
     sld_weight.on_drag = [this](int at) { lbl_total.caption = std::to_string(at); };
-    sld_weight.on_change = [this] { events.push_back("weight " + std::to_string(sld_weight.value)); };
+    sld_weight.on_change = [this] {
+      events.push_back("weight " + std::to_string(sld_weight.value));
+    };
     view.on_change = [this] { events.push_back("view " + std::to_string(view.selected)); };
     lbl_hold.on_press = [this] { events.push_back("press"); };
     lbl_hold.on_release = [this] { events.push_back("release"); };
@@ -112,11 +113,10 @@ TEST_F(BinderTest, ListsChecksOptionsAndLabelsRunTheirHandlers) {
   QLabel& hold = control<QLabel>(window(), "lbl_hold");
   QTest::mousePress(&hold, Qt::LeftButton);
   QTest::mouseRelease(&hold, Qt::LeftButton);
-  EXPECT_EQ(logic.events,
-            (std::vector<std::string>{"view 1", "view 0", "press", "release"}));
-  EXPECT_EQ(tab_order(kind), (QStringList{"cbo_kind", "sld_weight", "chk_flag_0", "chk_flag_1",
-                                          "chk_flag_2", "chk_flag_3", "opt_zoom_0",
-                                          "opt_other_0"}));
+  EXPECT_EQ(logic.events, (std::vector<std::string>{"view 1", "view 0", "press", "release"}));
+  EXPECT_EQ(tab_order(kind),
+            (QStringList{"cbo_kind", "sld_weight", "chk_flag_0", "chk_flag_1", "chk_flag_2",
+                         "chk_flag_3", "opt_zoom_0", "opt_other_0"}));
 }
 
 TEST_F(BinderTest, ASliderFollowsADragAndStoresWhenLetGo) {
