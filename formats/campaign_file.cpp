@@ -8,250 +8,146 @@
 namespace zav {
 namespace {
 
-using namespace bytes;
+using layout::Byte;
+using layout::FFFFForZero;
+using layout::In;
+using layout::MarkedByte;
+using layout::NoVariant;
+using layout::Out;
+using layout::SignedWord;
+using layout::slot;
+using layout::Word;
 
-constexpr std::size_t kSetupSize = 28;
-constexpr std::size_t kPhasesAt = 28, kPhaseSize = 32;
-constexpr std::size_t kPlaneTypesAt = 828, kPlaneTypeSize = 16;
-constexpr std::size_t kGermanForcesAt = 1308, kAlliedForcesAt = 1352, kForcesSize = 44;
-constexpr std::size_t kSpecialEventsAt = 1396, kSpecialEventSize = 8;
-constexpr std::size_t kSpecialMissionsAt = 1652, kSpecialMissionSize = 64;
-constexpr std::size_t kV1SpeechAt = 3700, kV1SpeechSize = 8;
+constexpr int kCampTypeBias = 2;  // the game writes the campaign types 0 to 2 as 2 to 4
 
-// Each section starts where the one before it ends, and the last one ends the file.
-static_assert(kPhasesAt == kSetupSize);
-static_assert(kPlaneTypesAt == kPhasesAt + Campaign::kPhases * kPhaseSize);
-static_assert(kGermanForcesAt == kPlaneTypesAt + Campaign::kPlaneTypes * kPlaneTypeSize);
-static_assert(kAlliedForcesAt == kGermanForcesAt + kForcesSize);
-static_assert(kSpecialEventsAt == kAlliedForcesAt + kForcesSize);
-static_assert(kSpecialMissionsAt ==
-              kSpecialEventsAt + Campaign::kSpecialEvents * kSpecialEventSize);
-static_assert(kV1SpeechAt == kSpecialMissionsAt + Campaign::kSpecialMissions * kSpecialMissionSize);
-static_assert(kV1SpeechAt + kV1SpeechSize == kCampaignFileSize);
+constexpr layout::Layout<CampaignSetup, 16> kSetup{
+    slot<SignedWord, &CampaignSetup::start_year>(0),
+    slot<Byte, &CampaignSetup::start_month>(2),
+    slot<Byte, &CampaignSetup::start_day>(3),
+    slot<MarkedByte, &CampaignSetup::brief_language>(4),
+    slot<MarkedByte, &CampaignSetup::attack_side>(8),
+    slot<layout::BiasedByte<kCampTypeBias>, &CampaignSetup::camp_type>(12),
+    slot<SignedWord, &CampaignSetup::attack_base>(14),
+    slot<SignedWord, &CampaignSetup::attack_capital>(16),
+    slot<SignedWord, &CampaignSetup::defend_capital>(18),
+    slot<Word, &CampaignSetup::num_sqns>(20),
+    slot<Byte, &CampaignSetup::num_spev>(22),
+    slot<Byte, &CampaignSetup::num_spm>(23),
+    slot<Byte, &CampaignSetup::num_phases>(24),
+    slot<Byte, &CampaignSetup::phase_length>(25),
+    slot<Byte, &CampaignSetup::days_between_missions>(26),
+    slot<Byte, &CampaignSetup::num_plane_types>(27)};
 
-constexpr std::uint8_t kCampTypeBias = 2;
-constexpr std::uint8_t kZeroMarker = 0x80;   // stands before a language or side of 0
-constexpr std::uint16_t kZeroWord = 0xFFFF;  // how altitude and V-1 speech store 0
+constexpr layout::Layout<Phase, 15> kPhase{slot<Byte, &Phase::win_condition>(0),
+                                           slot<Byte, &Phase::win_param>(1),
+                                           slot<Byte, &Phase::lose_condition>(2),
+                                           slot<Byte, &Phase::lose_param>(3),
+                                           slot<SignedWord, &Phase::us_aircraft>(4),
+                                           slot<SignedWord, &Phase::us_arms>(6),
+                                           slot<SignedWord, &Phase::us_chemical>(8),
+                                           slot<SignedWord, &Phase::us_oil>(10),
+                                           slot<SignedWord, &Phase::us_ballbearing>(12),
+                                           slot<SignedWord, &Phase::us_railyard>(14),
+                                           slot<SignedWord, &Phase::us_shipping>(16),
+                                           slot<SignedWord, &Phase::us_sub>(18),
+                                           slot<SignedWord, &Phase::german_production>(20),
+                                           slot<SignedWord, &Phase::british_production>(22),
+                                           slot<Byte, &Phase::target_priority>(24)};
 
-using In = std::span<const std::uint8_t>;
-using Out = std::span<std::uint8_t>;
+constexpr layout::Layout<PlaneType, 7> kPlaneType{slot<Byte, &PlaneType::plane_slot>(0),
+                                                  slot<Byte, &PlaneType::start_phase>(1),
+                                                  slot<Byte, &PlaneType::end_phase>(2),
+                                                  slot<Byte, &PlaneType::replacement>(3),
+                                                  slot<SignedWord, &PlaneType::initial_planes>(4),
+                                                  slot<SignedWord, &PlaneType::production>(8),
+                                                  slot<SignedWord, &PlaneType::start_points>(12)};
 
-// A word whose stored FF FF means 0.
-std::int16_t read_ff_zero(In b, std::size_t at) {
-  return u16(b, at) == kZeroWord ? 0 : i16(b, at);
-}
+// Both sides share the forces from offset 4; the side group before them differs.
+constexpr layout::Layout<SideForces, 7> kForces{
+    slot<SignedWord, &SideForces::air>(4),       slot<SignedWord, &SideForces::ground>(6),
+    slot<Byte, &SideForces::quality>(8),         slot<Byte, &SideForces::morale>(9),
+    slot<Byte, &SideForces::repair>(10),         slot<SignedWord, &SideForces::production>(12),
+    slot<SignedWord, &SideForces::factories>(28)};
+// The German side group is always 80 00 00 00.
+constexpr layout::Slot<SideForces> kGermanSideGroup{
+    0, 4, [](SideForces&, In, NoVariant) {},
+    [](const SideForces&, Out b, NoVariant) { MarkedByte::write(b, 0); }};
+constexpr auto kGermanForces =
+    layout::join(kForces, layout::Layout<SideForces, 1>{kGermanSideGroup});
+constexpr auto kAlliedForces =
+    layout::join(kForces, layout::Layout<SideForces, 1>{slot<Byte, &SideForces::side>(1)});
 
-void write_ff_zero(Out b, std::size_t at, std::int16_t v) {
-  if (v == 0) {
-    put_u16(b, at, kZeroWord);
-  } else {
-    put_i16(b, at, v);
+constexpr layout::Layout<SpecialEvent, 6> kSpecialEvent{
+    slot<Byte, &SpecialEvent::type>(0),          slot<Byte, &SpecialEvent::trigger>(1),
+    slot<Byte, &SpecialEvent::trigger_param>(2), slot<Byte, &SpecialEvent::chance>(3),
+    slot<SignedWord, &SpecialEvent::param1>(4),  slot<SignedWord, &SpecialEvent::param2>(6)};
+
+// A special event's number, then FF for none (255) or 00.
+struct EventNumber {
+  static constexpr std::size_t width = 2;
+  static int read(In b) { return b[0]; }
+  static void write(Out b, int v) {
+    b[0] = static_cast<std::uint8_t>(v);
+    b[1] = v == SpecialMission::kNoEvent ? 0xFF : 0;
   }
-}
+};
+// An entry not in use carries no altitude at all: 00 00.
+constexpr layout::Slot<SpecialMission> kAltitude{
+    62, 2,
+    [](SpecialMission& m, In b, NoVariant) {
+      m.altitude = static_cast<std::int16_t>(FFFFForZero::read(b));
+    },
+    [](const SpecialMission& m, Out b, NoVariant) {
+      if (m.trigger == 0) {
+        layout::put_u16(b, 0, 0);
+      } else {
+        FFFFForZero::write(b, m.altitude);
+      }
+    }};
 
-// Offsets 4 and 8 hold a four-byte group: 80 00 00 00 for 0, 00 v 00 00 otherwise.
-void write_marked_byte(Out b, std::size_t at, std::uint8_t v) {
-  put_u8(b, at, v == 0 ? kZeroMarker : 0);
-  put_u8(b, at + 1, v);
-}
+constexpr layout::Layout<SpecialMission, 19> kSpecialMission{
+    slot<Byte, &SpecialMission::trigger>(0),
+    slot<Byte, &SpecialMission::chance>(1),
+    slot<SignedWord, &SpecialMission::trigger_param>(2),
+    slot<Byte, &SpecialMission::mission_type>(4),
+    slot<Byte, &SpecialMission::num_targets>(5),
+    slot<SignedWord, &SpecialMission::target_priority>(6),
+    slot<SignedWord, &SpecialMission::targets>(8),
+    slot<Byte, &SpecialMission::random_time>(24),
+    slot<Byte, &SpecialMission::hour>(25),
+    slot<Byte, &SpecialMission::minute>(26),
+    slot<Byte, &SpecialMission::weather>(27),
+    slot<SignedWord, &SpecialMission::brief_view>(28),
+    slot<Byte, &SpecialMission::standard_speech>(44),
+    slot<EventNumber, &SpecialMission::success_event>(52),
+    slot<EventNumber, &SpecialMission::fail_event>(54),
+    slot<Byte, &SpecialMission::secondary_flight>(56),
+    slot<Byte, &SpecialMission::secondary_same_target>(58),
+    slot<SignedWord, &SpecialMission::formation>(60),
+    kAltitude};
 
-CampaignSetup read_setup(In b) {
-  CampaignSetup s;
-  s.start_year = i16(b, 0);
-  s.start_month = u8(b, 2);
-  s.start_day = u8(b, 3);
-  s.brief_language = u8(b, 5);
-  s.attack_side = u8(b, 9);
-  // The game writes 2 to 4; a 0 or 1 is taken as it stands.
-  const std::uint8_t type = u8(b, 12);
-  s.camp_type = type >= kCampTypeBias ? static_cast<std::uint8_t>(type - kCampTypeBias) : type;
-  s.attack_base = i16(b, 14);
-  s.attack_capital = i16(b, 16);
-  s.defend_capital = i16(b, 18);
-  s.num_sqns = u16(b, 20);
-  s.num_spev = u8(b, 22);
-  s.num_spm = u8(b, 23);
-  s.num_phases = u8(b, 24);
-  s.phase_length = u8(b, 25);
-  s.days_between_missions = u8(b, 26);
-  s.num_plane_types = u8(b, 27);
-  return s;
-}
+constexpr layout::Layout<V1Speech, 4> kV1Speech{
+    slot<FFFFForZero, &V1Speech::v1_attack_speech>(0),
+    slot<FFFFForZero, &V1Speech::v1_escort_speech>(2),
+    slot<FFFFForZero, &V1Speech::v1_intercept_speech>(4),
+    slot<FFFFForZero, &V1Speech::v1_ground_speech>(6)};
 
-void write_setup(Out b, const CampaignSetup& s) {
-  put_i16(b, 0, s.start_year);
-  put_u8(b, 2, s.start_month);
-  put_u8(b, 3, s.start_day);
-  write_marked_byte(b, 4, s.brief_language);
-  write_marked_byte(b, 8, s.attack_side);
-  put_u8(b, 12, static_cast<std::uint8_t>(s.camp_type + kCampTypeBias));
-  put_i16(b, 14, s.attack_base);
-  put_i16(b, 16, s.attack_capital);
-  put_i16(b, 18, s.defend_capital);
-  put_u16(b, 20, s.num_sqns);
-  put_u8(b, 22, s.num_spev);
-  put_u8(b, 23, s.num_spm);
-  put_u8(b, 24, s.num_phases);
-  put_u8(b, 25, s.phase_length);
-  put_u8(b, 26, s.days_between_missions);
-  put_u8(b, 27, s.num_plane_types);
-}
+static_assert(layout::fits(kSetup, 28) && layout::fits(kPhase, 32) &&
+              layout::fits(kPlaneType, 16) && layout::fits(kGermanForces, 44) &&
+              layout::fits(kAlliedForces, 44) && layout::fits(kSpecialEvent, 8) &&
+              layout::fits(kSpecialMission, 64) && layout::fits(kV1Speech, 8));
 
-// The fourteen leading fields of a phase: four bytes, then ten words.
-constexpr std::int16_t Phase::*kPhaseWords[] = {
-    &Phase::us_aircraft,       &Phase::us_arms,           &Phase::us_chemical, &Phase::us_oil,
-    &Phase::us_ballbearing,    &Phase::us_railyard,       &Phase::us_shipping, &Phase::us_sub,
-    &Phase::german_production, &Phase::british_production};
-
-Phase read_phase(In b) {
-  Phase p;
-  p.win_condition = u8(b, 0);
-  p.win_param = u8(b, 1);
-  p.lose_condition = u8(b, 2);
-  p.lose_param = u8(b, 3);
-  std::size_t at = 4;
-  for (auto field : kPhaseWords) {
-    p.*field = i16(b, at);
-    at += 2;
-  }
-  for (std::size_t i = 0; i < 8; ++i) p.target_priority[i] = u8(b, 24 + i);
-  return p;
-}
-
-void write_phase(Out b, const Phase& p) {
-  put_u8(b, 0, p.win_condition);
-  put_u8(b, 1, p.win_param);
-  put_u8(b, 2, p.lose_condition);
-  put_u8(b, 3, p.lose_param);
-  std::size_t at = 4;
-  for (auto field : kPhaseWords) {
-    put_i16(b, at, p.*field);
-    at += 2;
-  }
-  for (std::size_t i = 0; i < 8; ++i) put_u8(b, 24 + i, p.target_priority[i]);
-}
-
-PlaneType read_plane_type(In b) {
-  PlaneType t;
-  t.plane_slot = u8(b, 0);
-  t.start_phase = u8(b, 1);
-  t.end_phase = u8(b, 2);
-  t.replacement = u8(b, 3);
-  t.initial_planes = i16(b, 4);
-  t.production = i16(b, 8);
-  t.start_points = i16(b, 12);
-  return t;
-}
-
-void write_plane_type(Out b, const PlaneType& t) {
-  put_u8(b, 0, t.plane_slot);
-  put_u8(b, 1, t.start_phase);
-  put_u8(b, 2, t.end_phase);
-  put_u8(b, 3, t.replacement);
-  put_i16(b, 4, t.initial_planes);
-  put_i16(b, 8, t.production);
-  put_i16(b, 12, t.start_points);
-}
-
-// The side group (offsets 0 to 3) is read and written by the callers: the two sides differ.
-SideForces read_forces(In b) {
-  SideForces f;
-  f.air = i16(b, 4);
-  f.ground = i16(b, 6);
-  f.quality = u8(b, 8);
-  f.morale = u8(b, 9);
-  f.repair = u8(b, 10);
-  for (std::size_t i = 0; i < 8; ++i) {
-    f.production[i] = i16(b, 12 + 2 * i);
-    f.factories[i] = i16(b, 28 + 2 * i);
-  }
-  return f;
-}
-
-void write_forces(Out b, const SideForces& f) {
-  put_i16(b, 4, f.air);
-  put_i16(b, 6, f.ground);
-  put_u8(b, 8, f.quality);
-  put_u8(b, 9, f.morale);
-  put_u8(b, 10, f.repair);
-  for (std::size_t i = 0; i < 8; ++i) {
-    put_i16(b, 12 + 2 * i, f.production[i]);
-    put_i16(b, 28 + 2 * i, f.factories[i]);
-  }
-}
-
-SpecialEvent read_event(In b) {
-  return {u8(b, 0), u8(b, 1), u8(b, 2), u8(b, 3), i16(b, 4), i16(b, 6)};
-}
-
-void write_event(Out b, const SpecialEvent& e) {
-  put_u8(b, 0, e.type);
-  put_u8(b, 1, e.trigger);
-  put_u8(b, 2, e.trigger_param);
-  put_u8(b, 3, e.chance);
-  put_i16(b, 4, e.param1);
-  put_i16(b, 6, e.param2);
-}
-
-SpecialMission read_mission(In b) {
-  SpecialMission m;
-  m.trigger = u8(b, 0);
-  m.chance = u8(b, 1);
-  m.trigger_param = i16(b, 2);
-  m.mission_type = u8(b, 4);
-  m.num_targets = u8(b, 5);
-  m.target_priority = i16(b, 6);
-  for (std::size_t i = 0; i < 8; ++i) {
-    m.targets[i] = i16(b, 8 + 2 * i);
-    m.brief_view[i] = i16(b, 28 + 2 * i);
-    m.standard_speech[i] = u8(b, 44 + i);
-  }
-  m.random_time = u8(b, 24);
-  m.hour = u8(b, 25);
-  m.minute = u8(b, 26);
-  m.weather = u8(b, 27);
-  m.success_event = u8(b, 52);
-  m.fail_event = u8(b, 54);
-  m.secondary_flight = u8(b, 56);
-  m.secondary_same_target = u8(b, 58);
-  m.formation = i16(b, 60);
-  m.altitude = read_ff_zero(b, 62);
-  return m;
-}
-
-void write_event_number(Out b, std::size_t at, std::uint8_t event) {
-  put_u8(b, at, event);
-  put_u8(b, at + 1, event == SpecialMission::kNoEvent ? 0xFF : 0);
-}
-
-void write_mission(Out b, const SpecialMission& m) {
-  put_u8(b, 0, m.trigger);
-  put_u8(b, 1, m.chance);
-  put_i16(b, 2, m.trigger_param);
-  put_u8(b, 4, m.mission_type);
-  put_u8(b, 5, m.num_targets);
-  put_i16(b, 6, m.target_priority);
-  for (std::size_t i = 0; i < 8; ++i) {
-    put_i16(b, 8 + 2 * i, m.targets[i]);
-    put_i16(b, 28 + 2 * i, m.brief_view[i]);
-    put_u8(b, 44 + i, m.standard_speech[i]);
-  }
-  put_u8(b, 24, m.random_time);
-  put_u8(b, 25, m.hour);
-  put_u8(b, 26, m.minute);
-  put_u8(b, 27, m.weather);
-  write_event_number(b, 52, m.success_event);
-  write_event_number(b, 54, m.fail_event);
-  put_u8(b, 56, m.secondary_flight);
-  put_u8(b, 58, m.secondary_same_target);
-  put_i16(b, 60, m.formation);
-  // An entry not in use carries no altitude at all.
-  if (m.trigger == 0) {
-    put_u16(b, 62, 0);
-  } else {
-    write_ff_zero(b, 62, m.altitude);
-  }
-}
+// The sections, one after another to the end of the file.
+constexpr layout::Layout<Campaign, 8> kCampaign{
+    layout::nested<&Campaign::setup, kSetup, 28>(0),
+    layout::nested<&Campaign::phases, kPhase, 32>(28),
+    layout::nested<&Campaign::plane_types, kPlaneType, 16>(828),
+    layout::nested<&Campaign::german_forces, kGermanForces, 44>(1308),
+    layout::nested<&Campaign::allied_forces, kAlliedForces, 44>(1352),
+    layout::nested<&Campaign::special_events, kSpecialEvent, 8>(1396),
+    layout::nested<&Campaign::special_missions, kSpecialMission, 64>(1652),
+    layout::nested<&Campaign::v1_speech, kV1Speech, 8>(3700)};
+static_assert(layout::covers(kCampaign, kCampaignFileSize));
 
 constexpr std::int16_t V1Speech::*kV1Words[] = {
     &V1Speech::v1_attack_speech, &V1Speech::v1_escort_speech, &V1Speech::v1_intercept_speech,
@@ -262,29 +158,8 @@ constexpr const char* kV1Names[] = {"v1_attack_speech", "v1_escort_speech", "v1_
 }  // namespace
 
 Campaign decode_campaign(std::span<const std::uint8_t, kCampaignFileSize> image) {
-  const In b(image);
   Campaign c;
-  c.setup = read_setup(b.first(kSetupSize));
-  for (std::size_t i = 0; i < c.phases.size(); ++i) {
-    c.phases[i] = read_phase(b.subspan(kPhasesAt + i * kPhaseSize, kPhaseSize));
-  }
-  for (std::size_t i = 0; i < c.plane_types.size(); ++i) {
-    c.plane_types[i] =
-        read_plane_type(b.subspan(kPlaneTypesAt + i * kPlaneTypeSize, kPlaneTypeSize));
-  }
-  c.german_forces = read_forces(b.subspan(kGermanForcesAt, kForcesSize));
-  c.allied_forces = read_forces(b.subspan(kAlliedForcesAt, kForcesSize));
-  c.allied_forces.side = u8(b, kAlliedForcesAt + 1);
-  for (std::size_t i = 0; i < c.special_events.size(); ++i) {
-    c.special_events[i] =
-        read_event(b.subspan(kSpecialEventsAt + i * kSpecialEventSize, kSpecialEventSize));
-  }
-  for (std::size_t i = 0; i < c.special_missions.size(); ++i) {
-    c.special_missions[i] =
-        read_mission(b.subspan(kSpecialMissionsAt + i * kSpecialMissionSize, kSpecialMissionSize));
-  }
-  for (std::size_t i = 0; i < 4; ++i)
-    c.v1_speech.*kV1Words[i] = read_ff_zero(b, kV1SpeechAt + 2 * i);
+  layout::read(kCampaign, c, In(image));
   return c;
 }
 
@@ -312,29 +187,7 @@ FieldProblems campaign_problems(const Campaign& c) {
 
 CampaignImage encode_campaign(const Campaign& c) {
   CampaignImage image{};
-  const Out b(image);
-  write_setup(b.first(kSetupSize), c.setup);
-  for (std::size_t i = 0; i < c.phases.size(); ++i) {
-    write_phase(b.subspan(kPhasesAt + i * kPhaseSize, kPhaseSize), c.phases[i]);
-  }
-  for (std::size_t i = 0; i < c.plane_types.size(); ++i) {
-    write_plane_type(b.subspan(kPlaneTypesAt + i * kPlaneTypeSize, kPlaneTypeSize),
-                     c.plane_types[i]);
-  }
-  put_u8(b, kGermanForcesAt, kZeroMarker);  // the German group is always 80 00 00 00
-  write_forces(b.subspan(kGermanForcesAt, kForcesSize), c.german_forces);
-  put_u8(b, kAlliedForcesAt + 1, c.allied_forces.side);
-  write_forces(b.subspan(kAlliedForcesAt, kForcesSize), c.allied_forces);
-  for (std::size_t i = 0; i < c.special_events.size(); ++i) {
-    write_event(b.subspan(kSpecialEventsAt + i * kSpecialEventSize, kSpecialEventSize),
-                c.special_events[i]);
-  }
-  for (std::size_t i = 0; i < c.special_missions.size(); ++i) {
-    write_mission(b.subspan(kSpecialMissionsAt + i * kSpecialMissionSize, kSpecialMissionSize),
-                  c.special_missions[i]);
-  }
-  for (std::size_t i = 0; i < 4; ++i)
-    write_ff_zero(b, kV1SpeechAt + 2 * i, c.v1_speech.*kV1Words[i]);
+  layout::write(kCampaign, c, Out(image));
   return image;
 }
 

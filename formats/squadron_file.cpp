@@ -7,116 +7,96 @@
 namespace zav {
 namespace {
 
-using namespace bytes;
-using In = std::span<const std::uint8_t>;
-using Out = std::span<std::uint8_t>;
+using layout::Byte;
+using layout::In;
+using layout::Out;
+using layout::SignedWord;
 
-constexpr std::uint8_t kHighByteMeansZero = 0xFF;  // a weapon number's high byte of 255 means 0
-constexpr std::uint16_t kForwardBaseWord = 0xFFFF;
+template <class Form, auto Member>
+constexpr auto slot(std::size_t at) {
+  return layout::slot<Form, Member, SquadronRead>(at);
+}
+
 constexpr std::uint16_t kLargestWeaponNumber = 0xFEFF;
 
-std::uint8_t read_destination(In b, std::size_t at, SquadronRead how) {
-  const std::uint8_t low = u8(b, at);
-  const std::uint8_t high = u8(b, at + 1);
-  // Other files store the airfield plus 1, and a low byte of 0 still gives airfield 0.
-  const int airfield = how == SquadronRead::base_file ? low : (low == 0 ? 0 : low - 1);
-  if (high == 0xFF || airfield >= kForwardBase) return static_cast<std::uint8_t>(kForwardBase);
-  return static_cast<std::uint8_t>(airfield);
-}
+// A squadron file stores an airfield plus 1; the base file stores it as it is.
+struct HomeBase {
+  static constexpr std::size_t width = 1;
+  static int read(In b, SquadronRead how) {
+    return how == SquadronRead::base_file ? b[0] : b[0] - 1;
+  }
+  static void write(Out b, int v, SquadronRead how) {
+    b[0] = static_cast<std::uint8_t>(how == SquadronRead::base_file ? v : v + 1);
+  }
+};
 
-Squadron read_squadron(In b, SquadronRead how) {
-  Squadron s;
-  s.start_year = i16(b, 0);
-  s.start_month = u8(b, 2);
-  s.start_day = u8(b, 3);
-  s.home_base = how == SquadronRead::base_file ? u8(b, 4) : static_cast<std::int16_t>(u8(b, 4) - 1);
-  s.aircraft_type = u8(b, 6);
-  s.num_aircraft = u8(b, 7);
-  s.num_pilots = u8(b, 8);
-  s.morale = u8(b, 9);
-  s.skill = u8(b, 10);
-  s.commencing_phase = u8(b, 11);
-  s.squadrons_in_group = u8(b, 12);
-  s.escort_weight = u8(b, 14);
-  s.sweep_weight = u8(b, 15);
-  s.bomb_weight = u8(b, 16);
-  s.intercept_weight = u8(b, 17);
-  s.interdiction_weight = u8(b, 18);
-  s.sprite = u8(b, 19);
-  s.unit_name = u8(b, 20);
-  s.unit_description = u8(b, 21);
-  for (std::size_t j = 0; j < 4; ++j) s.staffel[j] = u8(b, 22 + j);
-  s.num_moves = u8(b, 26);
-  s.num_changes = u8(b, 27);
-  for (std::size_t j = 0; j < 4; ++j) {
-    const std::size_t move = 28 + 4 * j;
-    s.moves[j] = {u8(b, move), u8(b, move + 1), read_destination(b, move + 2, how)};
-    const std::size_t change = 44 + 4 * j;
-    s.changes[j] = {u8(b, change), u8(b, change + 1), u8(b, change + 2), u8(b, change + 3)};
+// An airfield as a word, plus 1 in a squadron file; FF FF is the forward base.
+struct Destination {
+  static constexpr std::size_t width = 2;
+  static constexpr std::uint16_t kForwardBaseWord = 0xFFFF;
+  static int read(In b, SquadronRead how) {
+    // A squadron file's low byte of 0 still gives airfield 0.
+    const int airfield = how == SquadronRead::base_file ? b[0] : (b[0] == 0 ? 0 : b[0] - 1);
+    return b[1] == 0xFF || airfield >= kForwardBase ? kForwardBase : airfield;
   }
-  for (std::size_t m = 0; m < 32; ++m) s.special_missions[m] = u8(b, 60 + m);
-  for (std::size_t k = 0; k < 8; ++k) {
-    const std::size_t load = 92 + 4 * k;
-    WeaponLoad& w = s.weapons[k];
-    w.weapon = u8(b, load);
-    w.phase = u8(b, load + 1);
-    // The base file's numbers are never taken from its bytes.
-    if (how == SquadronRead::squadron_file && u8(b, load + 3) != kHighByteMeansZero) {
-      w.number = u16(b, load + 2);
-    }
+  static void write(Out b, int v, SquadronRead how) {
+    const int stored = how == SquadronRead::base_file ? v : v + 1;
+    layout::put_u16(b, 0,
+                    v == kForwardBase ? kForwardBaseWord : static_cast<std::uint16_t>(stored));
   }
-  return s;
-}
+};
 
-void write_squadron(Out b, const Squadron& s, SquadronRead how) {
-  const bool base = how == SquadronRead::base_file;
-  put_i16(b, 0, s.start_year);
-  put_u8(b, 2, s.start_month);
-  put_u8(b, 3, s.start_day);
-  put_u8(b, 4, static_cast<std::uint8_t>(base ? s.home_base : s.home_base + 1));
-  put_u8(b, 6, s.aircraft_type);
-  put_u8(b, 7, s.num_aircraft);
-  put_u8(b, 8, s.num_pilots);
-  put_u8(b, 9, s.morale);
-  put_u8(b, 10, s.skill);
-  put_u8(b, 11, s.commencing_phase);
-  put_u8(b, 12, s.squadrons_in_group);
-  put_u8(b, 14, s.escort_weight);
-  put_u8(b, 15, s.sweep_weight);
-  put_u8(b, 16, s.bomb_weight);
-  put_u8(b, 17, s.intercept_weight);
-  put_u8(b, 18, s.interdiction_weight);
-  put_u8(b, 19, s.sprite);
-  put_u8(b, 20, s.unit_name);
-  put_u8(b, 21, s.unit_description);
-  for (std::size_t j = 0; j < 4; ++j) put_u8(b, 22 + j, s.staffel[j]);
-  put_u8(b, 26, s.num_moves);
-  put_u8(b, 27, s.num_changes);
-  for (std::size_t j = 0; j < 4; ++j) {
-    const std::size_t move = 28 + 4 * j;
-    const AirfieldMove& m = s.moves[j];
-    put_u8(b, move, m.probability);
-    put_u8(b, move + 1, m.phase);
-    put_u16(b, move + 2,
-            m.destination == kForwardBase
-                ? kForwardBaseWord
-                : static_cast<std::uint16_t>(base ? m.destination : m.destination + 1));
-    const std::size_t change = 44 + 4 * j;
-    const AircraftChange& c = s.changes[j];
-    put_u8(b, change, c.probability);
-    put_u8(b, change + 1, c.phase);
-    put_u8(b, change + 2, c.aircraft_type);
-    put_u8(b, change + 3, c.reserved);
+// A weapon's number as a word whose high byte of 255 means 0; the base file's numbers are
+// never taken from its bytes.
+struct WeaponNumber {
+  static constexpr std::size_t width = 2;
+  static int read(In b, SquadronRead how) {
+    return how == SquadronRead::squadron_file && b[1] != 0xFF ? layout::u16(b) : 0;
   }
-  for (std::size_t m = 0; m < 32; ++m) put_u8(b, 60 + m, s.special_missions[m]);
-  for (std::size_t k = 0; k < 8; ++k) {
-    const std::size_t load = 92 + 4 * k;
-    const WeaponLoad& w = s.weapons[k];
-    put_u8(b, load, w.weapon);
-    put_u8(b, load + 1, w.phase);
-    put_u16(b, load + 2, w.number == 0 ? 0xFFFF : w.number);
+  static void write(Out b, int v, SquadronRead) {
+    layout::put_u16(b, 0, v == 0 ? 0xFFFF : static_cast<std::uint16_t>(v));
   }
-}
+};
+
+constexpr layout::Layout<AirfieldMove, 3, SquadronRead> kMove{
+    slot<Byte, &AirfieldMove::probability>(0), slot<Byte, &AirfieldMove::phase>(1),
+    slot<Destination, &AirfieldMove::destination>(2)};
+constexpr layout::Layout<AircraftChange, 4, SquadronRead> kChange{
+    slot<Byte, &AircraftChange::probability>(0), slot<Byte, &AircraftChange::phase>(1),
+    slot<Byte, &AircraftChange::aircraft_type>(2), slot<Byte, &AircraftChange::reserved>(3)};
+constexpr layout::Layout<WeaponLoad, 3, SquadronRead> kWeapon{
+    slot<Byte, &WeaponLoad::weapon>(0), slot<Byte, &WeaponLoad::phase>(1),
+    slot<WeaponNumber, &WeaponLoad::number>(2)};
+
+constexpr layout::Layout<Squadron, 26, SquadronRead> kSquadron{
+    slot<SignedWord, &Squadron::start_year>(0),
+    slot<Byte, &Squadron::start_month>(2),
+    slot<Byte, &Squadron::start_day>(3),
+    slot<HomeBase, &Squadron::home_base>(4),
+    slot<Byte, &Squadron::aircraft_type>(6),
+    slot<Byte, &Squadron::num_aircraft>(7),
+    slot<Byte, &Squadron::num_pilots>(8),
+    slot<Byte, &Squadron::morale>(9),
+    slot<Byte, &Squadron::skill>(10),
+    slot<Byte, &Squadron::commencing_phase>(11),
+    slot<Byte, &Squadron::squadrons_in_group>(12),
+    slot<Byte, &Squadron::escort_weight>(14),
+    slot<Byte, &Squadron::sweep_weight>(15),
+    slot<Byte, &Squadron::bomb_weight>(16),
+    slot<Byte, &Squadron::intercept_weight>(17),
+    slot<Byte, &Squadron::interdiction_weight>(18),
+    slot<Byte, &Squadron::sprite>(19),
+    slot<Byte, &Squadron::unit_name>(20),
+    slot<Byte, &Squadron::unit_description>(21),
+    slot<Byte, &Squadron::staffel>(22),
+    slot<Byte, &Squadron::num_moves>(26),
+    slot<Byte, &Squadron::num_changes>(27),
+    layout::nested<&Squadron::moves, kMove, 4>(28),
+    layout::nested<&Squadron::changes, kChange, 4>(44),
+    slot<Byte, &Squadron::special_missions>(60),
+    layout::nested<&Squadron::weapons, kWeapon, 4>(92)};
+static_assert(layout::fits(kMove, 4) && layout::fits(kChange, 4) && layout::fits(kWeapon, 4) &&
+              layout::fits(kSquadron, kSquadronRecordSize));
 
 std::string record_size_text(std::size_t size) {
   return std::to_string(size / kSquadronRecordSize) + " whole squadrons of 124 bytes and " +
@@ -140,7 +120,8 @@ Result<SquadronTable> decode_squadrons(std::span<const std::uint8_t> file, Squad
   SquadronTable table;
   table.count = static_cast<int>(count);
   for (std::size_t r = 0; r < count; ++r) {
-    table.slots[r] = read_squadron(file.subspan(r * kSquadronRecordSize, kSquadronRecordSize), how);
+    layout::read(kSquadron, table.slots[r],
+                 file.subspan(r * kSquadronRecordSize, kSquadronRecordSize), how);
   }
   return table;
 }
@@ -189,8 +170,8 @@ FieldProblems squadron_problems(const SquadronTable& table, SquadronRead how) {
 Bytes encode_squadrons(const SquadronTable& table, SquadronRead how) {
   Bytes file(static_cast<std::size_t>(table.count) * kSquadronRecordSize, 0);
   for (std::size_t r = 0; r < static_cast<std::size_t>(table.count); ++r) {
-    write_squadron(Out(file).subspan(r * kSquadronRecordSize, kSquadronRecordSize), table.slots[r],
-                   how);
+    layout::write(kSquadron, table.slots[r],
+                  Out(file).subspan(r * kSquadronRecordSize, kSquadronRecordSize), how);
   }
   return file;
 }

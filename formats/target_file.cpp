@@ -11,7 +11,7 @@ TargetFile decode_targets(std::span<const std::uint8_t, TargetFile::kSize> file)
   TargetFile targets;
   for (std::size_t r = 0; r < TargetFile::kRecords; ++r) {
     const std::size_t at = r * TargetFile::kRecordSize;
-    targets.records[r] = {bytes::i16(file, at + 20), bytes::i16(file, at + 28)};
+    targets.records[r] = {layout::i16(file, at + 20), layout::i16(file, at + 28)};
   }
   return targets;
 }
@@ -20,8 +20,8 @@ Bytes encode_targets(const TargetFile& targets) {
   Bytes file(TargetFile::kSize, 0);
   for (std::size_t r = 0; r < TargetFile::kRecords; ++r) {
     const std::size_t at = r * TargetFile::kRecordSize;
-    bytes::put_i16(file, at + 20, targets.records[r].place);
-    bytes::put_i16(file, at + 28, targets.records[r].airfield);
+    layout::put_i16(file, at + 20, targets.records[r].place);
+    layout::put_i16(file, at + 28, targets.records[r].airfield);
   }
   return file;
 }
