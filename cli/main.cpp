@@ -17,6 +17,11 @@ namespace {
 
 using zav::cli::ReadOptions;
 
+// What --base means, for the commands that read squadron files and for build.
+constexpr const char* kBaseForm =
+    " the way the squadron editor reads sqbasic.dat at start-up (home bases and moves without "
+    "the +1, no weapon numbers)";
+
 // --kind and --base, for the commands that read data files.
 class ReadFlags {
  public:
@@ -28,9 +33,7 @@ class ReadFlags {
                         "campaign, squadrons, mission, strings or targets")
             ->type_name("KIND")
             ->transform(CLI::IsMember(kind_names(), CLI::ignore_case).description(""));
-    command.add_flag("--base", base_file_,
-                     "Read squadron files the way the squadron editor reads sqbasic.dat at "
-                     "start-up (home bases and moves without the +1, no weapon numbers)");
+    command.add_flag("--base", base_file_, std::string("Read squadron files") + kBaseForm);
   }
 
   ReadOptions options() const {
@@ -89,9 +92,7 @@ int run(int argc, const char* const* argv) {
       "has any problem");
   build->add_option("JSON", build_json, "The JSON document, or - for standard input")->required();
   build->add_option("-o,--output", build_out, "The file to write")->required();
-  build->add_flag("--base", build_base,
-                  "Write squadrons the way the squadron editor reads sqbasic.dat at start-up "
-                  "(home bases and moves without the +1, no weapon numbers)");
+  build->add_flag("--base", build_base, std::string("Write squadrons") + kBaseForm);
 
   std::vector<std::string> check_files;
   ReadFlags check_flags;
@@ -116,8 +117,8 @@ int run(int argc, const char* const* argv) {
     if (*dump) {
       status = zav::cli::run_dump(path_from_utf8(dump_file), dump_flags.options());
     } else if (*build) {
-      status = zav::cli::run_build(path_from_utf8(build_json), path_from_utf8(build_out),
-                                   build_base);
+      status =
+          zav::cli::run_build(path_from_utf8(build_json), path_from_utf8(build_out), build_base);
     } else if (*check) {
       status = zav::cli::run_check(paths_from_utf8(check_files), check_flags.options());
     } else {

@@ -63,7 +63,7 @@ std::string TextBox::commit() {
   return {};
 }
 
-void TextBox::show(int stored) {
+void TextBox::display(int stored) {
   settle(std::to_string(stored));
   shown_stored_ = stored;
 }
@@ -93,8 +93,8 @@ NumberBox::NumberBox(std::string name, std::string spin_name, std::string label,
   text = std::to_string(minimum);
 }
 
-void NumberBox::show(int stored) {
-  TextBox::show(stored);
+void NumberBox::display(int stored) {
+  TextBox::display(stored);
   value = std::clamp(stored, minimum, maximum);
 }
 
@@ -158,7 +158,7 @@ void PickList::choose(int chosen) {
   if (on_choose) on_choose();
 }
 
-void PickList::show(int stored) {
+void PickList::display(int stored) {
   const std::optional<int> found = values.position_of(stored, static_cast<int>(entries.size()));
   position = found.value_or(-1);
   kept = found ? std::nullopt : std::optional(stored);
@@ -179,7 +179,7 @@ void Slider::drag(int to) {
   if (on_drag) on_drag(std::clamp(to, minimum, maximum));
 }
 
-void Slider::show(int stored) {
+void Slider::display(int stored) {
   value = std::clamp(stored, minimum, maximum);
   kept = value == stored ? std::nullopt : std::optional(stored);
 }
@@ -190,7 +190,7 @@ void CheckBox::click(bool to) {
   if (on_change) on_change();
 }
 
-void CheckBox::show(int stored) {
+void CheckBox::display(int stored) {
   checked = stored != 0;
   kept = stored == 0 || stored == 1 ? std::nullopt : std::optional(stored);
 }

@@ -92,8 +92,8 @@ struct TextBox : Control {
   // the box shows what it showed before the typing, and the refusal, naming the field and
   // what it accepts, is returned for the user to be told. Empty when taken (or not typed).
   std::string commit();
-  // Shows a stored value: reading keeps it while the box still shows it, whatever the range.
-  void show(int stored);
+  // Displays a stored value: reading keeps it while the box still shows it, whatever the range.
+  void display(int stored);
   // What the box gives its field: none (the field keeps its value) while the box shows the
   // stored value, else its text read by the policy, or the refusal of that text.
   NumberReading read() const;
@@ -124,9 +124,9 @@ struct NumberBox : TextBox {
   int value;                      // the spin's own value, always within its range
   std::function<void()> on_spin;  // after the spin moved and the box shows its value
 
-  // Shows a stored value: the box shows it as it is, the spin takes the nearest value in its
+  // Displays a stored value: the box shows it as it is, the spin takes the nearest value in its
   // range, and reading keeps the stored value while the box still shows it.
-  void show(int stored);
+  void display(int stored);
   // Sets the spin and shows its value in the box, as a spin's move does.
   void set_spin(int to);
   // Gives the spin a new range and step; its value moves into the range, the box keeps its text.
@@ -170,7 +170,7 @@ struct PickList : Control {
   // The user chose the entry at `position`; a position with no entry changes nothing.
   void choose(int chosen);
   // Selects the entry for a stored value, or none, noting and keeping the value.
-  void show(int stored);
+  void display(int stored);
   // The value of the entry chosen, or the kept value; none when neither is there.
   std::optional<int> value() const;
   std::string note() const { return stored_value_note(kept); }
@@ -196,9 +196,9 @@ struct Slider : Control {
   // The user set the slider to `to`; it stays within the range.
   void move(int to);
   void drag(int to);
-  // Shows a stored value; one outside the range puts the slider at the nearest end and is
+  // Displays a stored value; one outside the range puts the slider at the nearest end and is
   // noted and kept.
-  void show(int stored);
+  void display(int stored);
   int read() const { return kept ? *kept : value; }
   std::string note() const { return stored_value_note(kept); }
 };
@@ -213,7 +213,7 @@ struct CheckBox : Control {
   std::function<void()> on_change;
 
   void click(bool to);
-  void show(int stored);
+  void display(int stored);
   int read() const { return kept ? *kept : (checked ? 1 : 0); }
 };
 

@@ -14,6 +14,9 @@
 // Loading a document from a file and saving it, the same way for every kind of file.
 namespace zav {
 
+// What a window's file label reads while it holds no file.
+inline constexpr const char* kNoOpenFile = "NO OPEN FILE";
+
 // One kind of file: what its dialogs list, and how a record is read from it and written to it.
 template <class Record>
 struct FileKind {

@@ -15,6 +15,15 @@ struct TargetType {
 };
 
 inline constexpr int kTargetTypeCount = 44;
+
+// What the markers of the list texts mean, a line each, and a warning about the codes.
+inline constexpr const char* kTargetMarkerNote =
+    "*    -  Briefed as being an AIRFIELD\n"
+    "**  - FAKE TARGETS\n"
+    "*** - NO BRIEFING - Also no speech files!\n"
+    "- These target codes are a major cause of CTDs in campaigns.  Target codes that may work in "
+    "one phase may cause a CTD in another!  A solution is to only use the RANDOM TARGET option, "
+    "which eliminates the majority of crashes.";
 extern const std::array<TargetType, kTargetTypeCount> kTargetTypes;
 
 // The code written for list position `position` (0 to 43); none for a list with no entry

@@ -15,14 +15,11 @@
 #include <QSlider>
 
 #include "ui/control_state.h"
+#include "ui/qt_text.h"
 #include "ui/spin_arrows.h"
 
 namespace zav::ui {
 namespace {
-
-QString text_of(const std::string& text) {
-  return QString::fromStdString(text);
-}
 
 // The note beside `name`'s control: "note_starty" beside "cbo_starty".
 QString note_name(const std::string& name) {
@@ -103,6 +100,18 @@ class TypingWatcher : public QObject {
 
 }  // namespace
 
+void fit_characters(const Widgets& list, int characters) {
+  auto* combo = static_cast<QComboBox*>(list.input);
+  combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  combo->setMinimumContentsLength(characters);
+}
+
+void keep_place(QWidget& widget) {
+  QSizePolicy policy = widget.sizePolicy();
+  policy.setRetainSizeWhenHidden(true);
+  widget.setSizePolicy(policy);
+}
+
 Binder::Binder(Window& window, std::function<void()> after_action)
     : window_(window), after_action_(std::move(after_action)) {}
 
@@ -147,7 +156,7 @@ QLabel* Binder::label(Label& label) {
   return widget;
 }
 
-Field Binder::field(TextBox& box) {
+Widgets Binder::field(TextBox& box) {
   auto* widget = new QLineEdit;
   bind_input(*widget, box);
   boxes_.push_back(&box);
@@ -161,8 +170,8 @@ Field Binder::field(TextBox& box) {
   return {widget, widget};
 }
 
-Field Binder::field(NumberBox& number) {
-  const Field box = field(static_cast<TextBox&>(number));
+Widgets Binder::field(NumberBox& number) {
+  const Widgets box = field(static_cast<TextBox&>(number));
   auto* line = static_cast<QLineEdit*>(box.input);
   // Room for the widest number a file can hold, "-32768".
   line->setFixedWidth(line->fontMetrics().horizontalAdvance("-000000") + 12);
@@ -181,7 +190,7 @@ Field Binder::field(NumberBox& number) {
   return {line, side_by_side({line, arrows}, 1, Width::natural)};
 }
 
-Field Binder::field(PickList& list) {
+Widgets Binder::field(PickList& list) {
   auto* widget = new QComboBox;
   bind_input(*widget, list);
   QObject::connect(widget, &QComboBox::currentIndexChanged, widget,
@@ -195,7 +204,7 @@ Field Binder::field(PickList& list) {
   return {widget, side_by_side({widget, note}, 6, Width::natural)};
 }
 
-Field Binder::field(Slider& slider) {
+Widgets Binder::field(Slider& slider) {
   auto* widget = new QSlider(Qt::Horizontal);
   bind_input(*widget, slider);
   // The value changes when the user lets go (or steps by key or click); while the handle is
@@ -214,7 +223,7 @@ Field Binder::field(Slider& slider) {
   return {widget, side_by_side({widget, note}, 6, Width::fill)};
 }
 
-Field Binder::field(CheckBox& box) {
+Widgets Binder::field(CheckBox& box) {
   auto* widget = new QCheckBox;
   bind_input(*widget, box);
   QObject::connect(widget, &QCheckBox::toggled, widget,
@@ -223,7 +232,7 @@ Field Binder::field(CheckBox& box) {
   return {widget, widget};
 }
 
-Field Binder::field(OptionGroup& group) {
+Widgets Binder::field(OptionGroup& group) {
   auto* buttons = new QButtonGroup;
   std::vector<QRadioButton*> radios;
   for (std::size_t i = 0; i < group.options.size(); ++i) {
@@ -258,7 +267,7 @@ Field Binder::field(OptionGroup& group) {
   return {radios.empty() ? holder : radios.front(), holder};
 }
 
-QLabel* Binder::caption(const Control& control, const Field& field) {
+QLabel* Binder::caption(const Control& control, const Widgets& field) {
   auto* label = new QLabel(text_of(control.label));
   label->setBuddy(field.input);
   if (!control.caption_name.empty()) label->setObjectName(text_of(control.caption_name));
@@ -277,7 +286,7 @@ QLabel* Binder::caption(const Control& control, const Field& field) {
 }
 
 void Binder::place_row(QGridLayout& grid, int row, int column, const Control& control,
-                       const Field& field, bool labelled) {
+                       const Widgets& field, bool labelled) {
   if (!labelled || control.label.empty()) {
     grid.addWidget(field.placed, row, column, 1, 2);
     return;

@@ -19,13 +19,20 @@ class QWidget;
 
 namespace zav::ui {
 
-// A control's widget as a window places it: `input` is what the user works (and what its
+// A control's widgets as a window places them: `input` is what the user works (and what its
 // label names), `placed` what goes into the layout: the input itself, or the input with its
 // spin arrows or with its note for a stored value it cannot show.
-struct Field {
+struct Widgets {
   QWidget* input;
   QWidget* placed;
 };
+
+// A pick list as wide as `characters` characters, whatever its entries: one width for every
+// list of a column, and room for a long name.
+void fit_characters(const Widgets& list, int characters);
+
+// A widget that keeps its place while hidden, so that the rows shown stay where they are.
+void keep_place(QWidget& widget);
 
 // Makes the widget of each control a window's logic declares, and binds the two: the widget's
 // objectName is the control's name, a user's change runs the control's action (and so its
@@ -41,26 +48,26 @@ class Binder {
 
   QPushButton* button(Button& button);
   QLabel* label(Label& label);
-  Field field(TextBox& box);
-  Field field(NumberBox& number);  // the box with its arrows
-  Field field(PickList& list);     // the list with its note
-  Field field(Slider& slider);     // the slider with its note
-  Field field(CheckBox& box);
+  Widgets field(TextBox& box);
+  Widgets field(NumberBox& number);  // the box with its arrows
+  Widgets field(PickList& list);     // the list with its note
+  Widgets field(Slider& slider);     // the slider with its note
+  Widgets field(CheckBox& box);
   // The group's option buttons in a row.
-  Field field(OptionGroup& group);
+  Widgets field(OptionGroup& group);
 
   // The control's label in `column` of `row`, as the buddy of its input, and the control in
   // the next column. A control without a label takes both columns.
   template <class C>
-  Field row(QGridLayout& grid, int row, int column, C& control) {
-    const Field made = field(control);
+  Widgets row(QGridLayout& grid, int row, int column, C& control) {
+    const Widgets made = field(control);
     place_row(grid, row, column, control, made, /*labelled=*/!std::is_same_v<C, CheckBox>);
     return made;
   }
 
   // The label of a control, as the buddy of its input, following the logic when it relabels
   // the control.
-  QLabel* caption(const Control& control, const Field& field);
+  QLabel* caption(const Control& control, const Widgets& field);
 
   // Runs a user's action once what was typed in the window has been read, then
   // `after_action`; the action does not run when the typed text was refused.
@@ -74,7 +81,7 @@ class Binder {
  private:
   // A check box's caption is its own label.
   void place_row(QGridLayout& grid, int row, int column, const Control& control,
-                 const Field& field, bool labelled);
+                 const Widgets& field, bool labelled);
   // Reads the text typed in each box of the window; false when some text was refused.
   bool finish_typing();
   // Names the input for screen readers and remembers it for the tab order.

@@ -8,12 +8,10 @@
 #include <QSignalBlocker>
 #include <QSlider>
 
+#include "ui/qt_text.h"
+
 namespace zav::ui {
 namespace {
-
-QString text_of(const std::string& text) {
-  return QString::fromStdString(text);
-}
 
 bool shows_entries(const QComboBox& widget, const std::vector<std::string>& entries) {
   if (widget.count() != static_cast<int>(entries.size())) return false;

@@ -15,9 +15,7 @@ void lay_out(FrmCPlanes& logic, FormWidget& form) {
   bind.row(*grid, row++, 0, logic.txt_currplane);
   grid->setRowMinimumHeight(row++, 8);
   const auto list = [&](PickList& control) {
-    auto* widget = static_cast<QComboBox*>(bind.row(*grid, row++, 0, control).input);
-    widget->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    widget->setMinimumContentsLength(20);
+    fit_characters(bind.row(*grid, row++, 0, control), 20);
   };
   list(logic.cbo_planeslotnum);
   bind.row(*grid, row++, 0, logic.txt_pstartphase);

@@ -17,17 +17,14 @@ void lay_out(FrmCSetup& logic, FormWidget& form) {
   int row = 0;
   for (PickList* list :
        {&logic.cbo_starty, &logic.cbo_startm, &logic.cbo_startd, &logic.cbo_language,
-        &logic.cbo_attackside, &logic.cbo_camptype, &logic.cbo_attackbase,
-        &logic.cbo_attackcapital, &logic.cbo_defendcapital}) {
-    auto* widget = static_cast<QComboBox*>(bind.row(*grid, row++, 0, *list).input);
-    // Room for a long place name, and one width for every list of the column.
-    widget->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    widget->setMinimumContentsLength(22);
+        &logic.cbo_attackside, &logic.cbo_camptype, &logic.cbo_attackbase, &logic.cbo_attackcapital,
+        &logic.cbo_defendcapital}) {
+    fit_characters(bind.row(*grid, row++, 0, *list), 22);
   }
   row = 0;
-  for (NumberBox* count : {&logic.txt_numsqns, &logic.txt_numspev, &logic.txt_numspm,
-                           &logic.txt_numphases, &logic.txt_phaselength,
-                           &logic.txt_daysbetweenmissions, &logic.txt_numplanetypes}) {
+  for (NumberBox* count :
+       {&logic.txt_numsqns, &logic.txt_numspev, &logic.txt_numspm, &logic.txt_numphases,
+        &logic.txt_phaselength, &logic.txt_daysbetweenmissions, &logic.txt_numplanetypes}) {
     bind.row(*grid, row++, kCountColumn, *count);
   }
   finish_section(form, grid, logic.cmd_update, logic.cmd_close);

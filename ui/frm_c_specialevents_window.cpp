@@ -18,9 +18,7 @@ void lay_out(FrmCSpecialEvents& logic, FormWidget& form) {
   bind.row(*grid, 0, 0, logic.txt_specialeventnum);
   // Both lists as wide as the longest trigger.
   for (auto [row, list] : {std::pair{1, &logic.cbo_se_type}, {2, &logic.cbo_se_trigger}}) {
-    auto* combo = static_cast<QComboBox*>(bind.row(*grid, row, 0, *list).input);
-    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    combo->setMinimumContentsLength(28);
+    fit_characters(bind.row(*grid, row, 0, *list), 28);
   }
   grid->addWidget(bind.field(logic.txt_se_trigger).placed, 2, 2);
   bind.row(*grid, 3, 0, logic.sld_se_chance).input->setMinimumWidth(200);

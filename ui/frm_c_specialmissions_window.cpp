@@ -12,18 +12,12 @@
 namespace zav::ui {
 namespace {
 
-void narrow(const Field& list, int characters) {
-  auto* combo = static_cast<QComboBox*>(list.input);
-  combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-  combo->setMinimumContentsLength(characters);
-}
-
 // The mission, its trigger and date, chance, type, target type and target places.
 QGridLayout* mission_column(Binder& bind, FrmCSpecialMissions& logic) {
   auto* grid = new QGridLayout;
   int row = 0;
   bind.row(*grid, row++, 0, logic.txt_smnum);
-  narrow(bind.row(*grid, row++, 0, logic.cbo_smtrigger), 30);
+  fit_characters(bind.row(*grid, row++, 0, logic.cbo_smtrigger), 30);
   bind.row(*grid, row++, 0, logic.txt_sm_tp1).input->setFixedWidth(80);
   bind.row(*grid, row++, 0, logic.txt_sm_date);
   bind.row(*grid, row++, 0, logic.txt_sm_month);
@@ -31,7 +25,7 @@ QGridLayout* mission_column(Binder& bind, FrmCSpecialMissions& logic) {
   bind.row(*grid, row, 0, logic.sld_chance);
   grid->addWidget(bind.label(logic.lbl_chance), row++, 2);
   bind.row(*grid, row++, 0, logic.cbo_sm_type);
-  narrow(bind.row(*grid, row, 0, logic.cbo_target_priority), 20);
+  fit_characters(bind.row(*grid, row, 0, logic.cbo_target_priority), 20);
   QLabel* note = bind.label(logic.Label3);
   note->setFrameShape(QFrame::StyledPanel);
   note->setMargin(2);
@@ -40,9 +34,9 @@ QGridLayout* mission_column(Binder& bind, FrmCSpecialMissions& logic) {
   bind.row(*grid, row++, 0, logic.txt_numtargets);
   for (int i = 0; i < FrmCSpecialMissions::kTargets; ++i, ++row) {
     PickList& list = logic.cbo_targetlist[i];
-    const Field place = i == 0 ? bind.row(*grid, row, 0, list) : bind.field(list);
+    const Widgets place = i == 0 ? bind.row(*grid, row, 0, list) : bind.field(list);
     if (i > 0) grid->addWidget(place.placed, row, 1);
-    narrow(place, 22);
+    fit_characters(place, 22);
   }
   grid->setRowStretch(row, 1);
   return grid;

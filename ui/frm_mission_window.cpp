@@ -21,24 +21,18 @@ QGroupBox* group_box(Binder& bind, const Label& heading, PickList& count,
   auto* grid = new QGridLayout(box);
   grid->setColumnStretch(1, 1);
   auto* count_row = new QHBoxLayout;
-  const Field count_field = bind.field(count);
+  const Widgets count_field = bind.field(count);
   count_row->addWidget(bind.caption(count, count_field));
   count_row->addWidget(count_field.placed);
   grid->addLayout(count_row, 0, 0, 1, 2);
 
   for (int row = 0; row < FrmMission::kRows; ++row) {
-    const Field plane = bind.field(planes[row]);
-    auto* list = static_cast<QComboBox*>(plane.input);
-    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    list->setMinimumContentsLength(14);
-    const Field chance = bind.field(chances[row]);
+    const Widgets plane = bind.field(planes[row]);
+    fit_characters(plane, 14);
+    const Widgets chance = bind.field(chances[row]);
     chance.input->setMinimumWidth(120);
-    // A hidden row keeps its place, so the rows in use stay where they are.
-    for (QWidget* cell : {plane.input, chance.input}) {
-      QSizePolicy policy = cell->sizePolicy();
-      policy.setRetainSizeWhenHidden(true);
-      cell->setSizePolicy(policy);
-    }
+    keep_place(*plane.input);
+    keep_place(*chance.input);
     grid->addWidget(plane.placed, row + 1, 0);
     grid->addWidget(chance.placed, row + 1, 1);
   }
@@ -55,12 +49,12 @@ void lay_out(FrmMission& logic, FormWidget& form) {
   file->setMargin(4);
 
   auto* groups = new QHBoxLayout;
-  groups->addWidget(group_box(bind, logic.lbl_fighters, logic.cbo_fnum, logic.cbo_fighter,
-                              logic.sld_fc));
-  groups->addWidget(group_box(bind, logic.lbl_attack, logic.cbo_anum, logic.cbo_attack,
-                              logic.sld_ac));
-  groups->addWidget(group_box(bind, logic.lbl_bombers, logic.cbo_bnum, logic.cbo_bomber,
-                              logic.sld_bc));
+  groups->addWidget(
+      group_box(bind, logic.lbl_fighters, logic.cbo_fnum, logic.cbo_fighter, logic.sld_fc));
+  groups->addWidget(
+      group_box(bind, logic.lbl_attack, logic.cbo_anum, logic.cbo_attack, logic.sld_ac));
+  groups->addWidget(
+      group_box(bind, logic.lbl_bombers, logic.cbo_bnum, logic.cbo_bomber, logic.sld_bc));
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();

@@ -9,27 +9,11 @@
 
 #include "editors/frm_squadron/frm_squadron.h"
 #include "ui/form_widget.h"
+#include "ui/qt_text.h"
 #include "ui/window_layouts.h"
 
 namespace zav::ui {
 namespace {
-
-QString text_of(const std::string& text) {
-  return QString::fromStdString(text);
-}
-
-void size_list(const Field& field, int characters) {
-  auto* list = static_cast<QComboBox*>(field.input);
-  list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-  list->setMinimumContentsLength(characters);
-}
-
-// A hidden row keeps its place, so the rows in use stay where they are.
-void keep_place(const Field& field) {
-  QSizePolicy policy = field.placed->sizePolicy();
-  policy.setRetainSizeWhenHidden(true);
-  field.placed->setSizePolicy(policy);
-}
 
 // The headings of a box's rows of controls, from the labels of its first row.
 void headings(QGridLayout& grid, int row, std::initializer_list<const Control*> columns) {
@@ -46,7 +30,7 @@ QLayout* squadron_bar(Binder& bind, FrmSquadron& logic) {
   file->setMargin(4);
   bar->addWidget(file, 1);
   bar->addSpacing(12);
-  const Field current = bind.field(logic.txt_currsqn);
+  const Widgets current = bind.field(logic.txt_currsqn);
   bar->addWidget(bind.caption(logic.txt_currsqn, current));
   bar->addWidget(current.placed);
   QLabel* count = bind.label(logic.lbl_numsqns);
@@ -64,15 +48,15 @@ QLayout* general_column(Binder& bind, FrmSquadron& logic) {
   auto* dates = new QGridLayout(commences);
   int row = 0;
   for (PickList* list : {&logic.cbo_sqnday, &logic.cbo_sqnmonth, &logic.cbo_sqnyear}) {
-    size_list(bind.row(*dates, row++, 0, *list), 10);
+    fit_characters(bind.row(*dates, row++, 0, *list), 10);
   }
   bind.row(*dates, row, 0, logic.txt_phasestart);
   dates->setColumnStretch(1, 1);
 
   auto* grid = new QGridLayout;
   row = 0;
-  size_list(bind.row(*grid, row++, 0, logic.cbo_base), 18);
-  size_list(bind.row(*grid, row++, 0, logic.cbo_plane), 18);
+  fit_characters(bind.row(*grid, row++, 0, logic.cbo_base), 18);
+  fit_characters(bind.row(*grid, row++, 0, logic.cbo_plane), 18);
   bind.row(*grid, row++, 0, logic.txt_numplanes);
   bind.row(*grid, row++, 0, logic.txt_numpilots);
   bind.row(*grid, row++, 0, logic.sld_morale).input->setMinimumWidth(180);
@@ -81,7 +65,7 @@ QLayout* general_column(Binder& bind, FrmSquadron& logic) {
   auto* staffel = new QHBoxLayout;
   QLabel* staffel_label = nullptr;
   for (TextBox& box : logic.txt_sing) {
-    const Field field = bind.field(box);
+    const Widgets field = bind.field(box);
     field.input->setFixedWidth(44);
     if (!staffel_label) staffel_label = bind.caption(box, field);
     staffel->addWidget(field.placed);
@@ -139,8 +123,8 @@ QGroupBox* weapons_box(Binder& bind, FrmSquadron& logic) {
   auto* grid = new QGridLayout(box);
   headings(*grid, 0, {&logic.cbo_weapon[0], &logic.txt_weaponphase[0], &logic.txt_weaponamount[0]});
   for (int k = 0; k < FrmSquadron::kWeaponRows; ++k) {
-    const Field weapon = bind.field(logic.cbo_weapon[k]);
-    size_list(weapon, 14);
+    const Widgets weapon = bind.field(logic.cbo_weapon[k]);
+    fit_characters(weapon, 14);
     grid->addWidget(weapon.placed, k + 1, 0);
     grid->addWidget(bind.field(logic.txt_weaponphase[k]).placed, k + 1, 1);
     grid->addWidget(bind.field(logic.txt_weaponamount[k]).placed, k + 1, 2);
@@ -156,16 +140,16 @@ QGroupBox* scheduled_box(Binder& bind, PickList& count, Rows& lists,
                          std::array<NumberBox, FrmSquadron::kMoveRows>& phases, int characters) {
   auto* box = new QGroupBox(text_of(count.label));
   auto* grid = new QGridLayout(box);
-  const Field counted = bind.field(count);
+  const Widgets counted = bind.field(count);
   grid->addWidget(counted.placed, 0, 0);
   headings(*grid, 1, {&lists[0], &chances[0], &phases[0]});
   for (int j = 0; j < FrmSquadron::kMoveRows; ++j) {
-    const Field list = bind.field(lists[j]);
-    size_list(list, characters);
-    const Field chance = bind.field(chances[j]);
+    const Widgets list = bind.field(lists[j]);
+    fit_characters(list, characters);
+    const Widgets chance = bind.field(chances[j]);
     chance.input->setMinimumWidth(120);
-    const Field phase = bind.field(phases[j]);
-    for (const Field& cell : {list, chance, phase}) keep_place(cell);
+    const Widgets phase = bind.field(phases[j]);
+    for (const Widgets& cell : {list, chance, phase}) keep_place(*cell.placed);
     grid->addWidget(list.placed, j + 2, 0);
     grid->addWidget(chance.placed, j + 2, 1);
     grid->addWidget(phase.placed, j + 2, 2);

@@ -8,13 +8,10 @@
 
 #include "ui/file_filter.h"
 #include "ui/form_factory.h"
+#include "ui/qt_text.h"
 
 namespace zav::ui {
 namespace {
-
-QString text_of(const std::string& text) {
-  return QString::fromStdString(text);
-}
 
 FileChoice run_file_dialog(const FileDialog& request, QFileDialog::AcceptMode mode) {
   QFileDialog dialog(QApplication::activeWindow(), text_of(request.title));

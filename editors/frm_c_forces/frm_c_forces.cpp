@@ -1,5 +1,6 @@
 #include "editors/frm_c_forces/frm_c_forces.h"
 
+#include "editors/industry_labels.h"
 #include "model/campaign_fields.h"
 
 namespace zav {
@@ -7,8 +8,6 @@ namespace {
 
 constexpr const char* kBranchWords[] = {"aircraft",    "armaments", "chemical", "oil",
                                         "ballbearing", "railyard",  "shipping", "submarine"};
-constexpr const char* kBranchLabels[] = {"Aircraft:",     "Armaments:", "Chemical:", "Oil:",
-                                         "Ball-bearing:", "Railyard:",  "Shipping:", "Submarine:"};
 
 std::string named(std::string_view kind, const SideForcesForm& form, std::string_view what) {
   return std::string(kind) + "_" + std::string(form.prefix) + "_" + std::string(what);
@@ -40,9 +39,9 @@ FrmCSideForces::FrmCSideForces(const SideForcesForm& form, Globals& globals, Pla
                        fields::side_forces_repair.high),
       lbl_industry(named("lbl", form, "industry"), std::string(form.heading)),
       sld_production(indexed<kBranches>([&](int b) {
-        Slider slider(named("sld", form, kBranchWords[b]), kBranchLabels[b],
+        Slider slider(named("sld", form, kBranchWords[b]), kIndustryLabels[b],
                       fields::side_forces_production.low, fields::side_forces_production.high,
-                      std::string(kBranchLabels[b]) + " production points");
+                      std::string(kIndustryLabels[b]) + " production points");
         slider.large_step = 250;
         slider.small_step = 10;
         return slider;
@@ -50,7 +49,7 @@ FrmCSideForces::FrmCSideForces(const SideForcesForm& form, Globals& globals, Pla
       txt_factories(indexed<kBranches>([&](int b) {
         return word_box(named("txt", form, kBranchWords[b]), form.factory_spins[b],
                         "# Factories:", fields::side_forces_factories.high, form.factory_steps[b],
-                        std::string(kBranchLabels[b]) + " # Factories:");
+                        std::string(kIndustryLabels[b]) + " # Factories:");
       })),
       form_(form) {
   cbo_quality.entries = {"New", "Seasoned", "Expert"};
@@ -62,14 +61,14 @@ const SideForces& FrmCSideForces::record() const {
 
 void FrmCSideForces::open() {
   const SideForces& side = record();
-  txt_airstrength.show(side.air);
-  txt_groundstrength.show(side.ground);
-  cbo_quality.show(side.quality);
-  sld_morale.show(side.morale);
-  sld_repairpoints.show(side.repair);
+  txt_airstrength.display(side.air);
+  txt_groundstrength.display(side.ground);
+  cbo_quality.display(side.quality);
+  sld_morale.display(side.morale);
+  sld_repairpoints.display(side.repair);
   for (int b = 0; b < kBranches; ++b) {
-    sld_production[b].show(side.production[static_cast<std::size_t>(b)]);
-    txt_factories[b].show(side.factories[static_cast<std::size_t>(b)]);
+    sld_production[b].display(side.production[static_cast<std::size_t>(b)]);
+    txt_factories[b].display(side.factories[static_cast<std::size_t>(b)]);
   }
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "editors/frm_c_setup/frm_c_setup.h"
+#include "editors/industry_labels.h"
 #include "editors/target_type_list.h"
 #include "model/campaign_fields.h"
 #include "model/target_types.h"
@@ -42,12 +43,9 @@ std::array<Slider, FrmCPhases::kUsIndustries> FrmCPhases::us_sliders() {
   static constexpr const char* kNames[] = {"sld_usaircraft", "sld_usarms",        "sld_uschemical",
                                            "sld_usoil",      "sld_usballbearing", "sld_usrailyard",
                                            "sld_usshipping", "sld_ussub"};
-  static constexpr const char* kLabels[] = {
-      "Aircraft:",     "Armaments:", "Chemical:", "Oil:",
-      "Ball-bearing:", "Railyard:",  "Shipping:", "Submarine:"};
   return indexed<kUsIndustries>([](int i) {
-    Slider slider(kNames[i], kLabels[i], fields::phase_us_aircraft.low,
-                  fields::phase_us_aircraft.high, std::string("US ") + kLabels[i]);
+    Slider slider(kNames[i], kIndustryLabels[i], fields::phase_us_aircraft.low,
+                  fields::phase_us_aircraft.high, std::string("US ") + kIndustryLabels[i]);
     slider.large_step = 100;
     slider.small_step = 10;
     return slider;
@@ -99,17 +97,17 @@ void FrmCPhases::show_phase(int index) {
     }
   });
   const Phase& phase = campaign().phases[static_cast<std::size_t>(index)];
-  cbo_wc.show(phase.win_condition);
+  cbo_wc.display(phase.win_condition);
   configure(cbo_wc, sld_wp, false);
-  sld_wp.show(phase.win_param);
-  cbo_lc.show(phase.lose_condition);
+  sld_wp.display(phase.win_param);
+  cbo_lc.display(phase.lose_condition);
   configure(cbo_lc, sld_lp, false);
-  sld_lp.show(phase.lose_param);
-  for (int i = 0; i < kUsIndustries; ++i) us_production[i].show(phase.*kUsFields[i]);
-  sld_germanproduction.show(phase.german_production);
-  sld_britishproduction.show(phase.british_production);
+  sld_lp.display(phase.lose_param);
+  for (int i = 0; i < kUsIndustries; ++i) us_production[i].display(phase.*kUsFields[i]);
+  sld_germanproduction.display(phase.german_production);
+  sld_britishproduction.display(phase.british_production);
   for (int place = 0; place < kPriorities; ++place) {
-    cbo_target_priority[place].show(phase.target_priority[static_cast<std::size_t>(place)]);
+    cbo_target_priority[place].display(phase.target_priority[static_cast<std::size_t>(place)]);
   }
 }
 

@@ -8,6 +8,7 @@
 #include "editors/section_editor.h"
 #include "formats/campaign.h"
 #include "model/campaign_fields.h"
+#include "model/target_types.h"
 
 namespace zav {
 
@@ -45,7 +46,7 @@ class FrmCPhases : public SectionEditor {
     return PickList(entry_name("cbo_target_priority", place), "",
                     "Target Priority List: place " + std::to_string(place + 1));
   });
-  Label lbl_targetnote{"lbl_targetnote", kTargetNote};
+  Label lbl_targetnote{"lbl_targetnote", kTargetMarkerNote};
 
   // Shows phase 1; the caller then shows the window.
   void open() override;
@@ -54,15 +55,6 @@ class FrmCPhases : public SectionEditor {
   int current_phase() const { return stepper_.current(); }
 
  private:
-  // What the markers of the target types mean, a line each.
-  static constexpr const char* kTargetNote =
-      "*    -  Briefed as being an AIRFIELD\n"
-      "**  - FAKE TARGETS\n"
-      "*** - NO BRIEFING - Also no speech files!\n"
-      "- These target codes are a major cause of CTDs in campaigns.  Target codes that may "
-      "work in one phase may cause a CTD in another!  A solution is to only use the RANDOM "
-      "TARGET option, which eliminates the majority of crashes.";
-
   static std::array<Slider, kUsIndustries> us_sliders();
   // Sets the parameter slider as the condition chosen in `list` asks; `chosen` says whether
   // the user chose it (the slider then takes the condition's starting value).

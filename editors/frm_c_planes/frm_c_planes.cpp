@@ -32,13 +32,13 @@ void FrmCPlanes::open() {
 
 void FrmCPlanes::show_plane_type(int index) {
   const PlaneType& type = campaign().plane_types[static_cast<std::size_t>(index)];
-  cbo_planeslotnum.show(type.plane_slot);
-  txt_pstartphase.show(type.start_phase);
-  txt_pendphase.show(type.end_phase);
-  cbo_replacement.show(type.replacement);
-  txt_planecount.show(type.initial_planes);
-  txt_planeproduction.show(type.production);
-  txt_planestartpoints.show(type.start_points);
+  cbo_planeslotnum.display(type.plane_slot);
+  txt_pstartphase.display(type.start_phase);
+  txt_pendphase.display(type.end_phase);
+  cbo_replacement.display(type.replacement);
+  txt_planecount.display(type.initial_planes);
+  txt_planeproduction.display(type.production);
+  txt_planestartpoints.display(type.start_points);
 }
 
 bool FrmCPlanes::store_plane_type(int index) {

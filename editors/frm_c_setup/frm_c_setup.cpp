@@ -32,23 +32,23 @@ void FrmCSetup::open() {
   }
 
   const CampaignSetup& s = campaign().setup;
-  cbo_starty.show(s.start_year);
-  cbo_startm.show(s.start_month);
-  cbo_startd.show(s.start_day);
-  cbo_language.show(s.brief_language);
-  cbo_attackside.show(s.attack_side);
-  cbo_camptype.show(s.camp_type);
-  cbo_attackbase.show(s.attack_base);
-  cbo_attackcapital.show(s.attack_capital);
-  cbo_defendcapital.show(s.defend_capital);
+  cbo_starty.display(s.start_year);
+  cbo_startm.display(s.start_month);
+  cbo_startd.display(s.start_day);
+  cbo_language.display(s.brief_language);
+  cbo_attackside.display(s.attack_side);
+  cbo_camptype.display(s.camp_type);
+  cbo_attackbase.display(s.attack_base);
+  cbo_attackcapital.display(s.attack_capital);
+  cbo_defendcapital.display(s.defend_capital);
 
-  txt_numsqns.show(s.num_sqns);
-  txt_numspev.show(s.num_spev);
-  txt_numspm.show(s.num_spm);
-  txt_numphases.show(s.num_phases);
-  txt_phaselength.show(s.phase_length);
-  txt_daysbetweenmissions.show(s.days_between_missions);
-  txt_numplanetypes.show(s.num_plane_types);
+  txt_numsqns.display(s.num_sqns);
+  txt_numspev.display(s.num_spev);
+  txt_numspm.display(s.num_spm);
+  txt_numphases.display(s.num_phases);
+  txt_phaselength.display(s.phase_length);
+  txt_daysbetweenmissions.display(s.days_between_missions);
+  txt_numplanetypes.display(s.num_plane_types);
 }
 
 bool FrmCSetup::store() {

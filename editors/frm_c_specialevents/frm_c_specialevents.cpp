@@ -81,19 +81,19 @@ void FrmCSpecialEvents::show_plane_name() {
 
 void FrmCSpecialEvents::show_event(int index) {
   const SpecialEvent& e = campaign().special_events[index];
-  cbo_se_type.show(e.type);
+  cbo_se_type.display(e.type);
   apply_type_layout();
-  cbo_se_trigger.show(e.trigger);
+  cbo_se_trigger.display(e.trigger);
   apply_trigger_layout();
-  txt_se_trigger.show(e.trigger_param);
-  sld_se_chance.show(e.chance);
+  txt_se_trigger.display(e.trigger_param);
+  sld_se_chance.display(e.chance);
   show_chance();
   constexpr int kMarkedParameter = -128;  // shown whatever the type allows
   if (e.param1 == kMarkedParameter) {
     txt_se_par1.set_range(kMarkedParameter, txt_se_par1.maximum, txt_se_par1.step);
   }
-  txt_se_par1.show(e.param1);
-  txt_se_par2.show(e.param2);
+  txt_se_par1.display(e.param1);
+  txt_se_par2.display(e.param2);
 }
 
 bool FrmCSpecialEvents::store_event(int index) {

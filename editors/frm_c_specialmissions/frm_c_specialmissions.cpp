@@ -44,7 +44,7 @@ std::optional<int> shown_number(const NumberBox& box, const NumberReading& readi
 
 // A list whose stored value means "nothing chosen" shows no entry and no note.
 void show_or_none(PickList& list, int stored, int none) {
-  list.show(stored);
+  list.display(stored);
   if (stored == none) list.kept.reset();
 }
 
@@ -157,32 +157,32 @@ void FrmCSpecialMissions::show_mission(int index) {
     shown.secondary_same_target = std::min<std::uint8_t>(shown.secondary_same_target, 1);
   });
   const SpecialMission& m = campaign().special_missions[index];
-  cbo_smtrigger.show(m.trigger);
+  cbo_smtrigger.display(m.trigger);
   apply_trigger_layout();
   const auto packed = static_cast<std::uint16_t>(m.trigger_param);
   if (m.trigger == kDateTrigger) {
-    txt_sm_date.show(packed & 0xFF);
-    txt_sm_month.show(packed >> 12);
-    cbo_sm_year.show((packed >> 8) & 0x0F);
+    txt_sm_date.display(packed & 0xFF);
+    txt_sm_month.display(packed >> 12);
+    cbo_sm_year.display((packed >> 8) & 0x0F);
   } else {
     // The date fields start afresh rather than show another mission's date.
     txt_sm_date.set_spin(1);
     txt_sm_month.set_spin(1);
-    cbo_sm_year.show(0);
+    cbo_sm_year.display(0);
   }
-  txt_sm_tp1.show(m.trigger_param);
-  sld_chance.show(m.chance);
+  txt_sm_tp1.display(m.trigger_param);
+  sld_chance.display(m.chance);
   show_chance();
-  cbo_sm_type.show(m.mission_type);
-  txt_numtargets.show(m.num_targets);
+  cbo_sm_type.display(m.mission_type);
+  txt_numtargets.display(m.num_targets);
   enable_target_lists();
   show_or_none(cbo_target_priority, m.target_priority, kNoTargetType);
   for (int j = 0; j < kTargets; ++j) show_or_none(cbo_targetlist[j], m.targets[j], kNoPlace);
-  chk_sm_randomtime.show(m.random_time);
-  txt_sm_hour.show(m.hour);
-  txt_sm_minute.show(m.minute);
+  chk_sm_randomtime.display(m.random_time);
+  txt_sm_hour.display(m.hour);
+  txt_sm_minute.display(m.minute);
   enable_time();
-  cbo_weather.show(m.weather);
+  cbo_weather.display(m.weather);
   for (int j = 0; j < kSpeechSlots; ++j) {
     const int view = m.brief_view[j];
     const auto* code = std::find(std::begin(kViewCodes), std::end(kViewCodes), view);
@@ -192,16 +192,16 @@ void FrmCSpecialMissions::show_mission(int index) {
     } else {
       // A code from -256 to -4 has no option: none is selected and the slot keeps it.
       opt_speech[j].selected = view >= kLowestOtherCode && view < 0 ? -1 : kOther;
-      txt_other[j].show(view);
+      txt_other[j].display(view);
     }
-    chk_standardspeech[j].show(m.standard_speech[j]);
+    chk_standardspeech[j].display(m.standard_speech[j]);
   }
-  txt_sesuccess.show(m.success_event == SpecialMission::kNoEvent ? 0 : m.success_event);
-  txt_sefail.show(m.fail_event == SpecialMission::kNoEvent ? 0 : m.fail_event);
-  chk_secondaryflight.show(m.secondary_flight);
-  chk_secondaryflighttarget.show(m.secondary_same_target);
-  cbo_formationtype.show(m.formation);
-  txt_altitude.show(m.altitude);
+  txt_sesuccess.display(m.success_event == SpecialMission::kNoEvent ? 0 : m.success_event);
+  txt_sefail.display(m.fail_event == SpecialMission::kNoEvent ? 0 : m.fail_event);
+  chk_secondaryflight.display(m.secondary_flight);
+  chk_secondaryflighttarget.display(m.secondary_same_target);
+  cbo_formationtype.display(m.formation);
+  txt_altitude.display(m.altitude);
 }
 
 bool FrmCSpecialMissions::store_mission(int index) {

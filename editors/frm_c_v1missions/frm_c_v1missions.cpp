@@ -4,10 +4,10 @@ namespace zav {
 
 void FrmCV1Missions::open() {
   const V1Speech& v1 = campaign().v1_speech;
-  txt_attack.show(v1.v1_attack_speech);
-  txt_escort.show(v1.v1_escort_speech);
-  txt_intercept.show(v1.v1_intercept_speech);
-  txt_ground.show(v1.v1_ground_speech);
+  txt_attack.display(v1.v1_attack_speech);
+  txt_escort.display(v1.v1_escort_speech);
+  txt_intercept.display(v1.v1_intercept_speech);
+  txt_ground.display(v1.v1_ground_speech);
 }
 
 bool FrmCV1Missions::store() {

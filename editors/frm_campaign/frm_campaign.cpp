@@ -54,7 +54,7 @@ FrmCampaign::FrmCampaign(Globals& globals, Platform& platform, WindowRegistry& r
 void FrmCampaign::open() {
   platform_.hide(main_window_);
   enable_sections_and_save(false);
-  lbl_currfile.caption = "NO OPEN FILE";
+  lbl_currfile.caption = kNoOpenFile;
 }
 
 void FrmCampaign::load() {

@@ -73,7 +73,7 @@ bool FrmMission::frame_close() {
       !settle_before_dropping(platform_, caption(), [this] { return save(); })) {
     return false;
   }
-  lbl_m_file.caption = "NO OPEN FILE";
+  lbl_m_file.caption = kNoOpenFile;
   return true;
 }
 
@@ -91,11 +91,11 @@ void FrmMission::show_mission() {
   for (const Group& group : groups()) {
     const MissionGroup& record = globals_.mission.record().*group.record;
     // A count or plane type beyond the lists shows no entry and is kept as it is.
-    group.count.show(record.count);
+    group.count.display(record.count);
     for (int row = 0; row < kRows; ++row) {
-      group.planes[row].show(record.plane_type[row]);
+      group.planes[row].display(record.plane_type[row]);
       group.planes[row].visible = row < record.count;
-      group.chances[row].show(record.chance[row]);
+      group.chances[row].display(record.chance[row]);
       group.chances[row].visible = row < record.count;
     }
   }
@@ -123,7 +123,7 @@ SaveOutcome FrmMission::save() {
 
 void FrmMission::close() {
   if (!settle_before_dropping(platform_, caption(), [this] { return save(); })) return;
-  lbl_m_file.caption = "NO OPEN FILE";
+  lbl_m_file.caption = kNoOpenFile;
   platform_.close(*this);
 }
 

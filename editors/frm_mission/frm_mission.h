@@ -39,7 +39,7 @@ class FrmMission : public Window {
   bool unsaved_changes() const override { return globals_.mission.unsaved(); }
   Undoable* history() override { return &globals_.mission; }
 
-  Label lbl_m_file{"lbl_m_file", "NO OPEN FILE"};  // name of the file last loaded or saved
+  Label lbl_m_file{"lbl_m_file", kNoOpenFile};  // name of the file last loaded or saved
   // Each group: its heading, its count ("0" to "8") and its rows.
   Label lbl_fighters{"lbl_fighters", "Fighters:"};
   PickList cbo_fnum = count_list(lbl_fighters, "cbo_fnum");

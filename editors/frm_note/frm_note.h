@@ -5,6 +5,7 @@
 
 #include "editors/controls.h"
 #include "editors/window.h"
+#include "model/target_types.h"
 
 namespace zav {
 
@@ -19,13 +20,7 @@ class FrmNote : public Window {
   std::string_view form_name() const override { return kFormName; }
   std::string caption() const override { return "Note"; }
 
-  Label lbl_note{"lbl_note",
-                 "*    -  Briefed as being an AIRFIELD\n"
-                 "**  - FAKE TARGETS\n"
-                 "*** - NO BRIEFING - Also no speech files!\n"
-                 "- These target codes are a major cause of CTDs in campaigns.  Target codes that "
-                 "may work in one phase may cause a CTD in another!  A solution is to only use "
-                 "the RANDOM TARGET option, which eliminates the majority of crashes."};
+  Label lbl_note{"lbl_note", kTargetMarkerNote};
 };
 
 }  // namespace zav

@@ -155,7 +155,7 @@ void FrmSquadron::bind_rows() {
   for (PickList* count : {&cbo_moves, &cbo_changes}) {
     count->on_choose = [this, store = count->on_choose] {
       store();
-      lay_out_rows();
+      show_rows_in_use();
     };
   }
   for (int j = 0; j < kMoveRows; ++j) {
@@ -212,48 +212,48 @@ void FrmSquadron::show_table(Replaced how) {
 
 void FrmSquadron::show_current() {
   const Squadron& s = shown();
-  cbo_sqnday.show(s.start_day);
-  cbo_sqnmonth.show(s.start_month);
-  cbo_sqnyear.show(s.start_year);
-  txt_phasestart.show(s.commencing_phase);
-  cbo_base.show(s.home_base);
-  cbo_plane.show(s.aircraft_type);
-  txt_numplanes.show(s.num_aircraft);
-  txt_numpilots.show(s.num_pilots);
-  sld_morale.show(s.morale);
-  sld_skill.show(s.skill);
-  txt_unitname.show(s.unit_name);
-  txt_unitdesc.show(s.unit_description);
-  txt_unitsprt.show(s.sprite);
-  txt_sqningrp.show(s.squadrons_in_group);
-  for (int j = 0; j < 4; ++j) txt_sing[j].show(s.staffel[j]);
+  cbo_sqnday.display(s.start_day);
+  cbo_sqnmonth.display(s.start_month);
+  cbo_sqnyear.display(s.start_year);
+  txt_phasestart.display(s.commencing_phase);
+  cbo_base.display(s.home_base);
+  cbo_plane.display(s.aircraft_type);
+  txt_numplanes.display(s.num_aircraft);
+  txt_numpilots.display(s.num_pilots);
+  sld_morale.display(s.morale);
+  sld_skill.display(s.skill);
+  txt_unitname.display(s.unit_name);
+  txt_unitdesc.display(s.unit_description);
+  txt_unitsprt.display(s.sprite);
+  txt_sqningrp.display(s.squadrons_in_group);
+  for (int j = 0; j < 4; ++j) txt_sing[j].display(s.staffel[j]);
   show_roles();
 
-  cbo_moves.show(s.num_moves);
-  cbo_changes.show(s.num_changes);
+  cbo_moves.display(s.num_moves);
+  cbo_changes.display(s.num_changes);
   for (int j = 0; j < kMoveRows; ++j) {
-    sld_moveprob[j].show(s.moves[j].probability);
-    txt_movephase[j].show(s.moves[j].phase);
-    cbo_basemove[j].show(s.moves[j].destination);
-    sld_changeprob[j].show(s.changes[j].probability);
-    txt_changephase[j].show(s.changes[j].phase);
-    cbo_planechange[j].show(s.changes[j].aircraft_type);
+    sld_moveprob[j].display(s.moves[j].probability);
+    txt_movephase[j].display(s.moves[j].phase);
+    cbo_basemove[j].display(s.moves[j].destination);
+    sld_changeprob[j].display(s.changes[j].probability);
+    txt_changephase[j].display(s.changes[j].phase);
+    cbo_planechange[j].display(s.changes[j].aircraft_type);
   }
-  lay_out_rows();
+  show_rows_in_use();
 
   for (int k = 0; k < kWeaponRows; ++k) {
-    cbo_weapon[k].show(s.weapons[k].weapon);
-    txt_weaponphase[k].show(s.weapons[k].phase);
+    cbo_weapon[k].display(s.weapons[k].weapon);
+    txt_weaponphase[k].display(s.weapons[k].phase);
     show_weapon_number(k);
   }
-  for (int m = 0; m < kSpecialMissions; ++m) chk_special[m].show(s.special_missions[m]);
+  for (int m = 0; m < kSpecialMissions; ++m) chk_special[m].display(s.special_missions[m]);
 }
 
 void FrmSquadron::show_roles() {
   const Squadron& s = shown();
   const std::array<int, 5> weights = {s.escort_weight, s.sweep_weight, s.bomb_weight,
                                       s.intercept_weight, s.interdiction_weight};
-  for (std::size_t r = 0; r < weights.size(); ++r) role_sliders()[r]->show(weights[r]);
+  for (std::size_t r = 0; r < weights.size(); ++r) role_sliders()[r]->display(weights[r]);
   show_role_percentages();
 }
 
@@ -273,10 +273,10 @@ void FrmSquadron::show_weapon_number(int row) {
   NumberBox& amount = txt_weaponamount[row];
   const std::optional<int> weapon = cbo_weapon[row].value();
   amount.enabled = weapon.value_or(0) != 0;
-  amount.show(amount.enabled ? shown().weapons[row].number : 0);
+  amount.display(amount.enabled ? shown().weapons[row].number : 0);
 }
 
-void FrmSquadron::lay_out_rows() {
+void FrmSquadron::show_rows_in_use() {
   const int moves = rows_in_use(cbo_moves, kMoveRows);
   const int changes = rows_in_use(cbo_changes, kMoveRows);
   for (int j = 0; j < kMoveRows; ++j) {

@@ -188,7 +188,8 @@ class FrmSquadron : public Window {
   // The role labels and the total, with `dragged` standing at `position` while it is dragged.
   void show_role_percentages(const Slider* dragged = nullptr, int position = 0);
   void show_weapon_number(int row);
-  void lay_out_rows();
+  // Shows as many move rows and change rows as their counts say, and hides the others.
+  void show_rows_in_use();
   void show_count();
   void go_to(int squadron);
 

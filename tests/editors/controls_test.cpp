@@ -1,10 +1,10 @@
 // The kinds of control every window is made of, and the rules by which they read numbers and
 // keep stored values they cannot show.
+#include "editors/controls.h"
+
 #include <gtest/gtest.h>
 
 #include <tuple>
-
-#include "editors/controls.h"
 
 namespace zav {
 namespace {
@@ -19,8 +19,8 @@ TEST(NumberReading, EachPolicyTakesWhatItsFieldHoldsAndRefusesTheRest) {
   for (const char* refused : {"51", "-1", "+3", "1.5", "", "7x", "99999999999"}) {
     const NumberReading reading = read(refused, NumberPolicy::within_spin, Storage::byte());
     EXPECT_EQ(reading.value, std::nullopt) << refused;
-    EXPECT_EQ(reading.refusal, "Field: \"" + std::string(refused) +
-                                   "\" is not a whole number from 0 to 50.");
+    EXPECT_EQ(reading.refusal,
+              "Field: \"" + std::string(refused) + "\" is not a whole number from 0 to 50.");
   }
   // Within the storage: beyond the spin, not beyond the field's bytes.
   EXPECT_EQ(read("70", NumberPolicy::within_storage, Storage::word()).value, 70);
@@ -28,8 +28,8 @@ TEST(NumberReading, EachPolicyTakesWhatItsFieldHoldsAndRefusesTheRest) {
   EXPECT_EQ(read("32768", NumberPolicy::within_storage, Storage::word()).refusal,
             "Field: \"32768\" is not a whole number from -32768 to 32767.");
   // The whole part, its fraction dropped, within the byte.
-  for (const auto& [text, value] : {std::pair{"12.7", 12}, {"255.9", 255}, {"-0.5", 0},
-                                    {".5", 0}, {"3.", 3}, {"0", 0}}) {
+  for (const auto& [text, value] :
+       {std::pair{"12.7", 12}, {"255.9", 255}, {"-0.5", 0}, {".5", 0}, {"3.", 3}, {"0", 0}}) {
     EXPECT_EQ(read(text, NumberPolicy::whole_part, Storage::byte()).value, value) << text;
   }
   for (const char* refused : {"256", "-1", "", ".", "1.2.3", "1e2", "x"}) {
@@ -48,7 +48,7 @@ TEST(PickList, EntriesStandForValuesByOffsetOrTableAndKeepAValueWithNoEntry) {
   PickList years("cbo_year", "Year:");
   years.entries = {"1940", "1941"};
   years.values.first = 1940;
-  years.show(1941);
+  years.display(1941);
   EXPECT_EQ(years.position, 1);
   EXPECT_EQ(years.value(), 1941);
 
@@ -56,12 +56,12 @@ TEST(PickList, EntriesStandForValuesByOffsetOrTableAndKeepAValueWithNoEntry) {
   codes.entries = {"a", "b", "c"};
   codes.values.table = {0, 255, 57};
   codes.values.aliases = {{22, 1}};
-  codes.show(22);  // read as entry 1, written back as its own value
+  codes.display(22);  // read as entry 1, written back as its own value
   EXPECT_EQ(codes.position, 1);
   EXPECT_EQ(codes.value(), 255);
   int chosen = 0;
   codes.on_choose = [&] { ++chosen; };
-  codes.show(40);  // no entry: nothing chosen, the value kept and noted, no handler run
+  codes.display(40);  // no entry: nothing chosen, the value kept and noted, no handler run
   EXPECT_EQ(codes.position, -1);
   EXPECT_EQ(codes.value(), 40);
   EXPECT_EQ(codes.note(), "Stored value: 40");
@@ -77,7 +77,7 @@ TEST(PickList, EntriesStandForValuesByOffsetOrTableAndKeepAValueWithNoEntry) {
 
 TEST(Controls, SlidersAndCheckBoxesKeepWhatTheyCannotShowUntilTheUserChangesThem) {
   Slider slider("sld_x", "X:", 0, 255);
-  slider.show(300);
+  slider.display(300);
   EXPECT_EQ(slider.value, 255);
   EXPECT_EQ(slider.read(), 300);
   EXPECT_EQ(slider.note(), "Stored value: 300");
@@ -86,14 +86,14 @@ TEST(Controls, SlidersAndCheckBoxesKeepWhatTheyCannotShowUntilTheUserChangesThem
   EXPECT_EQ(slider.note(), "");
 
   CheckBox box("chk_x", "X");
-  box.show(5);
+  box.display(5);
   EXPECT_TRUE(box.checked);
   EXPECT_EQ(box.read(), 5);
   box.click(true);
   EXPECT_EQ(box.read(), 1);
 
   NumberBox number("txt_x", "upd_x", "X:", 0, 600, 10);
-  number.show(605);
+  number.display(605);
   EXPECT_EQ(number.step_target(1), 600);  // to the nearest bound first
   number.type("590");
   number.step_by(1);
@@ -108,7 +108,7 @@ TEST(Controls, SlidersAndCheckBoxesKeepWhatTheyCannotShowUntilTheUserChangesThem
 
   // A new range moves the spin into it and leaves the text; a spin set by the program no
   // longer keeps the stored value, so typing that number again stores it.
-  number.show(12);
+  number.display(12);
   number.set_range(20, 30, 5);
   EXPECT_EQ(std::tuple(number.value, number.text, number.step), std::tuple(20, "12", 5));
   number.set_spin(25);

@@ -155,7 +155,8 @@ class RandomUser : public ScriptedPlatform {
     return pattern.substr(0, pattern.find('*'));
   }
 
-  std::mt19937 random_{setting("ZAV_RANDOM_SEED", 20261207)};  // the same actions every run
+  std::mt19937 random_{static_cast<std::uint32_t>(
+      setting("ZAV_RANDOM_SEED", 20261207))};  // the same actions every run
 };
 
 // Text a user might type into a number box: numbers in and out of every range, and others.
