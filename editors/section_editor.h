@@ -51,6 +51,14 @@ class SectionEditor : public Window {
   void close() { registry_.close(*this); }
 
   const Campaign& campaign() const { return globals_.campaign.record(); }
+  // Stores `form` into the part of the campaign that `part` picks, as one step; false, with
+  // the user told why, when some box holds text that cannot be stored.
+  template <class Form, class Part>
+  bool store_form(const Form& form, Part part) {
+    if (tell_refusals(platform_, form.readings())) return false;
+    edit([&](Campaign& c) { form.store(part(c)); });
+    return true;
+  }
   // Stores `change` into the campaign as one step.
   template <class Change>
   void edit(Change&& change) {

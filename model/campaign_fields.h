@@ -42,17 +42,19 @@ namespace fields {
 
 // Setup (the setup editor's lists and spins).
 inline constexpr Field setup_start_year{"start_year", &CampaignSetup::start_year,
-                                        Range{1940, 1946, "the year list"}};
-inline constexpr Field setup_start_month{"start_month", &CampaignSetup::start_month,
-                                         kMonthList};
-inline constexpr Field setup_start_day{"start_day", &CampaignSetup::start_day,
-                                       kDayList};
-inline constexpr Field setup_brief_language{"brief_language", &CampaignSetup::brief_language,
-                                            Range{0, 2, "the language list"}};
-inline constexpr Field setup_attack_side{"attack_side", &CampaignSetup::attack_side,
-                                         Range{0, 2, "the side list"}};
-inline constexpr Field setup_camp_type{"camp_type", &CampaignSetup::camp_type,
-                                       Range{0, 2, "the campaign type list"}};
+                                        Numbered{{1940, 1946, "the year list"}, 1940}};
+inline constexpr Field setup_start_month{"start_month", &CampaignSetup::start_month, kMonthList};
+inline constexpr Field setup_start_day{"start_day", &CampaignSetup::start_day, kDayList};
+inline constexpr Field setup_brief_language{
+    "brief_language", &CampaignSetup::brief_language,
+    Listed<3>{{0, 2, "the language list"}, {"German", "British", "American"}}};
+inline constexpr Field setup_attack_side{
+    "attack_side", &CampaignSetup::attack_side,
+    Listed<3>{{0, 2, "the side list"}, {"Germany", "Britain", "America/Allies"}}};
+inline constexpr Field setup_camp_type{
+    "camp_type", &CampaignSetup::camp_type,
+    Listed<3>{{0, 2, "the campaign type list"},
+              {"1940 Style (0200)", "1943 Style (0300)", "1944 Style (0400)"}}};
 inline constexpr Field setup_attack_base{"attack_base", &CampaignSetup::attack_base, kPlaceList};
 inline constexpr Field setup_attack_capital{"attack_capital", &CampaignSetup::attack_capital,
                                             kPlaceList};
@@ -82,11 +84,12 @@ inline constexpr auto setup_fields = field_list(
     setup_days_between_missions, setup_num_plane_types);
 
 // Phases (the phases editor).
-inline constexpr Range kConditionList{0, 4, "the condition list"};
+inline constexpr Listed<5> kConditionList{
+    {0, 4, "the condition list"},
+    {"No Specific", "Date", "Target", "Air Superiority", "Player Rating"}};
 inline constexpr Range kUsProduction{0, 2000, kSlider};
 
-inline constexpr Field phase_win_condition{"win_condition", &Phase::win_condition,
-                                           kConditionList};
+inline constexpr Field phase_win_condition{"win_condition", &Phase::win_condition, kConditionList};
 inline constexpr Field phase_win_param{"win_param", &Phase::win_param,
                                        ConditionParameter{&Phase::win_condition}};
 inline constexpr Field phase_lose_condition{"lose_condition", &Phase::lose_condition,
@@ -104,31 +107,33 @@ inline constexpr Field phase_us_shipping{"us_shipping", &Phase::us_shipping, kUs
 inline constexpr Field phase_us_sub{"us_sub", &Phase::us_sub, kUsProduction};
 inline constexpr Field phase_german_production{"german_production", &Phase::german_production,
                                                kByteSlider};
-inline constexpr Field phase_british_production{"british_production",
-                                                &Phase::british_production, kByteSlider};
+inline constexpr Field phase_british_production{"british_production", &Phase::british_production,
+                                                kByteSlider};
 inline constexpr Field phase_target_priority{"target_priority", &Phase::target_priority,
                                              TargetTypeCode{}};
 
-inline constexpr auto phase_fields = field_list(
-    phase_win_condition, phase_win_param, phase_lose_condition, phase_lose_param,
-    phase_us_aircraft, phase_us_arms, phase_us_chemical, phase_us_oil, phase_us_ballbearing,
-    phase_us_railyard, phase_us_shipping, phase_us_sub, phase_german_production,
-    phase_british_production, phase_target_priority);
+inline constexpr auto phase_fields =
+    field_list(phase_win_condition, phase_win_param, phase_lose_condition, phase_lose_param,
+               phase_us_aircraft, phase_us_arms, phase_us_chemical, phase_us_oil,
+               phase_us_ballbearing, phase_us_railyard, phase_us_shipping, phase_us_sub,
+               phase_german_production, phase_british_production, phase_target_priority);
 
 // Plane types (the plane types editor).
 inline constexpr Limit kLastPhase{Campaign::kPhases, "the last phase"};
-inline constexpr Range kPlaneCount{0, 5000, kSpinner};
+inline constexpr Range kPlaneCount{0, 5000, kSpinner, 10};
+inline constexpr Range kStartPoints{0, 5000, kSpinner, 100};
 
-inline constexpr Field plane_type_plane_slot{"plane_slot", &PlaneType::plane_slot, kPlaneOrNone};
+inline constexpr Field plane_type_plane_slot{"plane_slot", &PlaneType::plane_slot,
+                                             kPlaneOrNoAircraft};
 inline constexpr Field plane_type_start_phase{"start_phase", &PlaneType::start_phase, kLastPhase};
 inline constexpr Field plane_type_end_phase{"end_phase", &PlaneType::end_phase, kLastPhase};
 inline constexpr Field plane_type_replacement{"replacement", &PlaneType::replacement,
-                                              kPlaneOrNone};
+                                              kPlaneOrNoReplacement};
 inline constexpr Field plane_type_initial_planes{"initial_planes", &PlaneType::initial_planes,
                                                  kPlaneCount};
 inline constexpr Field plane_type_production{"production", &PlaneType::production, kPlaneCount};
 inline constexpr Field plane_type_start_points{"start_points", &PlaneType::start_points,
-                                               kPlaneCount};
+                                               kStartPoints};
 
 inline constexpr auto plane_type_fields = field_list(
     plane_type_plane_slot, plane_type_start_phase, plane_type_end_phase, plane_type_replacement,
@@ -139,14 +144,14 @@ inline constexpr auto plane_type_fields = field_list(
 inline constexpr Field side_forces_side{"side", &SideForces::side};
 inline constexpr Field side_forces_air{"air", &SideForces::air, TypedSpin{0, 5000}};
 inline constexpr Field side_forces_ground{"ground", &SideForces::ground, TypedSpin{0, 5000}};
-inline constexpr Field side_forces_quality{"quality", &SideForces::quality,
-                                           Range{0, 2, "the quality list"}};
+inline constexpr Field side_forces_quality{
+    "quality", &SideForces::quality,
+    Listed<3>{{0, 2, "the quality list"}, {"New", "Seasoned", "Expert"}}};
 inline constexpr Field side_forces_morale{"morale", &SideForces::morale, kByteSlider};
 inline constexpr Field side_forces_repair{"repair", &SideForces::repair, kByteSlider};
 inline constexpr Field side_forces_production{"production", &SideForces::production,
                                               Range{0, 5000, kSlider}};
-inline constexpr Field side_forces_factories{"factories", &SideForces::factories,
-                                             TypedSpin{0, 50}};
+inline constexpr Field side_forces_factories{"factories", &SideForces::factories, TypedSpin{0, 50}};
 
 // What both editors show; the German entry keeps no `side` in the file.
 inline constexpr auto side_forces_fields =
@@ -177,8 +182,10 @@ inline constexpr Field special_mission_trigger{"trigger", &SpecialMission::trigg
 inline constexpr Field special_mission_chance{"chance", &SpecialMission::chance, kByteSlider};
 inline constexpr Field special_mission_trigger_param{"trigger_param",
                                                      &SpecialMission::trigger_param};
-inline constexpr Field special_mission_mission_type{"mission_type", &SpecialMission::mission_type,
-                                                    Range{0, 4, "the mission type list"}};
+inline constexpr Field special_mission_mission_type{
+    "mission_type", &SpecialMission::mission_type,
+    Listed<5>{{0, 4, "the mission type list"},
+              {"Escort", "Sweep", "Bomb", "Intercept", "Interdict"}}};
 inline constexpr Field special_mission_num_targets{
     "num_targets", &SpecialMission::num_targets,
     Limit{8, "the number of target places a special mission holds"}};
@@ -193,14 +200,16 @@ inline constexpr Field special_mission_random_time{"random_time", &SpecialMissio
 inline constexpr Field special_mission_hour{"hour", &SpecialMission::hour, Range{0, 23, kSpinner}};
 inline constexpr Field special_mission_minute{"minute", &SpecialMission::minute,
                                               Range{0, 59, kSpinner}};
-inline constexpr Field special_mission_weather{"weather", &SpecialMission::weather,
-                                               Range{0, 4, "the weather list"}};
+inline constexpr Field special_mission_weather{
+    "weather", &SpecialMission::weather,
+    Listed<5>{{0, 4, "the weather list"},
+              {"Random", "Clear", "Partly Cloudy", "Heavy Clouds", "Overcast (?)"}}};
 // A speech number, or -1, -2, -3 for the three view options.
 inline constexpr Field special_mission_brief_view{
     "brief_view", &SpecialMission::brief_view,
     Range{-3, 308, "the speech numbers and the view codes -1 to -3"}};
-inline constexpr Field special_mission_standard_speech{
-    "standard_speech", &SpecialMission::standard_speech, kCheckBox};
+inline constexpr Field special_mission_standard_speech{"standard_speech",
+                                                       &SpecialMission::standard_speech, kCheckBox};
 inline constexpr Field special_mission_success_event{
     "success_event", &SpecialMission::success_event, SpecialEventNumber{}};
 inline constexpr Field special_mission_fail_event{"fail_event", &SpecialMission::fail_event,
@@ -209,11 +218,12 @@ inline constexpr Field special_mission_secondary_flight{
     "secondary_flight", &SpecialMission::secondary_flight, kCheckBox};
 inline constexpr Field special_mission_secondary_same_target{
     "secondary_same_target", &SpecialMission::secondary_same_target, kCheckBox};
-// "1940 type" to "1945 type", "2 PLANE FORMATION" and "??? (FF FF)".
 inline constexpr Field special_mission_formation{
     "formation", &SpecialMission::formation,
-    Choices<6>{{1940, 1943, 1944, 1945, -2, -1},
-               "is no formation (1940, 1943, 1944, 1945, -2 or -1)"}};
+    Choices<6>{
+        {1940, 1943, 1944, 1945, -2, -1},
+        "is no formation (1940, 1943, 1944, 1945, -2 or -1)",
+        {"1940 type", "1943 type", "1944 type", "1945 type", "2 PLANE FORMATION", "??? (FF FF)"}}};
 inline constexpr Field special_mission_altitude{"altitude", &SpecialMission::altitude,
                                                 TypedSpin{0, 30000}};
 
@@ -233,8 +243,8 @@ inline constexpr Field v1_speech_v1_attack_speech{"v1_attack_speech", &V1Speech:
                                                   kSpeechNumber};
 inline constexpr Field v1_speech_v1_escort_speech{"v1_escort_speech", &V1Speech::v1_escort_speech,
                                                   kSpeechNumber};
-inline constexpr Field v1_speech_v1_intercept_speech{
-    "v1_intercept_speech", &V1Speech::v1_intercept_speech, kSpeechNumber};
+inline constexpr Field v1_speech_v1_intercept_speech{"v1_intercept_speech",
+                                                     &V1Speech::v1_intercept_speech, kSpeechNumber};
 inline constexpr Field v1_speech_v1_ground_speech{"v1_ground_speech", &V1Speech::v1_ground_speech,
                                                   kSpeechNumber};
 
@@ -263,10 +273,9 @@ inline constexpr Field campaign_special_missions{
 inline constexpr Field campaign_v1_speech{"v1_speech", &Campaign::v1_speech,
                                           Nested{v1_speech_fields}};
 
-inline constexpr auto campaign_fields =
-    field_list(campaign_setup, campaign_phases, campaign_plane_types, campaign_german_forces,
-               campaign_allied_forces, campaign_special_events, campaign_special_missions,
-               campaign_v1_speech);
+inline constexpr auto campaign_fields = field_list(
+    campaign_setup, campaign_phases, campaign_plane_types, campaign_german_forces,
+    campaign_allied_forces, campaign_special_events, campaign_special_missions, campaign_v1_speech);
 
 }  // namespace fields
 }  // namespace zav

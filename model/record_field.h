@@ -28,8 +28,21 @@ struct Range {
   int low;
   int high;
   std::string_view what;
+  int step = 1;  // of the spin or slider that produces them
 
   constexpr bool contains(int value) const { return value >= low && value <= high; }
+};
+
+// A pick list of fixed texts whose entries stand for `low` onwards, in list order.
+template <std::size_t N>
+struct Listed : Range {
+  std::array<std::string_view, N> texts;
+};
+
+// A pick list of numbers: the entries show `first_shown` onwards and stand for `low` onwards
+// ("1" to "31" for the day less one, 0 to 30).
+struct Numbered : Range {
+  int first_shown;
 };
 
 // A count or number bounded by what the records hold, from 0 to `high`; `what` names the
@@ -48,6 +61,7 @@ template <std::size_t N>
 struct Choices {
   std::array<int, N> values;
   std::string_view what;
+  std::array<std::string_view, N> texts{};  // the list's entries, where it shows fixed texts
 
   constexpr bool contains(int value) const {
     return std::find(values.begin(), values.end(), value) != values.end();
@@ -64,6 +78,7 @@ struct TargetTypeCode {
 struct TypedSpin {
   int low;
   int high;
+  int step = 1;
 };
 
 // A member that is itself a record, or an array of records: its fields.
@@ -109,8 +124,11 @@ namespace fields {
 inline constexpr std::string_view kSpinner = "the range of its spinner";
 inline constexpr std::string_view kSlider = "the range of its slider";
 
-inline constexpr Range kMonthList{0, 11, "the month list"};
-inline constexpr Range kDayList{0, 30, "the day list"};  // the day of the month less one
+inline constexpr Listed<12> kMonthList{
+    {0, 11, "the month list"},
+    {"January", "February", "March", "April", "May", "June", "July", "August", "September",
+     "October", "November", "December"}};
+inline constexpr Numbered kDayList{{0, 30, "the day list"}, 1};  // the day of the month less one
 inline constexpr Range kCheckBox{0, 1, "the clear (0) and set (1) of its check box"};
 inline constexpr Range kByteSlider{0, 255, kSlider};
 inline constexpr Range kByteSpinner{0, 255, kSpinner};

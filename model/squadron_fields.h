@@ -43,7 +43,7 @@ inline constexpr auto weapon_load_fields =
     field_list(weapon_load_weapon, weapon_load_phase, weapon_load_number);
 
 inline constexpr Field squadron_start_year{"start_year", &Squadron::start_year,
-                                           Range{1940, 1947, "the year list"}};
+                                           Numbered{{1940, 1947, "the year list"}, 1940}};
 inline constexpr Field squadron_start_month{"start_month", &Squadron::start_month, kMonthList};
 inline constexpr Field squadron_start_day{"start_day", &Squadron::start_day, kDayList};
 inline constexpr Field squadron_home_base{"home_base", &Squadron::home_base, kBaseList};
@@ -61,13 +61,12 @@ inline constexpr Field squadron_squadrons_in_group{
     "squadrons_in_group", &Squadron::squadrons_in_group, Range{0, 4, kSpinner}};
 inline constexpr Field squadron_escort_weight{"escort_weight", &Squadron::escort_weight,
                                               kByteSlider};
-inline constexpr Field squadron_sweep_weight{"sweep_weight", &Squadron::sweep_weight,
-                                             kByteSlider};
+inline constexpr Field squadron_sweep_weight{"sweep_weight", &Squadron::sweep_weight, kByteSlider};
 inline constexpr Field squadron_bomb_weight{"bomb_weight", &Squadron::bomb_weight, kByteSlider};
 inline constexpr Field squadron_intercept_weight{"intercept_weight", &Squadron::intercept_weight,
                                                  kByteSlider};
-inline constexpr Field squadron_interdiction_weight{
-    "interdiction_weight", &Squadron::interdiction_weight, kByteSlider};
+inline constexpr Field squadron_interdiction_weight{"interdiction_weight",
+                                                    &Squadron::interdiction_weight, kByteSlider};
 inline constexpr Field squadron_sprite{"sprite", &Squadron::sprite, kByteBox};
 inline constexpr Field squadron_unit_name{"unit_name", &Squadron::unit_name, kByteBox};
 inline constexpr Field squadron_unit_description{"unit_description", &Squadron::unit_description,
@@ -81,9 +80,8 @@ inline constexpr Field squadron_num_changes{
     "num_changes", &Squadron::num_changes,
     Limit{static_cast<int>(std::tuple_size_v<decltype(Squadron::changes)>),
           "the number of aircraft changes a squadron holds"}};
-inline constexpr Field squadron_moves{
-    "moves", &Squadron::moves, Nested{airfield_move_fields},
-    [](const Squadron& s) -> std::size_t { return s.num_moves; }};
+inline constexpr Field squadron_moves{"moves", &Squadron::moves, Nested{airfield_move_fields},
+                                      [](const Squadron& s) -> std::size_t { return s.num_moves; }};
 inline constexpr Field squadron_changes{
     "changes", &Squadron::changes, Nested{aircraft_change_fields},
     [](const Squadron& s) -> std::size_t { return s.num_changes; }};
@@ -94,10 +92,10 @@ inline constexpr Field squadron_weapons{"weapons", &Squadron::weapons, Nested{we
 inline constexpr auto squadron_fields = field_list(
     squadron_start_year, squadron_start_month, squadron_start_day, squadron_home_base,
     squadron_aircraft_type, squadron_num_aircraft, squadron_num_pilots, squadron_morale,
-    squadron_skill, squadron_commencing_phase, squadron_squadrons_in_group,
-    squadron_escort_weight, squadron_sweep_weight, squadron_bomb_weight,
-    squadron_intercept_weight, squadron_interdiction_weight, squadron_sprite, squadron_unit_name,
-    squadron_unit_description, squadron_staffel, squadron_num_moves, squadron_num_changes,
-    squadron_moves, squadron_changes, squadron_special_missions, squadron_weapons);
+    squadron_skill, squadron_commencing_phase, squadron_squadrons_in_group, squadron_escort_weight,
+    squadron_sweep_weight, squadron_bomb_weight, squadron_intercept_weight,
+    squadron_interdiction_weight, squadron_sprite, squadron_unit_name, squadron_unit_description,
+    squadron_staffel, squadron_num_moves, squadron_num_changes, squadron_moves, squadron_changes,
+    squadron_special_missions, squadron_weapons);
 
 }  // namespace zav::fields

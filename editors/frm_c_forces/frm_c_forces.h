@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "editors/record_form.h"
 #include "editors/section_editor.h"
 #include "formats/campaign.h"
 
@@ -50,32 +51,35 @@ inline constexpr SideForcesForm kAlliedForces{"frm_c_alliedforces",
 // A side forces editor: a side's air and ground strength, crew quality and morale, repair
 // points, and the production points and factories of its eight industries.
 class FrmCSideForces : public SectionEditor {
+  RecordForm<SideForces> form_;  // lists the controls made from fields, as they are made
+
  public:
   static constexpr int kBranches = SideForcesForm::kBranches;
 
   FrmCSideForces(const SideForcesForm& form, Globals& globals, Platform& platform,
                  WindowRegistry& registry);
 
-  std::string_view form_name() const override { return form_.form_name; }
-  std::string caption() const override { return std::string(form_.caption); }
+  std::string_view form_name() const override { return side_.form_name; }
+  std::string caption() const override { return std::string(side_.caption); }
 
-  NumberBox txt_airstrength;
-  NumberBox txt_groundstrength;
-  PickList cbo_quality;
-  Slider sld_morale;
-  Slider sld_repairpoints;
+  Bound<NumberBox> txt_airstrength;
+  Bound<NumberBox> txt_groundstrength;
+  Bound<PickList> cbo_quality;
+  Bound<Slider> sld_morale;
+  Bound<Slider> sld_repairpoints;
   Label lbl_industry;
-  std::array<Slider, kBranches> sld_production;
-  std::array<NumberBox, kBranches> txt_factories;
+  std::array<Bound<Slider>, kBranches> sld_production;
+  std::array<Bound<NumberBox>, kBranches> txt_factories;
 
   // Shows the side's record; the caller then shows the window.
-  void open() override;
+  void open() override { form_.display(campaign().*side_.record); }
 
  private:
-  const SideForces& record() const;
-  bool store() override;
+  bool store() override {
+    return store_form(form_, [this](Campaign& c) -> SideForces& { return c.*side_.record; });
+  }
 
-  const SideForcesForm& form_;
+  const SideForcesForm& side_;
 };
 
 }  // namespace zav

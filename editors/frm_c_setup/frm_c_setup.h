@@ -1,9 +1,9 @@
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 
+#include "editors/record_form.h"
 #include "editors/section_editor.h"
 #include "formats/campaign.h"
 #include "model/campaign_fields.h"
@@ -13,44 +13,46 @@ namespace zav {
 // The setup editor: the start date, sides, type, base and capitals of the campaign and the
 // seven counts that size its other sections.
 class FrmCSetup : public SectionEditor {
+  RecordForm<CampaignSetup> form_;  // lists the controls made from fields, as they are made
+
  public:
   static constexpr std::string_view kFormName = "frm_c_setup";
 
-  FrmCSetup(Globals& globals, Platform& platform, WindowRegistry& registry);
+  using SectionEditor::SectionEditor;
 
   std::string_view form_name() const override { return kFormName; }
   std::string caption() const override { return "Campaign Setup Information"; }
 
-  PickList cbo_starty{"cbo_starty", "Commencement Year:"};
-  PickList cbo_startm{"cbo_startm", "Commencement Month:"};
-  PickList cbo_startd{"cbo_startd", "Commencement Day:"};
-  PickList cbo_language{"cbo_language", "Briefing Language && Art:"};
-  PickList cbo_attackside{"cbo_attackside", "Attacking Side:"};
-  PickList cbo_camptype{"cbo_camptype", "Campaign Type:"};
-  PickList cbo_attackbase{"cbo_attackbase", "Attacking Base:"};  // a position is a place index
-  PickList cbo_attackcapital{"cbo_attackcapital", "Attacking Capital:"};
-  PickList cbo_defendcapital{"cbo_defendcapital", "Defending Capital:"};
+  Bound<PickList> cbo_starty{form_, fields::setup_start_year, "cbo_starty", "Commencement Year:"};
+  Bound<PickList> cbo_startm{form_, fields::setup_start_month, "cbo_startm", "Commencement Month:"};
+  Bound<PickList> cbo_startd{form_, fields::setup_start_day, "cbo_startd", "Commencement Day:"};
+  Bound<PickList> cbo_language{form_, fields::setup_brief_language, "cbo_language",
+                               "Briefing Language && Art:"};
+  Bound<PickList> cbo_attackside{form_, fields::setup_attack_side, "cbo_attackside",
+                                 "Attacking Side:"};
+  Bound<PickList> cbo_camptype{form_, fields::setup_camp_type, "cbo_camptype", "Campaign Type:"};
+  Bound<PickList> cbo_attackbase{form_, fields::setup_attack_base, "cbo_attackbase",
+                                 "Attacking Base:"};
+  Bound<PickList> cbo_attackcapital{form_, fields::setup_attack_capital, "cbo_attackcapital",
+                                    "Attacking Capital:"};
+  Bound<PickList> cbo_defendcapital{form_, fields::setup_defend_capital, "cbo_defendcapital",
+                                    "Defending Capital:"};
 
-  NumberBox txt_numsqns{"txt_numsqns", "UpDown1",
-                        "Number of Squadrons:", fields::setup_num_sqns.low,
-                        fields::setup_num_sqns.high};
-  NumberBox txt_numspev{"txt_numspev", "UpDown2",
-                        "Num. Special Events:", fields::setup_num_spev.low,
-                        fields::setup_num_spev.high};
-  NumberBox txt_numspm{"txt_numspm", "UpDown3", "Num. Special Missions:", fields::setup_num_spm.low,
-                       fields::setup_num_spm.high};
-  NumberBox txt_numphases{"txt_numphases", "UpDown4",
-                          "Number of Phases:", fields::setup_num_phases.low,
-                          fields::setup_num_phases.high};
-  NumberBox txt_phaselength{"txt_phaselength", "UpDown5",
-                            "Phase Length (Days):", fields::setup_phase_length.low,
-                            fields::setup_phase_length.high};
-  NumberBox txt_daysbetweenmissions{"txt_daysbetweenmissions", "UpDown6", "Days Between Missions:",
-                                    fields::setup_days_between_missions.low,
-                                    fields::setup_days_between_missions.high};
-  NumberBox txt_numplanetypes{"txt_numplanetypes", "UpDown7",
-                              "Number of Plane Types:", fields::setup_num_plane_types.low,
-                              fields::setup_num_plane_types.high};
+  Bound<NumberBox> txt_numsqns{form_, fields::setup_num_sqns, "txt_numsqns", "UpDown1",
+                               "Number of Squadrons:"};
+  Bound<NumberBox> txt_numspev{form_, fields::setup_num_spev, "txt_numspev", "UpDown2",
+                               "Num. Special Events:"};
+  Bound<NumberBox> txt_numspm{form_, fields::setup_num_spm, "txt_numspm", "UpDown3",
+                              "Num. Special Missions:"};
+  Bound<NumberBox> txt_numphases{form_, fields::setup_num_phases, "txt_numphases", "UpDown4",
+                                 "Number of Phases:"};
+  Bound<NumberBox> txt_phaselength{form_, fields::setup_phase_length, "txt_phaselength", "UpDown5",
+                                   "Phase Length (Days):"};
+  Bound<NumberBox> txt_daysbetweenmissions{form_, fields::setup_days_between_missions,
+                                           "txt_daysbetweenmissions", "UpDown6",
+                                           "Days Between Missions:"};
+  Bound<NumberBox> txt_numplanetypes{form_, fields::setup_num_plane_types, "txt_numplanetypes",
+                                     "UpDown7", "Number of Plane Types:"};
 
   // Fills the place lists and shows the setup section; the caller then shows the window.
   void open() override;
@@ -60,7 +62,9 @@ class FrmCSetup : public SectionEditor {
   int shown_phase_length() const;
 
  private:
-  bool store() override;
+  bool store() override {
+    return store_form(form_, [](Campaign& c) -> CampaignSetup& { return c.setup; });
+  }
 };
 
 }  // namespace zav
