@@ -69,6 +69,9 @@ class Checker {
   void rule(const std::string&, int, const TypedSpin&, const Record&) const {}
 
   template <class Record>
+  void rule(const std::string&, int, const EventParameter&, const Record&) const {}
+
+  template <class Record>
   void rule(const std::string& path, int value, const Range& range, const Record&) const {
     if (!range.contains(value)) {
       add(path, std::to_string(value) + " is outside " + std::to_string(range.low) + " to " +
@@ -86,7 +89,8 @@ class Checker {
 
   template <std::size_t N, class Record>
   void rule(const std::string& path, int value, const Choices<N>& choices, const Record&) const {
-    if (!choices.contains(value)) add(path, std::to_string(value) + " " + std::string(choices.what));
+    if (!choices.contains(value))
+      add(path, std::to_string(value) + " " + std::string(choices.what));
   }
 
   template <class Record>
@@ -105,19 +109,20 @@ class Checker {
     }
   }
 
-  // No year fits the byte, and of the strengths only 0 does: any other byte there has a
-  // meaning to the game that nobody knows.
+  // Of a trigger whose range goes beyond the byte, the byte keeps only the values its spin
+  // reaches there (no year, of the strengths only 0): any other byte has a meaning to the game
+  // that nobody knows.
   void rule(const std::string& path, int value, const EventTriggerParameter&,
             const SpecialEvent& event) const {
-    const std::string unknown =
-        ": the trigger parameter is one byte, and what the game reads from it is not known";
-    if (event.trigger == EventTriggerParameter::kYearTrigger) {
-      add(path, std::to_string(value) + " is no year (1940 to 1945)" + unknown);
-    } else if ((event.trigger == EventTriggerParameter::kAlliedStrengthTrigger ||
-                event.trigger == EventTriggerParameter::kGermanStrengthTrigger) &&
-               value != 0) {
-      add(path, std::to_string(value) + " is no air strength (0 to 5000 in steps of 500)" + unknown);
-    }
+    const TriggerLayout& trigger = trigger_layout(event.trigger);
+    const bool reached = value >= trigger.minimum && value <= trigger.maximum &&
+                         (value - trigger.minimum) % trigger.step == 0;
+    if (!exceeds_byte(trigger) || reached) return;
+    std::string range = std::to_string(trigger.minimum) + " to " + std::to_string(trigger.maximum);
+    if (trigger.step > 1) range += " in steps of " + std::to_string(trigger.step);
+    add(path, std::to_string(value) + " is no " + std::string(trigger.what) + " (" + range +
+                  "): the trigger parameter is one byte, and what the game reads from it is not "
+                  "known");
   }
 
   void rule(const std::string& path, int value, const ConditionParameter& parameter,

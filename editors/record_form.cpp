@@ -26,6 +26,14 @@ void set_entries(PickList& list, const TargetTypeCode&) {
   fill_target_types(list);
 }
 
+void set_entries(PickList& list, const EventTypeList&) {
+  for (const EventTypeLayout& type : kEventTypes) list.entries.emplace_back(type.text);
+}
+
+void set_entries(PickList& list, const EventTriggerList&) {
+  for (const TriggerLayout& trigger : kEventTriggers) list.entries.emplace_back(trigger.text);
+}
+
 void set_entries(PickList& list, const PlaneOrNone& planes) {
   list.values.table.assign(planes.values.begin(), planes.values.end());
 }

@@ -123,6 +123,8 @@ void set_entries(PickList& list, const Choices<N>& choices) {
   list.values.table.assign(choices.values.begin(), choices.values.end());
 }
 void set_entries(PickList& list, const TargetTypeCode& codes);
+void set_entries(PickList& list, const EventTypeList& types);
+void set_entries(PickList& list, const EventTriggerList& triggers);
 inline void set_entries(PickList&, const NameList&) {}
 void set_entries(PickList& list, const PlaneOrNone& planes);
 

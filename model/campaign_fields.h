@@ -5,6 +5,7 @@
 
 #include "formats/campaign.h"
 #include "formats/squadron.h"
+#include "model/event_layouts.h"
 #include "model/name_list_ranges.h"
 #include "model/record_field.h"
 
@@ -22,16 +23,26 @@ struct ConditionParameter {
   std::uint8_t Phase::*condition;
 };
 
-// The special event a special mission starts, 1 to num_spev: its spin runs 0 to 32, and 0,
-// none, is stored as 255.
-// A special event's trigger parameter: one byte, though the year trigger (1940 to 1945) and
-// the air strength triggers (0 to 5000) range beyond it.
+// A special event's type and trigger: lists of the layouts' texts (model/event_layouts.h).
+struct EventTypeList : Range {};
+struct EventTriggerList : Range {};
+
+// A special event's trigger parameter: one byte, though some triggers (a year, an air
+// strength) range beyond it; the trigger's layout says.
 struct EventTriggerParameter {
-  static constexpr int kYearTrigger = 3;  // positions in the trigger list
-  static constexpr int kAlliedStrengthTrigger = 4;
-  static constexpr int kGermanStrengthTrigger = 5;
+  static constexpr int low = 0;
+  static constexpr int high = 255;
 };
 
+// A special event's parameter: what the event's type makes of it, and its range, is the
+// type's layout's; the editor starts from a byte's.
+struct EventParameter {
+  static constexpr int low = 0;
+  static constexpr int high = 255;
+};
+
+// The special event a special mission starts, 1 to num_spev: its spin runs 0 to 32, and 0,
+// none, is stored as 255.
 struct SpecialEventNumber {
   static constexpr int low = 0;
   static constexpr int high = Campaign::kSpecialEvents;
@@ -162,15 +173,16 @@ inline constexpr auto allied_side_forces_fields =
 
 // Special events (the special events editor). The parameters' ranges change with the type and
 // the trigger; their boxes store any number the field holds.
-inline constexpr Field special_event_type{"type", &SpecialEvent::type,
-                                          Range{0, 21, "the event type list"}};
-inline constexpr Field special_event_trigger{"trigger", &SpecialEvent::trigger,
-                                             Range{0, 7, "the trigger list"}};
+inline constexpr Field special_event_type{
+    "type", &SpecialEvent::type, EventTypeList{{0, kEventTypeCount - 1, "the event type list"}}};
+inline constexpr Field special_event_trigger{
+    "trigger", &SpecialEvent::trigger,
+    EventTriggerList{{0, kEventTriggerCount - 1, "the trigger list"}}};
 inline constexpr Field special_event_trigger_param{"trigger_param", &SpecialEvent::trigger_param,
                                                    EventTriggerParameter{}};
 inline constexpr Field special_event_chance{"chance", &SpecialEvent::chance, kByteSlider};
-inline constexpr Field special_event_param1{"param1", &SpecialEvent::param1};
-inline constexpr Field special_event_param2{"param2", &SpecialEvent::param2};
+inline constexpr Field special_event_param1{"param1", &SpecialEvent::param1, EventParameter{}};
+inline constexpr Field special_event_param2{"param2", &SpecialEvent::param2, EventParameter{}};
 
 inline constexpr auto special_event_fields =
     field_list(special_event_type, special_event_trigger, special_event_trigger_param,

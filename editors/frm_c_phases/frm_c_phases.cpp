@@ -4,14 +4,11 @@
 
 #include "editors/frm_c_setup/frm_c_setup.h"
 #include "editors/industry_labels.h"
-#include "editors/target_type_list.h"
 #include "model/campaign_fields.h"
 #include "model/target_types.h"
 
 namespace zav {
 namespace {
-
-enum Condition { kNoSpecific, kDate, kTarget, kAirSuperiority, kPlayerRating };
 
 // How a condition sets its parameter slider (the date's maximum is the phase length).
 struct ParameterSetting {
@@ -33,34 +30,32 @@ constexpr ParameterSetting kSettings[] = {
 };
 
 // The US production fields, in the order of their sliders.
-constexpr std::int16_t Phase::*kUsFields[] = {
-    &Phase::us_aircraft,    &Phase::us_arms,     &Phase::us_chemical, &Phase::us_oil,
-    &Phase::us_ballbearing, &Phase::us_railyard, &Phase::us_shipping, &Phase::us_sub};
+constexpr std::array kUsFields = {fields::phase_us_aircraft,    fields::phase_us_arms,
+                                  fields::phase_us_chemical,    fields::phase_us_oil,
+                                  fields::phase_us_ballbearing, fields::phase_us_railyard,
+                                  fields::phase_us_shipping,    fields::phase_us_sub};
 
 }  // namespace
 
-std::array<Slider, FrmCPhases::kUsIndustries> FrmCPhases::us_sliders() {
+std::array<Bound<Slider>, FrmCPhases::kUsIndustries> FrmCPhases::us_sliders() {
   static constexpr const char* kNames[] = {"sld_usaircraft", "sld_usarms",        "sld_uschemical",
                                            "sld_usoil",      "sld_usballbearing", "sld_usrailyard",
                                            "sld_usshipping", "sld_ussub"};
-  return indexed<kUsIndustries>([](int i) {
-    Slider slider(kNames[i], kIndustryLabels[i], fields::phase_us_aircraft.low,
-                  fields::phase_us_aircraft.high, std::string("US ") + kIndustryLabels[i]);
-    slider.large_step = 100;
-    slider.small_step = 10;
-    return slider;
+  return indexed<kUsIndustries>([&](int i) {
+    return Bound<Slider>(form_, kUsFields[i], kNames[i], kIndustryLabels[i],
+                         std::string("US ") + kIndustryLabels[i]);
   });
 }
 
 // Nothing here needs a dialog or a message: every control holds only what its field can.
 FrmCPhases::FrmCPhases(Globals& globals, Platform& platform, WindowRegistry& registry)
     : SectionEditor(globals, platform, registry) {
-  for (PickList* list : {&cbo_wc, &cbo_lc}) {
-    list->entries = {"No Specific", "Date", "Target", "Air Superiority", "Player Rating"};
+  for (Slider& slider : us_production) {
+    slider.large_step = 100;
+    slider.small_step = 10;
   }
   cbo_wc.on_choose = [this] { configure(cbo_wc, sld_wp, true); };
   cbo_lc.on_choose = [this] { configure(cbo_lc, sld_lp, true); };
-  for (PickList& list : cbo_target_priority) fill_target_types(list);
 }
 
 void FrmCPhases::open() {
@@ -74,7 +69,8 @@ int FrmCPhases::phase_length() const {
 
 void FrmCPhases::configure(const PickList& list, Slider& parameter, bool chosen) {
   ParameterSetting setting = list.has_selection() ? kSettings[list.position] : kByteParameter;
-  if (list.position == kDate) setting.maximum = std::clamp(phase_length(), 0, 255);
+  if (list.position == ConditionParameter::kDate)
+    setting.maximum = std::clamp(phase_length(), 0, 255);
   parameter.maximum = setting.maximum;
   parameter.tick_spacing = setting.tick_spacing;
   parameter.large_step = setting.large_step;
@@ -97,38 +93,12 @@ void FrmCPhases::show_phase(int index) {
     }
   });
   const Phase& phase = campaign().phases[static_cast<std::size_t>(index)];
-  cbo_wc.display(phase.win_condition);
+  form_.display(phase);
+  // Each parameter slider takes its condition's range before it shows its value.
   configure(cbo_wc, sld_wp, false);
   sld_wp.display(phase.win_param);
-  cbo_lc.display(phase.lose_condition);
   configure(cbo_lc, sld_lp, false);
   sld_lp.display(phase.lose_param);
-  for (int i = 0; i < kUsIndustries; ++i) us_production[i].display(phase.*kUsFields[i]);
-  sld_germanproduction.display(phase.german_production);
-  sld_britishproduction.display(phase.british_production);
-  for (int place = 0; place < kPriorities; ++place) {
-    cbo_target_priority[place].display(phase.target_priority[static_cast<std::size_t>(place)]);
-  }
-}
-
-bool FrmCPhases::store_phase(int index) {
-  edit([&](Campaign& c) {
-    Phase& phase = c.phases[static_cast<std::size_t>(index)];
-    store_value(cbo_wc.value(), phase.win_condition);
-    phase.win_param = static_cast<std::uint8_t>(sld_wp.read());
-    store_value(cbo_lc.value(), phase.lose_condition);
-    phase.lose_param = static_cast<std::uint8_t>(sld_lp.read());
-    for (int i = 0; i < kUsIndustries; ++i) {
-      phase.*kUsFields[i] = static_cast<std::int16_t>(us_production[i].read());
-    }
-    phase.german_production = static_cast<std::int16_t>(sld_germanproduction.read());
-    phase.british_production = static_cast<std::int16_t>(sld_britishproduction.read());
-    for (int place = 0; place < kPriorities; ++place) {
-      store_value(cbo_target_priority[place].value(),
-                  phase.target_priority[static_cast<std::size_t>(place)]);
-    }
-  });
-  return true;
 }
 
 }  // namespace zav

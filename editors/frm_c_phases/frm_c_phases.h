@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "editors/entry_stepper.h"
+#include "editors/record_form.h"
 #include "editors/section_editor.h"
 #include "formats/campaign.h"
 #include "model/campaign_fields.h"
@@ -17,6 +18,8 @@ namespace zav {
 // phases 1 to num_phases; the phase on screen is stored when the user steps to another one
 // and on "&Update".
 class FrmCPhases : public SectionEditor {
+  RecordForm<Phase> form_;  // lists the controls made from fields, as they are made
+
  public:
   static constexpr std::string_view kFormName = "frm_c_phases";
   static constexpr int kUsIndustries = 8;
@@ -29,23 +32,23 @@ class FrmCPhases : public SectionEditor {
 
   NumberBox txt_currphase{"txt_currphase", "UpDown14", "Current Phase #:", 1, 1};
   Label lbl_conditions{"lbl_conditions", "Campaign Phase Exit Conditions"};
-  PickList cbo_wc{"cbo_wc", "Win Condition:"};
-  Slider sld_wp{"sld_wp", "Win Parameter:", 0, 255};
-  PickList cbo_lc{"cbo_lc", "Loss Condition:"};
-  Slider sld_lp{"sld_lp", "Loss Parameter:", 0, 255};
+  Bound<PickList> cbo_wc{form_, fields::phase_win_condition, "cbo_wc", "Win Condition:"};
+  Bound<Slider> sld_wp{form_, fields::phase_win_param, "sld_wp", "Win Parameter:"};
+  Bound<PickList> cbo_lc{form_, fields::phase_lose_condition, "cbo_lc", "Loss Condition:"};
+  Bound<Slider> sld_lp{form_, fields::phase_lose_param, "sld_lp", "Loss Parameter:"};
   Label lbl_usindustry{"lbl_usindustry", "US Industry Production Points"};
-  std::array<Slider, kUsIndustries> us_production = us_sliders();
-  Slider sld_germanproduction{"sld_germanproduction",
-                              "German:", fields::phase_german_production.low,
-                              fields::phase_german_production.high};
-  Slider sld_britishproduction{"sld_britishproduction",
-                               "British:", fields::phase_british_production.low,
-                               fields::phase_british_production.high};
+  std::array<Bound<Slider>, kUsIndustries> us_production = us_sliders();
+  Bound<Slider> sld_germanproduction{form_, fields::phase_german_production, "sld_germanproduction",
+                                     "German:"};
+  Bound<Slider> sld_britishproduction{form_, fields::phase_british_production,
+                                      "sld_britishproduction", "British:"};
   Label lbl_targetpriority{"lbl_targetpriority", "Target Priority List"};
-  std::array<PickList, kPriorities> cbo_target_priority = indexed<kPriorities>([](int place) {
-    return PickList(entry_name("cbo_target_priority", place), "",
-                    "Target Priority List: place " + std::to_string(place + 1));
-  });
+  std::array<Bound<PickList>, kPriorities> cbo_target_priority =
+      indexed<kPriorities>([&](int place) {
+        return Bound<PickList>(form_, fields::phase_target_priority, At{std::size_t(place)},
+                               entry_name("cbo_target_priority", place), "",
+                               "Target Priority List: place " + std::to_string(place + 1));
+      });
   Label lbl_targetnote{"lbl_targetnote", kTargetMarkerNote};
 
   // Shows phase 1; the caller then shows the window.
@@ -55,7 +58,7 @@ class FrmCPhases : public SectionEditor {
   int current_phase() const { return stepper_.current(); }
 
  private:
-  static std::array<Slider, kUsIndustries> us_sliders();
+  std::array<Bound<Slider>, kUsIndustries> us_sliders();
   // Sets the parameter slider as the condition chosen in `list` asks; `chosen` says whether
   // the user chose it (the slider then takes the condition's starting value).
   void configure(const PickList& list, Slider& parameter, bool chosen);
@@ -63,7 +66,9 @@ class FrmCPhases : public SectionEditor {
   int phase_length() const;
   void show_phase(int index);
   // Always true: every control holds only what its field can.
-  bool store_phase(int index);
+  bool store_phase(int index) {
+    return store_form(form_, [index](Campaign& c) -> Phase& { return c.phases[index]; });
+  }
   bool store() override { return stepper_.store(); }
   void show_again() override { stepper_.show_again(); }
 

@@ -4,9 +4,10 @@
 #include <string_view>
 
 #include "editors/entry_stepper.h"
-#include "editors/frm_c_specialevents/event_layouts.h"
+#include "editors/record_form.h"
 #include "editors/section_editor.h"
 #include "formats/campaign.h"
+#include "model/event_layouts.h"
 
 namespace zav {
 
@@ -14,6 +15,8 @@ namespace zav {
 // event is stored into the record when the user steps to another and on "&Update"; the
 // parameter fields take the labels and ranges of the event's type and trigger.
 class FrmCSpecialEvents : public SectionEditor {
+  RecordForm<SpecialEvent> form_;  // lists the controls made from fields, as they are made
+
  public:
   static constexpr std::string_view kFormName = "frm_c_specialevents";
 
@@ -23,16 +26,19 @@ class FrmCSpecialEvents : public SectionEditor {
   std::string caption() const override { return "Special Events"; }
 
   NumberBox txt_specialeventnum{"txt_specialeventnum", "upd_spev", "Special Event #:", 1, 1};
-  PickList cbo_se_type{"cbo_se_type", "Event Type:"};
-  PickList cbo_se_trigger{"cbo_se_trigger", "Event Trigger:"};
+  Bound<PickList> cbo_se_type{form_, fields::special_event_type, "cbo_se_type", "Event Type:"};
+  Bound<PickList> cbo_se_trigger{form_, fields::special_event_trigger, "cbo_se_trigger",
+                                 "Event Trigger:"};
   // Shown beside the trigger list; its label names it in messages and to screen readers.
-  NumberBox txt_se_trigger{
-      "txt_se_trigger", "upd_tparam", "Trigger Parameter:", 0, 255, 1, NumberPolicy::within_storage,
-      Storage::byte()};
-  Slider sld_se_chance{"sld_se_chance", "Chance (0-255):", 0, 255};
+  Bound<NumberBox> txt_se_trigger{form_, fields::special_event_trigger_param, "txt_se_trigger",
+                                  "upd_tparam", "Trigger Parameter:"};
+  Bound<Slider> sld_se_chance{form_, fields::special_event_chance, "sld_se_chance",
+                              "Chance (0-255):"};
   Label lbl_se_Chance{"lbl_se_Chance", "0"};
-  NumberBox txt_se_par1 = parameter_box("txt_se_par1", "upd_par1", "lbl_par1", "Parameter 1:");
-  NumberBox txt_se_par2 = parameter_box("txt_se_par2", "upd_par2", "lbl_par2", "Parameter 2:");
+  Bound<NumberBox> txt_se_par1{form_, fields::special_event_param1, "txt_se_par1", "upd_par1",
+                               "Parameter 1:"};
+  Bound<NumberBox> txt_se_par2{form_, fields::special_event_param2, "txt_se_par2", "upd_par2",
+                               "Parameter 2:"};
   Label lbl_plane{"lbl_plane", "PLANE NAME"};  // the plane that param1 names, for type 3
 
   // Shows event 1; the caller then shows the window.
@@ -41,9 +47,6 @@ class FrmCSpecialEvents : public SectionEditor {
   int current_event() const { return stepper_.current(); }
 
  private:
-  static NumberBox parameter_box(const char* name, const char* spin, const char* caption_name,
-                                 const char* label);
-
   void apply_type_layout();
   void apply_trigger_layout();
   void show_chance();
@@ -51,7 +54,10 @@ class FrmCSpecialEvents : public SectionEditor {
   void show_event(int index);
   // Stores the controls into entry `index`; false, with the user told why, when some text
   // cannot be stored, and then nothing is stored.
-  bool store_event(int index);
+  bool store_event(int index) {
+    return store_form(form_,
+                      [index](Campaign& c) -> SpecialEvent& { return c.special_events[index]; });
+  }
   bool store() override { return stepper_.store(); }
   void show_again() override { stepper_.show_again(); }
 

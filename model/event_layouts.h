@@ -29,7 +29,8 @@ struct TriggerLayout {
   int minimum = 0;
   int maximum = 255;
   int step = 1;
-  int first = 0;  // the value the parameter takes when the trigger is chosen
+  int first = 0;            // the value the parameter takes when the trigger is chosen
+  std::string_view what{};  // what the parameter is, where its range goes beyond a byte
 };
 
 inline constexpr int kEventTypeCount = 22;
@@ -48,5 +49,10 @@ extern const TriggerLayout kUnknownEventTrigger;
 inline bool exceeds_byte(const TriggerLayout& trigger) {
   return trigger.maximum > 255;
 }
+
+// The layout of the trigger at `position` of the list, or of a stored trigger with no entry.
+const TriggerLayout& trigger_layout(int position);
+// The layout of the type at `position` of the list, or of a stored type with no entry.
+const EventTypeLayout& type_layout(int position);
 
 }  // namespace zav

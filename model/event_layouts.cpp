@@ -1,4 +1,4 @@
-#include "editors/frm_c_specialevents/event_layouts.h"
+#include "model/event_layouts.h"
 
 namespace zav {
 namespace {
@@ -40,9 +40,9 @@ const std::array<TriggerLayout, kEventTriggerCount> kEventTriggers = {{
     {"Check after every mission"},
     {"When Campaign Phase is =>", true, 0, 24},
     {"When Frontline Position is =>", true, 0, 19},
-    {"When Current Year =>", true, 1940, 1945, 1, 1940},
-    {"When Allied Air Strength is =>", true, 0, 5000, 500},
-    {"When German Air Stength is =>", true, 0, 5000, 500},
+    {"When Current Year =>", true, 1940, 1945, 1, 1940, "year"},
+    {"When Allied Air Strength is =>", true, 0, 5000, 500, 0, "air strength"},
+    {"When German Air Stength is =>", true, 0, 5000, 500, 0, "air strength"},
     {"When we do a Special Mission"},
     {"UNDOCUMENTED!!!"},
 }};
@@ -50,5 +50,14 @@ const std::array<TriggerLayout, kEventTriggerCount> kEventTriggers = {{
 const EventTypeLayout kUnknownEventType = {"", byte_parameter("Parameter 1:"),
                                            byte_parameter("Parameter 2:")};
 const TriggerLayout kUnknownEventTrigger = {"", true};
+
+const TriggerLayout& trigger_layout(int position) {
+  return position >= 0 && position < kEventTriggerCount ? kEventTriggers[position]
+                                                        : kUnknownEventTrigger;
+}
+
+const EventTypeLayout& type_layout(int position) {
+  return position >= 0 && position < kEventTypeCount ? kEventTypes[position] : kUnknownEventType;
+}
 
 }  // namespace zav
