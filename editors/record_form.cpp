@@ -34,6 +34,10 @@ void set_entries(PickList& list, const EventTriggerList&) {
   for (const TriggerLayout& trigger : kEventTriggers) list.entries.emplace_back(trigger.text);
 }
 
+void set_entries(PickList& list, const MissionTriggerList&) {
+  for (const MissionTrigger& trigger : kMissionTriggers) list.entries.emplace_back(trigger.text);
+}
+
 void set_entries(PickList& list, const PlaneOrNone& planes) {
   list.values.table.assign(planes.values.begin(), planes.values.end());
 }

@@ -125,6 +125,7 @@ void set_entries(PickList& list, const Choices<N>& choices) {
 void set_entries(PickList& list, const TargetTypeCode& codes);
 void set_entries(PickList& list, const EventTypeList& types);
 void set_entries(PickList& list, const EventTriggerList& triggers);
+void set_entries(PickList& list, const MissionTriggerList& triggers);
 inline void set_entries(PickList&, const NameList&) {}
 void set_entries(PickList& list, const PlaneOrNone& planes);
 
@@ -243,6 +244,10 @@ struct Bound : Control {
     typename RecordForm<Record>::Entry entry;
     entry.display = [&control, access, values](const Record& record) {
       control.display(from_field::shown(values, access(record)));
+      // A list's "none chosen" shows no entry, and no note of a value it cannot show.
+      if constexpr (requires { values.none_chosen; }) {
+        if (access(record) == values.none_chosen) control.kept.reset();
+      }
     };
     entry.store = [&control, access, values](Record& record) {
       std::optional<int> value;
@@ -250,6 +255,7 @@ struct Bound : Control {
         value = control.read().value;
       } else if constexpr (std::is_same_v<Control, PickList>) {
         value = control.value();
+        if constexpr (requires { values.none_chosen; }) value = value.value_or(values.none_chosen);
       } else {
         value = control.read();
       }

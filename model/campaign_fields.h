@@ -6,6 +6,7 @@
 #include "formats/campaign.h"
 #include "formats/squadron.h"
 #include "model/event_layouts.h"
+#include "model/mission_triggers.h"
 #include "model/name_list_ranges.h"
 #include "model/record_field.h"
 
@@ -26,6 +27,9 @@ struct ConditionParameter {
 // A special event's type and trigger: lists of the layouts' texts (model/event_layouts.h).
 struct EventTypeList : Range {};
 struct EventTriggerList : Range {};
+
+// A special mission's trigger list, of the triggers' texts (model/mission_triggers.h).
+struct MissionTriggerList : Range {};
 
 // A special event's trigger parameter: one byte, though some triggers (a year, an air
 // strength) range beyond it; the trigger's layout says.
@@ -189,8 +193,9 @@ inline constexpr auto special_event_fields =
                special_event_chance, special_event_param1, special_event_param2);
 
 // Special missions (the special missions editor).
-inline constexpr Field special_mission_trigger{"trigger", &SpecialMission::trigger,
-                                               Range{0, 9, "the trigger list"}};
+inline constexpr Field special_mission_trigger{
+    "trigger", &SpecialMission::trigger,
+    MissionTriggerList{{0, int(kMissionTriggers.size()) - 1, "the trigger list"}}};
 inline constexpr Field special_mission_chance{"chance", &SpecialMission::chance, kByteSlider};
 inline constexpr Field special_mission_trigger_param{"trigger_param",
                                                      &SpecialMission::trigger_param};
@@ -202,10 +207,10 @@ inline constexpr Field special_mission_num_targets{
     "num_targets", &SpecialMission::num_targets,
     Limit{8, "the number of target places a special mission holds"}};
 inline constexpr Field special_mission_target_priority{
-    "target_priority", &SpecialMission::target_priority, TargetTypeCode{}};
+    "target_priority", &SpecialMission::target_priority, TargetTypeOrNone{}};
 inline constexpr Field special_mission_targets{
     "targets", &SpecialMission::targets,
-    Range{-1, kPlaceList.high, "the place list (-1 for none chosen)"},
+    PlaceOrNone{{{-1, kPlaceList.high, "the place list (-1 for none chosen)"}, Names::places}},
     [](const SpecialMission& m) -> std::size_t { return m.num_targets; }};
 inline constexpr Field special_mission_random_time{"random_time", &SpecialMission::random_time,
                                                    kCheckBox};
@@ -237,7 +242,7 @@ inline constexpr Field special_mission_formation{
         "is no formation (1940, 1943, 1944, 1945, -2 or -1)",
         {"1940 type", "1943 type", "1944 type", "1945 type", "2 PLANE FORMATION", "??? (FF FF)"}}};
 inline constexpr Field special_mission_altitude{"altitude", &SpecialMission::altitude,
-                                                TypedSpin{0, 30000}};
+                                                TypedSpin{0, 30000, 1000}};
 
 inline constexpr auto special_mission_fields = field_list(
     special_mission_trigger, special_mission_chance, special_mission_trigger_param,

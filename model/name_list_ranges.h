@@ -23,6 +23,11 @@ struct NameList : Range {
   std::string_view extra = {};
 };
 
+// A list of places, or -1 where none is chosen.
+struct PlaceOrNone : NameList {
+  static constexpr int none_chosen = -1;
+};
+
 // The plane names, then an entry `none` for 255.
 struct PlaneOrNone : Choices<std::tuple_size_v<PlaneNames> + 1> {
   std::string_view none;

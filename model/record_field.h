@@ -72,6 +72,10 @@ struct Choices {
 struct TargetTypeCode {
   std::string_view what = "the target-type list";
 };
+// A target-type code, or -1 where none is chosen.
+struct TargetTypeOrNone : TargetTypeCode {
+  static constexpr int none_chosen = -1;
+};
 
 // The range of a spin whose box also stores typed numbers beyond it, as far as the field
 // holds: every stored value is one the editors produce.

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "editors/entry_stepper.h"
+#include "editors/record_form.h"
 #include "editors/section_editor.h"
 #include "formats/campaign.h"
 
@@ -14,11 +15,12 @@ namespace zav {
 // The special missions editor: one mission at a time, from 1 to the campaign's count. The
 // shown mission is stored into the record when the user steps to another and on "&Update".
 class FrmCSpecialMissions : public SectionEditor {
+  RecordForm<SpecialMission> form_;  // lists the controls made from fields, as they are made
+
  public:
   static constexpr std::string_view kFormName = "frm_c_specialmissions";
-  static constexpr int kTargets = 8;
-  static constexpr int kSpeechSlots = 8;
-  static constexpr int kDateTrigger = 8;  // "When Specific Date is Reached:"
+  static constexpr int kTargets = std::tuple_size_v<decltype(SpecialMission::targets)>;
+  static constexpr int kSpeechSlots = std::tuple_size_v<decltype(SpecialMission::brief_view)>;
 
   FrmCSpecialMissions(Globals& globals, Platform& platform, WindowRegistry& registry);
 
@@ -28,32 +30,42 @@ class FrmCSpecialMissions : public SectionEditor {
   bool frame_close() override;
 
   NumberBox txt_smnum{"txt_smnum", "UpDown38", "Special Mission #:", 1, 1};
-  PickList cbo_smtrigger{"cbo_smtrigger", "Mission Trigger:"};
+  Bound<PickList> cbo_smtrigger{form_, fields::special_mission_trigger, "cbo_smtrigger",
+                                "Mission Trigger:"};
   TextBox txt_sm_tp1 = trigger_parameter_box();
   // The date of the date trigger: the day, and the month and year packed into one byte.
   NumberBox txt_sm_date = date_box("txt_sm_date", "UpDown39", "Label100", "Date:", 1, 31);
   NumberBox txt_sm_month = date_box("txt_sm_month", "UpDown40", "Label101", "Month:", 1, 12);
   PickList cbo_sm_year = year_list();
-  Slider sld_chance{"sld_chance", "Chance (0-255):", 0, 255};
+  Bound<Slider> sld_chance{form_, fields::special_mission_chance, "sld_chance", "Chance (0-255):"};
   Label lbl_chance{"lbl_chance", "0"};
-  PickList cbo_sm_type{"cbo_sm_type", "Mission Type:"};
-  PickList cbo_target_priority{"cbo_target_priority", "Target Type:"};  // by target-type code
+  Bound<PickList> cbo_sm_type{form_, fields::special_mission_mission_type, "cbo_sm_type",
+                              "Mission Type:"};
+  Bound<PickList> cbo_target_priority{form_, fields::special_mission_target_priority,
+                                      "cbo_target_priority", "Target Type:"};
   Label Label3{"Label3", "NOTE"};  // shows the note window while the mouse is held on it
-  NumberBox txt_numtargets{
-      "txt_numtargets", "UpDown1", "# Targets In List:",         0,
-      kTargets,         1,         NumberPolicy::within_storage, Storage::byte()};
+  // Takes any count its byte holds, as typed; the lists show as many as there are.
+  Bound<NumberBox> txt_numtargets{form_,
+                                  fields::special_mission_num_targets,
+                                  "txt_numtargets",
+                                  "UpDown1",
+                                  "# Targets In List:",
+                                  NumberPolicy::within_storage};
   // A position is a place index; the first "# Targets In List:" lists are enabled.
-  std::array<PickList, kTargets> cbo_targetlist = indexed<kTargets>([](int i) {
-    return PickList(entry_name("cbo_targetlist", i),
-                    "Target List:", "Target List: " + std::to_string(i + 1));
+  std::array<Bound<PickList>, kTargets> cbo_targetlist = indexed<kTargets>([&](int i) {
+    return Bound<PickList>(form_, fields::special_mission_targets, At{std::size_t(i)},
+                           entry_name("cbo_targetlist", i),
+                           "Target List:", "Target List: " + std::to_string(i + 1));
   });
-  CheckBox chk_sm_randomtime{"chk_sm_randomtime", "Random Time"};
-  NumberBox txt_sm_hour{"txt_sm_hour",  "UpDown2", "Hour:", 0, 23, 1, NumberPolicy::within_storage,
-                        Storage::byte()};
-  NumberBox txt_sm_minute{
-      "txt_sm_minute", "UpDown3", "Minute:", 0, 59, 1, NumberPolicy::within_storage,
-      Storage::byte()};
-  PickList cbo_weather{"cbo_weather", "Weather:"};
+  Bound<CheckBox> chk_sm_randomtime{form_, fields::special_mission_random_time, "chk_sm_randomtime",
+                                    "Random Time"};
+  // The hour and minute take any number their byte holds, as typed.
+  Bound<NumberBox> txt_sm_hour{form_,   fields::special_mission_hour, "txt_sm_hour", "UpDown2",
+                               "Hour:", NumberPolicy::within_storage};
+  Bound<NumberBox> txt_sm_minute{form_,           fields::special_mission_minute,
+                                 "txt_sm_minute", "UpDown3",
+                                 "Minute:",       NumberPolicy::within_storage};
+  Bound<PickList> cbo_weather{form_, fields::special_mission_weather, "cbo_weather", "Weather:"};
   // Each special speech slot: a view code chosen by its options, or the number beside "Other:".
   std::array<OptionGroup, kSpeechSlots> opt_speech = indexed<kSpeechSlots>([](int i) {
     return OptionGroup(entry_name("opt_speech", i), "Special Speech " + std::to_string(i + 1) + ":",
@@ -68,21 +80,26 @@ class FrmCSpecialMissions : public SectionEditor {
     box.accessible_name = "Special Speech " + std::to_string(i + 1) + ": Other";
     return box;
   });
-  std::array<CheckBox, kSpeechSlots> chk_standardspeech = indexed<kSpeechSlots>([](int i) {
+  std::array<Bound<CheckBox>, kSpeechSlots> chk_standardspeech = indexed<kSpeechSlots>([&](int i) {
     static constexpr const char* kItems[] = {"Opening",        "Long Opening",      "Target Area",
                                              "Mission Type",   "Mission Objective", "Flak",
                                              "Enemy Fighters", "Weather Conditions"};
-    return CheckBox(entry_name("chk_standardspeech", i), kItems[i]);
+    return Bound<CheckBox>(form_, fields::special_mission_standard_speech, At{std::size_t(i)},
+                           entry_name("chk_standardspeech", i), kItems[i]);
   });
-  NumberBox txt_sesuccess = event_box("txt_sesuccess", "UpDown12", "Special Event for SUCCESS:");
-  NumberBox txt_sefail = event_box("txt_sefail", "UpDown13", "Special Event for FAIL:");
-  CheckBox chk_secondaryflight{"chk_secondaryflight", "Always Secondary Flight?"};
-  CheckBox chk_secondaryflighttarget{"chk_secondaryflighttarget",
-                                     "Secondary Flight has same target?"};
-  PickList cbo_formationtype{"cbo_formationtype", "Formation Type:"};
-  NumberBox txt_altitude{
-      "txt_altitude", "UpDown14", "Altitude (ft):", 0, 30000, 1000, NumberPolicy::within_storage,
-      Storage::word()};
+  Bound<NumberBox> txt_sesuccess{form_, fields::special_mission_success_event, "txt_sesuccess",
+                                 "UpDown12", "Special Event for SUCCESS:"};
+  Bound<NumberBox> txt_sefail{form_, fields::special_mission_fail_event, "txt_sefail", "UpDown13",
+                              "Special Event for FAIL:"};
+  Bound<CheckBox> chk_secondaryflight{form_, fields::special_mission_secondary_flight,
+                                      "chk_secondaryflight", "Always Secondary Flight?"};
+  Bound<CheckBox> chk_secondaryflighttarget{form_, fields::special_mission_secondary_same_target,
+                                            "chk_secondaryflighttarget",
+                                            "Secondary Flight has same target?"};
+  Bound<PickList> cbo_formationtype{form_, fields::special_mission_formation, "cbo_formationtype",
+                                    "Formation Type:"};
+  Bound<NumberBox> txt_altitude{form_, fields::special_mission_altitude, "txt_altitude", "UpDown14",
+                                "Altitude (ft):"};
 
   // Fills the lists and shows mission 1; the caller then shows the window.
   void open() override;
@@ -94,7 +111,6 @@ class FrmCSpecialMissions : public SectionEditor {
   static NumberBox date_box(const char* name, const char* spin, const char* caption_name,
                             const char* label, int minimum, int maximum);
   static PickList year_list();
-  static NumberBox event_box(const char* name, const char* spin, const char* label);
 
   void apply_trigger_layout();
   void show_chance();

@@ -54,7 +54,7 @@ TEST_F(SpecialMissions, DateTargetSpeechEventsAndFormationGoBothWays) {
   EXPECT_EQ(m.cbo_formationtype.position, 5);
 
   // 15 October 1944: day 15, month byte 10 * 16 + 4.
-  m.cbo_smtrigger.choose(FrmCSpecialMissions::kDateTrigger);
+  m.cbo_smtrigger.choose(kDateTrigger);
   EXPECT_TRUE(m.txt_sm_date.visible && m.cbo_sm_year.visible);
   EXPECT_FALSE(m.txt_sm_tp1.visible);
   m.txt_sm_date.type("15");

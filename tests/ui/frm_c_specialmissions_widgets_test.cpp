@@ -43,7 +43,7 @@ TEST_F(SpecialMissionsWidgets, AnEditedMissionIsSavedByteForByteAndTheNoteShowsW
   QTest::keyClick(&control(missions, "cbo_targetlist_1"), Qt::Key_Down);
   // The date trigger: 15 October 1944.
   QComboBox& trigger = control<QComboBox>(missions, "cbo_smtrigger");
-  trigger.setCurrentIndex(FrmCSpecialMissions::kDateTrigger);
+  trigger.setCurrentIndex(kDateTrigger);
   type_over(control<QLineEdit>(missions, "txt_sm_date"), "15");
   type_over(control<QLineEdit>(missions, "txt_sm_month"), "10");
   control<QComboBox>(missions, "cbo_sm_year").setCurrentIndex(4);
