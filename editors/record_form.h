@@ -28,6 +28,13 @@ struct At {
   std::size_t index;
 };
 
+// The record, entry `index` of the array member `Member`, in which a control's field lies: a
+// squadron's weapon load 3 is EntryOf<&Squadron::weapons>{3}.
+template <auto Member>
+struct EntryOf {
+  std::size_t index;
+};
+
 template <class Record>
 class RecordForm {
  public:
@@ -187,6 +194,15 @@ struct Bound : Control {
       : Control(make(field, std::forward<Args>(args)...)) {
     bind(
         form, field, [member = field.member](auto& record) -> auto& { return record.*member; });
+  }
+  // A control of a field of a record in an array member.
+  template <class Record, auto Member, class F, class... Args>
+  Bound(RecordForm<Record>& form, EntryOf<Member> in, const F& field, Args&&... args)
+      : Control(make(field, std::forward<Args>(args)...)) {
+    bind(
+        form, field, [ member = field.member, i = in.index ](auto& record) -> auto& {
+          return (record.*Member)[i].*member;
+        });
   }
   // A control of entry `at` of an array member.
   template <class Record, class F, class... Args>

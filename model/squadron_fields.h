@@ -37,7 +37,8 @@ inline constexpr auto aircraft_change_fields =
 
 inline constexpr Field weapon_load_weapon{"weapon", &WeaponLoad::weapon, kWeaponList};
 inline constexpr Field weapon_load_phase{"phase", &WeaponLoad::phase, kPhaseSpinner};
-inline constexpr Field weapon_load_number{"number", &WeaponLoad::number, Range{0, 600, kSpinner}};
+inline constexpr Field weapon_load_number{"number", &WeaponLoad::number,
+                                          Range{0, 600, kSpinner, 10}};
 
 inline constexpr auto weapon_load_fields =
     field_list(weapon_load_weapon, weapon_load_phase, weapon_load_number);

@@ -134,10 +134,9 @@ QGroupBox* weapons_box(Binder& bind, FrmSquadron& logic) {
 }
 
 // A count list over its four rows of list, probability and phase; only the rows in use show.
-template <class Rows>
-QGroupBox* scheduled_box(Binder& bind, PickList& count, Rows& lists,
-                         std::array<Slider, FrmSquadron::kMoveRows>& chances,
-                         std::array<NumberBox, FrmSquadron::kMoveRows>& phases, int characters) {
+template <class Lists, class Chances, class Phases>
+QGroupBox* scheduled_box(Binder& bind, PickList& count, Lists& lists, Chances& chances,
+                         Phases& phases, int characters) {
   auto* box = new QGroupBox(text_of(count.label));
   auto* grid = new QGridLayout(box);
   const Widgets counted = bind.field(count);

@@ -6,8 +6,6 @@
 namespace zav {
 namespace {
 
-constexpr int kHighestChance = 255;
-
 std::string row_label(const std::string& caption, int row, const char* what) {
   return caption + " row " + std::to_string(row + 1) + " " + what;
 }
@@ -16,51 +14,48 @@ std::string row_label(const std::string& caption, int row, const char* what) {
 
 FrmMission::FrmMission(Globals& globals, Platform& platform) : Window(platform), globals_(globals) {
   for (const Group& group : groups()) {
-    group.count.on_choose = [this, group] { choose_count(group); };
-    for (int row = 0; row < kRows; ++row) {
-      group.planes[row].on_choose = [this, group, row] {
-        const int plane = group.planes[row].position;
-        edit(group, [&](MissionGroup& g) { g.plane_type[row] = static_cast<std::uint8_t>(plane); });
-      };
-      group.chances[row].on_change = [this, group, row] {
-        const int chance = group.chances[row].value;
-        edit(group, [&](MissionGroup& g) { g.chance[row] = static_cast<std::uint8_t>(chance); });
-      };
-    }
+    // Every choice is stored at once into the group's part of the mission, as one step.
+    group.form.store_at_once([this, group](const std::function<void(MissionGroup&)>& change) {
+      globals_.mission.edit([&](Mission& mission) { change(mission.*group.record); });
+    });
+    group.count.on_choose = [this, group, store = group.count.on_choose] {
+      store();
+      show_rows_in_use(group);
+      globals_.mission_save_prompt = true;
+    };
   }
 }
 
-PickList FrmMission::count_list(const Label& heading, const char* name) {
-  PickList count(name, "# Planes:", heading.caption + " # Planes:");
-  for (int n = 0; n <= kRows; ++n) count.entries.push_back(std::to_string(n));
-  return count;
+Bound<PickList> FrmMission::count_list(RecordForm<MissionGroup>& form, const Label& heading,
+                                       const char* name) {
+  return Bound<PickList>(form, fields::mission_group_count, name,
+                         "# Planes:", heading.caption + " # Planes:");
 }
 
-FrmMission::PlaneLists FrmMission::plane_lists(const Label& heading, const char* name) {
+FrmMission::PlaneLists FrmMission::plane_lists(RecordForm<MissionGroup>& form, const Label& heading,
+                                               const char* name) {
   return indexed<kRows>([&](int row) {
-    return PickList(entry_name(name, row), "", row_label(heading.caption, row, "plane"));
+    return Bound<PickList>(form, fields::mission_group_plane_type, At{std::size_t(row)},
+                           entry_name(name, row), "", row_label(heading.caption, row, "plane"));
   });
 }
 
-FrmMission::ChanceSliders FrmMission::chance_sliders(const Label& heading, const char* name) {
+FrmMission::ChanceSliders FrmMission::chance_sliders(RecordForm<MissionGroup>& form,
+                                                     const Label& heading, const char* name) {
   return indexed<kRows>([&](int row) {
-    return Slider(entry_name(name, row), "", 0, kHighestChance,
-                  row_label(heading.caption, row, "chance"));
+    return Bound<Slider>(form, fields::mission_group_chance, At{std::size_t(row)},
+                         entry_name(name, row), "", row_label(heading.caption, row, "chance"));
   });
 }
 
 std::array<FrmMission::Group, 3> FrmMission::groups() {
-  return {Group{cbo_fnum, cbo_fighter, sld_fc, &Mission::fighters},
-          Group{cbo_anum, cbo_attack, sld_ac, &Mission::attack},
-          Group{cbo_bnum, cbo_bomber, sld_bc, &Mission::bombers}};
+  return {Group{fighters_, cbo_fnum, cbo_fighter, sld_fc, &Mission::fighters},
+          Group{attack_, cbo_anum, cbo_attack, sld_ac, &Mission::attack},
+          Group{bombers_, cbo_bnum, cbo_bomber, sld_bc, &Mission::bombers}};
 }
 
 void FrmMission::open() {
-  for (const Group& group : groups()) {
-    for (PickList& plane : group.planes) {
-      plane.entries.assign(globals_.names.plane_names.begin(), globals_.names.plane_names.end());
-    }
-  }
+  for (const Group& group : groups()) group.form.fill(globals_.names);
   // The rows show what Save would write, though no row is in use until a count is chosen.
   Mission opened = globals_.mission.record();
   for (const Group& group : groups()) (opened.*group.record).count = 0;
@@ -77,27 +72,19 @@ bool FrmMission::frame_close() {
   return true;
 }
 
-void FrmMission::choose_count(const Group& group) {
-  const int count = group.count.position;
+// A count beyond the rows, which a file may hold, shows them all.
+void FrmMission::show_rows_in_use(const Group& group) {
+  const int count = group.count.value().value_or(0);
   for (int row = 0; row < kRows; ++row) {
     group.planes[row].visible = row < count;
     group.chances[row].visible = row < count;
   }
-  edit(group, [&](MissionGroup& g) { g.count = static_cast<std::uint8_t>(count); });
-  globals_.mission_save_prompt = true;
 }
 
 void FrmMission::show_mission() {
   for (const Group& group : groups()) {
-    const MissionGroup& record = globals_.mission.record().*group.record;
-    // A count or plane type beyond the lists shows no entry and is kept as it is.
-    group.count.display(record.count);
-    for (int row = 0; row < kRows; ++row) {
-      group.planes[row].display(record.plane_type[row]);
-      group.planes[row].visible = row < record.count;
-      group.chances[row].display(record.chance[row]);
-      group.chances[row].visible = row < record.count;
-    }
+    group.form.display(globals_.mission.record().*group.record);
+    show_rows_in_use(group);
   }
 }
 

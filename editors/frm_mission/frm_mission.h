@@ -9,10 +9,12 @@
 #include "editors/document_files.h"
 #include "editors/file_questions.h"
 #include "editors/platform.h"
+#include "editors/record_form.h"
 #include "editors/window.h"
 #include "formats/mission.h"
 #include "formats/mission_file.h"
 #include "model/globals.h"
+#include "model/mission_fields.h"
 
 namespace zav {
 
@@ -23,11 +25,16 @@ inline constexpr FileKind<Mission> kMissionFiles{"Mission Files (*.dat)|misn*.da
 // and its chance), and loads and saves mission files. Every choice is stored in the mission at
 // once, a step of its history; a row beyond its group's count is hidden but keeps its values.
 class FrmMission : public Window {
+  // Each group's controls made from fields, listed as they are made.
+  RecordForm<MissionGroup> fighters_;
+  RecordForm<MissionGroup> attack_;
+  RecordForm<MissionGroup> bombers_;
+
  public:
   static constexpr std::string_view kFormName = "frm_mission";
   static constexpr int kRows = MissionGroup::kRows;
-  using PlaneLists = std::array<PickList, kRows>;
-  using ChanceSliders = std::array<Slider, kRows>;
+  using PlaneLists = std::array<Bound<PickList>, kRows>;
+  using ChanceSliders = std::array<Bound<Slider>, kRows>;
 
   FrmMission(Globals& globals, Platform& platform);
 
@@ -42,17 +49,17 @@ class FrmMission : public Window {
   Label lbl_m_file{"lbl_m_file", kNoOpenFile};  // name of the file last loaded or saved
   // Each group: its heading, its count ("0" to "8") and its rows.
   Label lbl_fighters{"lbl_fighters", "Fighters:"};
-  PickList cbo_fnum = count_list(lbl_fighters, "cbo_fnum");
-  PlaneLists cbo_fighter = plane_lists(lbl_fighters, "cbo_fighter");
-  ChanceSliders sld_fc = chance_sliders(lbl_fighters, "sld_fc");
+  Bound<PickList> cbo_fnum = count_list(fighters_, lbl_fighters, "cbo_fnum");
+  PlaneLists cbo_fighter = plane_lists(fighters_, lbl_fighters, "cbo_fighter");
+  ChanceSliders sld_fc = chance_sliders(fighters_, lbl_fighters, "sld_fc");
   Label lbl_attack{"lbl_attack", "Attack Aircraft (unescorted):"};
-  PickList cbo_anum = count_list(lbl_attack, "cbo_anum");
-  PlaneLists cbo_attack = plane_lists(lbl_attack, "cbo_attack");
-  ChanceSliders sld_ac = chance_sliders(lbl_attack, "sld_ac");
+  Bound<PickList> cbo_anum = count_list(attack_, lbl_attack, "cbo_anum");
+  PlaneLists cbo_attack = plane_lists(attack_, lbl_attack, "cbo_attack");
+  ChanceSliders sld_ac = chance_sliders(attack_, lbl_attack, "sld_ac");
   Label lbl_bombers{"lbl_bombers", "Bombers (escorted):"};
-  PickList cbo_bnum = count_list(lbl_bombers, "cbo_bnum");
-  PlaneLists cbo_bomber = plane_lists(lbl_bombers, "cbo_bomber");
-  ChanceSliders sld_bc = chance_sliders(lbl_bombers, "sld_bc");
+  Bound<PickList> cbo_bnum = count_list(bombers_, lbl_bombers, "cbo_bnum");
+  PlaneLists cbo_bomber = plane_lists(bombers_, lbl_bombers, "cbo_bomber");
+  ChanceSliders sld_bc = chance_sliders(bombers_, lbl_bombers, "sld_bc");
   Button cmd_mload{"cmd_mload", "Load File", [this] { load(); }};
   Button cmd_msave{"cmd_msave", "Save File", [this] { save(); }};
   Button cmd_close{"cmd_close", "Close", [this] { close(); }};
@@ -62,12 +69,16 @@ class FrmMission : public Window {
   void open();
 
  private:
-  static PickList count_list(const Label& heading, const char* name);
-  static PlaneLists plane_lists(const Label& heading, const char* name);
-  static ChanceSliders chance_sliders(const Label& heading, const char* name);
+  static Bound<PickList> count_list(RecordForm<MissionGroup>& form, const Label& heading,
+                                    const char* name);
+  static PlaneLists plane_lists(RecordForm<MissionGroup>& form, const Label& heading,
+                                const char* name);
+  static ChanceSliders chance_sliders(RecordForm<MissionGroup>& form, const Label& heading,
+                                      const char* name);
 
   // One group's controls and the part of the mission they show.
   struct Group {
+    RecordForm<MissionGroup>& form;
     PickList& count;
     PlaneLists& planes;
     ChanceSliders& chances;
@@ -75,12 +86,8 @@ class FrmMission : public Window {
   };
   std::array<Group, 3> groups();
 
-  void choose_count(const Group& group);
-  // Stores `change` into the group's part of the mission, as one step.
-  template <class Change>
-  void edit(const Group& group, Change change) {
-    globals_.mission.edit([&](Mission& mission) { change(mission.*group.record); });
-  }
+  // Shows the rows the group's count says are in use, and hides the others.
+  void show_rows_in_use(const Group& group);
   // Sets every control from the mission, hidden rows included.
   void show_mission();
 

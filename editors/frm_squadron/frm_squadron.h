@@ -10,10 +10,12 @@
 #include "editors/document_files.h"
 #include "editors/file_questions.h"
 #include "editors/platform.h"
+#include "editors/record_form.h"
 #include "editors/window.h"
 #include "formats/squadron.h"
 #include "formats/squadron_file.h"
 #include "model/globals.h"
+#include "model/squadron_fields.h"
 
 namespace zav {
 
@@ -30,6 +32,8 @@ inline constexpr FileKind<SquadronTable> kSquadronFiles{
 // once, a step of the document's history, so the table is always what Save writes. A stored value
 // that a control cannot show is noted beside it and kept until the user changes that control.
 class FrmSquadron : public Window {
+  RecordForm<Squadron> form_;  // lists the controls made from fields, as they are made
+
  public:
   static constexpr std::string_view kFormName = "frm_squadron";
   static constexpr int kWeaponRows = 8;
@@ -53,75 +57,109 @@ class FrmSquadron : public Window {
   Button cmd_delsqn{"cmd_delsqn", "Delete", [this] { delete_current(); }};
 
   Label lbl_commences{"lbl_commences", "Squadron Commences:"};
-  PickList cbo_sqnday{"cbo_sqnday", "Day:"};
-  PickList cbo_sqnmonth{"cbo_sqnmonth", "Month:"};
-  PickList cbo_sqnyear{"cbo_sqnyear", "Year:"};
-  NumberBox txt_phasestart{"txt_phasestart", "upd_phasestart", "Phase:", 0, 25};
-  PickList cbo_base{"cbo_base", "Base:"};  // the airfields, then "FORWARD BASE"
-  PickList cbo_plane{"cbo_plane", "Aircraft:"};
-  NumberBox txt_numplanes{"txt_numplanes", "upd_numplanes", "# Aircraft:", 0, 30};
-  NumberBox txt_numpilots{"txt_numpilots", "upd_numpilots", "# Pilots:", 0, 30};
-  Slider sld_morale{"sld_morale", "Morale:", 0, 255};
-  Slider sld_skill{"sld_skill", "Skill:", 0, 255};
-  NumberBox txt_sqningrp{"txt_sqningrp", "upd_sqningrp", "# Squadrons in Group:", 0, 4};
+  Bound<PickList> cbo_sqnday{form_, fields::squadron_start_day, "cbo_sqnday", "Day:"};
+  Bound<PickList> cbo_sqnmonth{form_, fields::squadron_start_month, "cbo_sqnmonth", "Month:"};
+  Bound<PickList> cbo_sqnyear{form_, fields::squadron_start_year, "cbo_sqnyear", "Year:"};
+  Bound<NumberBox> txt_phasestart{form_, fields::squadron_commencing_phase, "txt_phasestart",
+                                  "upd_phasestart", "Phase:"};
+  Bound<PickList> cbo_base{form_, fields::squadron_home_base, "cbo_base", "Base:"};
+  Bound<PickList> cbo_plane{form_, fields::squadron_aircraft_type, "cbo_plane", "Aircraft:"};
+  Bound<NumberBox> txt_numplanes{form_, fields::squadron_num_aircraft, "txt_numplanes",
+                                 "upd_numplanes", "# Aircraft:"};
+  Bound<NumberBox> txt_numpilots{form_, fields::squadron_num_pilots, "txt_numpilots",
+                                 "upd_numpilots", "# Pilots:"};
+  Bound<Slider> sld_morale{form_, fields::squadron_morale, "sld_morale", "Morale:"};
+  Bound<Slider> sld_skill{form_, fields::squadron_skill, "sld_skill", "Skill:"};
+  Bound<NumberBox> txt_sqningrp{form_, fields::squadron_squadrons_in_group, "txt_sqningrp",
+                                "upd_sqningrp", "# Squadrons in Group:"};
   // Byte fields typed as numbers: the fraction of "12.7" is dropped.
-  std::array<TextBox, 4> txt_sing = indexed<4>([](int j) {
-    TextBox box = byte_box(entry_name("txt_sing", j), "Staffel Designations:");
-    box.accessible_name = "Staffel Designations: " + std::to_string(j + 1);
-    return box;
+  std::array<Bound<TextBox>, 4> txt_sing = indexed<4>([&](int j) {
+    return Bound<TextBox>(form_, fields::squadron_staffel, At{std::size_t(j)},
+                          entry_name("txt_sing", j),
+                          "Staffel Designations:", NumberPolicy::whole_part);
   });
-  TextBox txt_unitsprt = byte_box("txt_unitsprt", "Squadron Sprite #:");
-  TextBox txt_unitname = byte_box("txt_unitname", "Squadron Unit Name:");
-  TextBox txt_unitdesc = byte_box("txt_unitdesc", "Unit Description:");
+  Bound<TextBox> txt_unitsprt{form_, fields::squadron_sprite, "txt_unitsprt",
+                              "Squadron Sprite #:", NumberPolicy::whole_part};
+  Bound<TextBox> txt_unitname{form_, fields::squadron_unit_name, "txt_unitname",
+                              "Squadron Unit Name:", NumberPolicy::whole_part};
+  Bound<TextBox> txt_unitdesc{form_, fields::squadron_unit_description, "txt_unitdesc",
+                              "Unit Description:", NumberPolicy::whole_part};
 
   // The mission-role weights, each with its percentage of 255, and their sum as one.
   Label lbl_properties{"lbl_properties", "Squadron Properties:"};
-  Slider sld_escort{"sld_escort", "Escort:", 0, 255};
+  Bound<Slider> sld_escort{form_, fields::squadron_escort_weight, "sld_escort", "Escort:"};
   Label lbl_escort{"lbl_escort", "0%"};
-  Slider sld_sweep{"sld_sweep", "Sweep:", 0, 255};
+  Bound<Slider> sld_sweep{form_, fields::squadron_sweep_weight, "sld_sweep", "Sweep:"};
   Label lbl_sweep{"lbl_sweep", "0%"};
-  Slider sld_bomb{"sld_bomb", "Bomb:", 0, 255};
+  Bound<Slider> sld_bomb{form_, fields::squadron_bomb_weight, "sld_bomb", "Bomb:"};
   Label lbl_bomb{"lbl_bomb", "0%"};
-  Slider sld_intercept{"sld_intercept", "Intercept:", 0, 255};
+  Bound<Slider> sld_intercept{form_, fields::squadron_intercept_weight, "sld_intercept",
+                              "Intercept:"};
   Label lbl_intercept{"lbl_intercept", "0%"};
-  Slider sld_interdict{"sld_interdict", "Interdiction:", 0, 255};
+  Bound<Slider> sld_interdict{form_, fields::squadron_interdiction_weight, "sld_interdict",
+                              "Interdiction:"};
   Label lbl_interdict{"lbl_interdict", "0%"};
   Label lbl_total{"lbl_total", "0%", "Total:"};
 
   Label lbl_special{"lbl_special", "Special Missions:"};
-  std::array<CheckBox, kSpecialMissions> chk_special = indexed<kSpecialMissions>([](int m) {
-    CheckBox box(entry_name("chk_special", m), std::to_string(m + 1));
-    box.accessible_name = "Special Missions: " + std::to_string(m + 1);
-    return box;
+  std::array<Bound<CheckBox>, kSpecialMissions> chk_special = indexed<kSpecialMissions>([&](int m) {
+    return Bound<CheckBox>(form_, fields::squadron_special_missions, At{std::size_t(m)},
+                           entry_name("chk_special", m), std::to_string(m + 1));
   });
 
   // Eight weapon loads: the weapon, its phase and its number. The number of a row whose
   // weapon is 0 ("NONE") is kept but not shown, and its box takes no input.
   Label lbl_weapons{"lbl_weapons", "Weapons:"};
-  std::array<PickList, kWeaponRows> cbo_weapon = indexed<kWeaponRows>([](int k) {
-    return PickList(entry_name("cbo_weapon", k), "Weapon:", row_name("Weapons:", k, "weapon"));
+  std::array<Bound<PickList>, kWeaponRows> cbo_weapon = indexed<kWeaponRows>([&](int k) {
+    return Bound<PickList>(form_, EntryOf<&Squadron::weapons>{std::size_t(k)},
+                           fields::weapon_load_weapon, entry_name("cbo_weapon", k),
+                           "Weapon:", row_name("Weapons:", k, "weapon"));
   });
-  std::array<NumberBox, kWeaponRows> txt_weaponphase =
-      row_boxes<kWeaponRows>("txt_weaponphase", "upd_wp", "Phase:", "Weapons:", "phase", 25, 1);
-  std::array<NumberBox, kWeaponRows> txt_weaponamount = row_boxes<kWeaponRows>(
-      "txt_weaponamount", "upd_wn", "Number:", "Weapons:", "number", 600, 10);
+  std::array<Bound<NumberBox>, kWeaponRows> txt_weaponphase = indexed<kWeaponRows>([&](int k) {
+    return Bound<NumberBox>(form_, EntryOf<&Squadron::weapons>{std::size_t(k)},
+                            fields::weapon_load_phase, entry_name("txt_weaponphase", k),
+                            entry_name("upd_wp", k), "Phase:");
+  });
+  std::array<Bound<NumberBox>, kWeaponRows> txt_weaponamount = indexed<kWeaponRows>([&](int k) {
+    return Bound<NumberBox>(form_, EntryOf<&Squadron::weapons>{std::size_t(k)},
+                            fields::weapon_load_number, entry_name("txt_weaponamount", k),
+                            entry_name("upd_wn", k), "Number:");
+  });
 
   // Scheduled airfield moves and aircraft changes: a count, and as many rows shown.
-  PickList cbo_moves{"cbo_moves", "Airfield Moves:"};
-  std::array<PickList, kMoveRows> cbo_basemove = indexed<kMoveRows>([](int j) {
-    return PickList(entry_name("cbo_basemove", j), "Base:", row_name("Airfield Moves:", j, "base"));
+  Bound<PickList> cbo_moves{form_, fields::squadron_num_moves, "cbo_moves", "Airfield Moves:"};
+  std::array<Bound<PickList>, kMoveRows> cbo_basemove = indexed<kMoveRows>([&](int j) {
+    return Bound<PickList>(form_, EntryOf<&Squadron::moves>{std::size_t(j)},
+                           fields::airfield_move_destination, entry_name("cbo_basemove", j),
+                           "Base:", row_name("Airfield Moves:", j, "base"));
   });
-  std::array<Slider, kMoveRows> sld_moveprob = row_sliders("sld_moveprob", "Airfield Moves:");
-  std::array<NumberBox, kMoveRows> txt_movephase = row_boxes<kMoveRows>(
-      "txt_movephase", "upd_move", "Phase:", "Airfield Moves:", "phase", 255, 1);
-  PickList cbo_changes{"cbo_changes", "Aircraft Changes:"};
-  std::array<PickList, kMoveRows> cbo_planechange = indexed<kMoveRows>([](int j) {
-    return PickList(entry_name("cbo_planechange", j),
-                    "Aircraft:", row_name("Aircraft Changes:", j, "aircraft"));
+  std::array<Bound<Slider>, kMoveRows> sld_moveprob = indexed<kMoveRows>([&](int j) {
+    return Bound<Slider>(form_, EntryOf<&Squadron::moves>{std::size_t(j)},
+                         fields::airfield_move_probability, entry_name("sld_moveprob", j),
+                         "Probability:", row_name("Airfield Moves:", j, "probability"));
   });
-  std::array<Slider, kMoveRows> sld_changeprob = row_sliders("sld_changeprob", "Aircraft Changes:");
-  std::array<NumberBox, kMoveRows> txt_changephase = row_boxes<kMoveRows>(
-      "txt_changephase", "upd_change", "Phase:", "Aircraft Changes:", "phase", 255, 1);
+  std::array<Bound<NumberBox>, kMoveRows> txt_movephase = indexed<kMoveRows>([&](int j) {
+    return Bound<NumberBox>(form_, EntryOf<&Squadron::moves>{std::size_t(j)},
+                            fields::airfield_move_phase, entry_name("txt_movephase", j),
+                            entry_name("upd_move", j), "Phase:");
+  });
+  Bound<PickList> cbo_changes{form_, fields::squadron_num_changes, "cbo_changes",
+                              "Aircraft Changes:"};
+  std::array<Bound<PickList>, kMoveRows> cbo_planechange = indexed<kMoveRows>([&](int j) {
+    return Bound<PickList>(form_, EntryOf<&Squadron::changes>{std::size_t(j)},
+                           fields::aircraft_change_aircraft_type, entry_name("cbo_planechange", j),
+                           "Aircraft:", row_name("Aircraft Changes:", j, "aircraft"));
+  });
+  std::array<Bound<Slider>, kMoveRows> sld_changeprob = indexed<kMoveRows>([&](int j) {
+    return Bound<Slider>(form_, EntryOf<&Squadron::changes>{std::size_t(j)},
+                         fields::aircraft_change_probability, entry_name("sld_changeprob", j),
+                         "Probability:", row_name("Aircraft Changes:", j, "probability"));
+  });
+  std::array<Bound<NumberBox>, kMoveRows> txt_changephase = indexed<kMoveRows>([&](int j) {
+    return Bound<NumberBox>(form_, EntryOf<&Squadron::changes>{std::size_t(j)},
+                            fields::aircraft_change_phase, entry_name("txt_changephase", j),
+                            entry_name("upd_change", j), "Phase:");
+  });
 
   Button cmd_sload{"cmd_sload", "Load File", [this] { load(); }};
   Button cmd_ssave{"cmd_ssave", "Save File", [this] { save(); }};
@@ -139,52 +177,20 @@ class FrmSquadron : public Window {
  private:
   // "Weapons: row 3 number": what screen readers call a row's control.
   static std::string row_name(const std::string& heading, int row, const std::string& what);
-  template <std::size_t N>
-  static std::array<NumberBox, N> row_boxes(const std::string& name, const std::string& spin,
-                                            const std::string& label, const std::string& heading,
-                                            const std::string& what, int maximum, int step) {
-    return indexed<N>([&](int row) {
-      NumberBox box(entry_name(name, row), entry_name(spin, row), label, 0, maximum, step);
-      box.accessible_name = row_name(heading, row, what);
-      return box;
-    });
-  }
-  static std::array<Slider, kMoveRows> row_sliders(const std::string& name,
-                                                   const std::string& heading);
-  static TextBox byte_box(std::string name, std::string label) {
-    return TextBox(std::move(name), std::move(label), 0, 255, NumberPolicy::whole_part,
-                   Storage::byte());
-  }
 
   const Squadron& shown() const { return globals_.squadrons.record().slots[current_ - 1]; }
   std::array<Slider*, 5> role_sliders() {
     return {&sld_escort, &sld_sweep, &sld_bomb, &sld_intercept, &sld_interdict};
   }
 
-  // Stores `value`, when there is one, into a field of the shown squadron, as one step:
-  // `field(squadron)` is the field.
-  template <class Field>
-  void store(Field field, const std::optional<int>& value);
-  // Binds a control to a field of the shown squadron.
-  template <class Field>
-  void stores(PickList& list, Field field);
-  template <class Field>
-  void stores(TextBox& box, Field field);
-  template <class Field>
-  void stores(NumberBox& box, Field field);
-  template <class Field>
-  void stores(Slider& slider, Field field);
-  template <class Field>
-  void stores(CheckBox& box, Field field);
+  // Names the rows' controls for screen readers; binds the handlers beside storing.
+  void name_rows();
   void bind_handlers();
-  void bind_roles();
-  void bind_rows();
   // The table was replaced under the editor: a load shows squadron 1, an undo or a redo the
   // squadron on screen.
   void show_table(Replaced how);
   // Fills every control from the current squadron, hidden rows included.
   void show_current();
-  void show_roles();
   // The role labels and the total, with `dragged` standing at `position` while it is dragged.
   void show_role_percentages(const Slider* dragged = nullptr, int position = 0);
   void show_weapon_number(int row);
