@@ -171,14 +171,6 @@ std::string shortened(std::string_view text) {
   return std::string(text.substr(0, cut)) + "... (" + std::to_string(text.size()) + " characters)";
 }
 
-std::string member_path(const std::string& path, std::string_view name) {
-  return path.empty() ? std::string(name) : path + "." + std::string(name);
-}
-
-std::string element_path(const std::string& path, std::size_t index) {
-  return path + "[" + std::to_string(index) + "]";
-}
-
 Result<Json> parse_json(std::string_view text, const std::filesystem::path& source,
                         DocumentProblems& problems) {
   DocumentBuilder builder(problems);

@@ -19,10 +19,8 @@
 // path, so that one run reports all of them.
 namespace zav::cli {
 
-// "setup" + "num_sqns" -> "setup.num_sqns"; "" + "setup" -> "setup".
-std::string member_path(const std::string& path, std::string_view name);
-// "phases" + 3 -> "phases[3]".
-std::string element_path(const std::string& path, std::size_t index);
+using zav::element_path;
+using zav::member_path;
 
 // The problems of one document. All are counted, but only the first kListed are kept: a
 // document with thousands of faults needs no list of thousands, and a hostile one cannot make

@@ -120,6 +120,13 @@ struct V1Speech {
   std::int16_t v1_ground_speech = 0;
 
   bool operator==(const V1Speech&) const = default;
+
+  // The four speech numbers, and their names in the text form, in record order.
+  static constexpr std::array<std::int16_t V1Speech::*, 4> kWords = {
+      &V1Speech::v1_attack_speech, &V1Speech::v1_escort_speech, &V1Speech::v1_intercept_speech,
+      &V1Speech::v1_ground_speech};
+  static constexpr std::array<const char*, 4> kNames = {"v1_attack_speech", "v1_escort_speech",
+                                                        "v1_intercept_speech", "v1_ground_speech"};
 };
 
 struct Campaign {

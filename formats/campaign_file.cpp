@@ -149,12 +149,6 @@ constexpr layout::Layout<Campaign, 8> kCampaign{
     layout::nested<&Campaign::v1_speech, kV1Speech, 8>(3700)};
 static_assert(layout::covers(kCampaign, kCampaignFileSize));
 
-constexpr std::int16_t V1Speech::*kV1Words[] = {
-    &V1Speech::v1_attack_speech, &V1Speech::v1_escort_speech, &V1Speech::v1_intercept_speech,
-    &V1Speech::v1_ground_speech};
-constexpr const char* kV1Names[] = {"v1_attack_speech", "v1_escort_speech", "v1_intercept_speech",
-                                    "v1_ground_speech"};
-
 }  // namespace
 
 Campaign decode_campaign(std::span<const std::uint8_t, kCampaignFileSize> image) {
@@ -169,17 +163,16 @@ FieldProblems campaign_problems(const Campaign& c) {
     problems.push_back({"setup.camp_type", std::to_string(c.setup.camp_type) +
                                                " does not fit the file's byte once 2 is added"});
   }
+  const std::string no_form = "-1 has no file form: its bytes FF FF mean 0";
   for (std::size_t i = 0; i < c.special_missions.size(); ++i) {
     const SpecialMission& m = c.special_missions[i];
     if (m.trigger != 0 && m.altitude == -1) {
-      problems.push_back({"special_missions[" + std::to_string(i) + "].altitude",
-                          "-1 has no file form: its bytes FF FF mean 0"});
+      problems.push_back({member_path(element_path("special_missions", i), "altitude"), no_form});
     }
   }
-  for (std::size_t i = 0; i < 4; ++i) {
-    if (c.v1_speech.*kV1Words[i] == -1) {
-      problems.push_back(
-          {std::string("v1_speech.") + kV1Names[i], "-1 has no file form: its bytes FF FF mean 0"});
+  for (std::size_t i = 0; i < V1Speech::kWords.size(); ++i) {
+    if (c.v1_speech.*V1Speech::kWords[i] == -1) {
+      problems.push_back({member_path("v1_speech", V1Speech::kNames[i]), no_form});
     }
   }
   return problems;

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zav {
@@ -15,5 +17,14 @@ struct FieldProblem {
 };
 
 using FieldProblems = std::vector<FieldProblem>;
+
+// The paths of the text form: "special_missions" and 3 give "special_missions[3]", and that
+// and "altitude" give "special_missions[3].altitude".
+inline std::string member_path(const std::string& path, std::string_view name) {
+  return path.empty() ? std::string(name) : path + "." + std::string(name);
+}
+inline std::string element_path(const std::string& path, std::size_t index) {
+  return path + "[" + std::to_string(index) + "]";
+}
 
 }  // namespace zav

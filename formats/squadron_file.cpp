@@ -138,28 +138,28 @@ FieldProblems squadron_problems(const SquadronTable& table, SquadronRead how) {
   }
   for (int r = 0; r < table.count; ++r) {
     const Squadron& s = table.slots[r];
-    const std::string at = "squadrons[" + std::to_string(r) + "].";
+    const std::string at = element_path("squadrons", static_cast<std::size_t>(r));
     if (s.home_base < lowest_home || s.home_base > highest_home) {
-      problems.push_back({at + "home_base", std::to_string(s.home_base) +
-                                                " does not fit the file's byte (" +
-                                                std::to_string(lowest_home) + " to " +
-                                                std::to_string(highest_home) + ")"});
+      problems.push_back({member_path(at, "home_base"), std::to_string(s.home_base) +
+                                                            " does not fit the file's byte (" +
+                                                            std::to_string(lowest_home) + " to " +
+                                                            std::to_string(highest_home) + ")"});
     }
     for (std::size_t j = 0; j < 4; ++j) {
       if (s.moves[j].destination > kForwardBase) {
-        problems.push_back({at + "moves[" + std::to_string(j) + "].destination",
+        problems.push_back({member_path(element_path(member_path(at, "moves"), j), "destination"),
                             std::to_string(s.moves[j].destination) +
                                 " would read back as the forward base (162)"});
       }
     }
     for (std::size_t k = 0; k < 8; ++k) {
       if (base && s.weapons[k].number != 0) {
-        problems.push_back({at + "weapons[" + std::to_string(k) + "].number",
+        problems.push_back({member_path(element_path(member_path(at, "weapons"), k), "number"),
                             std::to_string(s.weapons[k].number) +
                                 " would read back as 0: the base file keeps no weapon numbers"});
       } else if (s.weapons[k].number > kLargestWeaponNumber) {
         problems.push_back(
-            {at + "weapons[" + std::to_string(k) + "].number",
+            {member_path(element_path(member_path(at, "weapons"), k), "number"),
              std::to_string(s.weapons[k].number) + " would read back as 0 (its high byte is 255)"});
       }
     }

@@ -256,13 +256,14 @@ inline constexpr auto special_mission_fields = field_list(
 // V-1 mission speech (the V-1 speech editor).
 inline constexpr Range kSpeechNumber{0, 308, kSpinner};
 
-inline constexpr Field v1_speech_v1_attack_speech{"v1_attack_speech", &V1Speech::v1_attack_speech,
+// Their names stand beside the record, where the campaign file's problems name them too.
+inline constexpr Field v1_speech_v1_attack_speech{V1Speech::kNames[0], V1Speech::kWords[0],
                                                   kSpeechNumber};
-inline constexpr Field v1_speech_v1_escort_speech{"v1_escort_speech", &V1Speech::v1_escort_speech,
+inline constexpr Field v1_speech_v1_escort_speech{V1Speech::kNames[1], V1Speech::kWords[1],
                                                   kSpeechNumber};
-inline constexpr Field v1_speech_v1_intercept_speech{"v1_intercept_speech",
-                                                     &V1Speech::v1_intercept_speech, kSpeechNumber};
-inline constexpr Field v1_speech_v1_ground_speech{"v1_ground_speech", &V1Speech::v1_ground_speech,
+inline constexpr Field v1_speech_v1_intercept_speech{V1Speech::kNames[2], V1Speech::kWords[2],
+                                                     kSpeechNumber};
+inline constexpr Field v1_speech_v1_ground_speech{V1Speech::kNames[3], V1Speech::kWords[3],
                                                   kSpeechNumber};
 
 inline constexpr auto v1_speech_fields =

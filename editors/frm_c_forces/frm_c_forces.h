@@ -12,7 +12,7 @@ namespace zav {
 
 // What tells the German and the Allied forces editors apart: one design, two sets of data.
 struct SideForcesForm {
-  static constexpr int kBranches = 8;
+  static constexpr int kBranches = std::tuple_size_v<decltype(SideForces::production)>;
 
   std::string_view form_name;
   std::string_view caption;

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "editors/entry_stepper.h"
+#include "editors/industry_labels.h"
 #include "editors/record_form.h"
 #include "editors/section_editor.h"
 #include "formats/campaign.h"
@@ -22,8 +23,8 @@ class FrmCPhases : public SectionEditor {
 
  public:
   static constexpr std::string_view kFormName = "frm_c_phases";
-  static constexpr int kUsIndustries = 8;
-  static constexpr int kPriorities = 8;
+  static constexpr int kUsIndustries = kIndustryLabels.size();
+  static constexpr int kPriorities = std::tuple_size_v<decltype(Phase::target_priority)>;
 
   FrmCPhases(Globals& globals, Platform& platform, WindowRegistry& registry);
 

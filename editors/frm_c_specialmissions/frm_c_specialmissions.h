@@ -75,8 +75,8 @@ class FrmCSpecialMissions : public SectionEditor {
                         {entry_name("opt_other", i), "Other:"}});
   });
   std::array<NumberBox, kSpeechSlots> txt_other = indexed<kSpeechSlots>([](int i) {
-    NumberBox box(entry_name("txt_other", i), entry_name("upd_other", i), "", 0, 308, 1,
-                  NumberPolicy::within_storage, Storage::word());
+    NumberBox box(entry_name("txt_other", i), entry_name("upd_other", i), "", 0,
+                  fields::kSpeechNumber.high, 1, NumberPolicy::within_storage, Storage::word());
     box.accessible_name = "Special Speech " + std::to_string(i + 1) + ": Other";
     return box;
   });

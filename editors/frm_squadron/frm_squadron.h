@@ -36,9 +36,9 @@ class FrmSquadron : public Window {
 
  public:
   static constexpr std::string_view kFormName = "frm_squadron";
-  static constexpr int kWeaponRows = 8;
-  static constexpr int kMoveRows = 4;
-  static constexpr int kSpecialMissions = 32;
+  static constexpr int kWeaponRows = std::tuple_size_v<decltype(Squadron::weapons)>;
+  static constexpr int kMoveRows = std::tuple_size_v<decltype(Squadron::moves)>;
+  static constexpr int kSpecialMissions = std::tuple_size_v<decltype(Squadron::special_missions)>;
 
   FrmSquadron(Globals& globals, Platform& platform);
 
