@@ -18,7 +18,7 @@ class FrmCForcesTest : public EditorTest {
 
 TEST_F(FrmCForcesTest, TwinEditorsEachKeepToTheirOwnSide) {
   hold(globals.campaign, [](Campaign& c) {
-    c.german_forces = {0, 800, 1200, 5, 200, 7, {}, {}};
+    c.german_forces = {.air = 800, .ground = 1200, .quality = 5, .morale = 200, .repair = 7};
     c.german_forces.production[2] = 6000;  // beyond its slider
     c.german_forces.factories[1] = 70;     // beyond its spin
     c.allied_forces.side = 2;

@@ -26,7 +26,19 @@ using FrmCSetupTest = EditorTest;
 TEST_F(FrmCSetupTest, ShowsTheRecordAndStoresItOnUpdateOnly) {
   // 1943, June 1st, British briefings, Allies attacking, 1944 style; then the seven counts.
   hold(globals.campaign, [](Campaign& c) {
-    c.setup = {1943, 5, 0, 1, 2, 2, 12, 307, 0, 25, 0, 32, 5, 7, 255, 30};
+    c.setup = {.start_year = 1943,
+               .start_month = 5,
+               .brief_language = 1,
+               .attack_side = 2,
+               .camp_type = 2,
+               .attack_base = 12,
+               .attack_capital = 307,
+               .num_sqns = 25,
+               .num_spm = 32,
+               .num_phases = 5,
+               .phase_length = 7,
+               .days_between_missions = 255,
+               .num_plane_types = 30};
     c.phases[3].us_oil = 1200;
   });
   globals.names.place_names[12] = "London";
@@ -76,7 +88,20 @@ TEST_F(FrmCSetupTest, ShowsTheRecordAndStoresItOnUpdateOnly) {
 TEST_F(FrmCSetupTest, KeepsWhatNoControlCanShowAndRefusesTextItCannotStore) {
   // Year 1939, month 12, day 32, language 3, side 255, type 3, places 308, -1 and 5, then
   // counts above or below their spins' ranges.
-  const CampaignSetup odd{1939, 12, 31, 3, 255, 3, 308, -1, 5, 300, 40, 33, 0, 51, 0, 31};
+  const CampaignSetup odd{.start_year = 1939,
+                          .start_month = 12,
+                          .start_day = 31,
+                          .brief_language = 3,
+                          .attack_side = 255,
+                          .camp_type = 3,
+                          .attack_base = 308,
+                          .attack_capital = -1,
+                          .defend_capital = 5,
+                          .num_sqns = 300,
+                          .num_spev = 40,
+                          .num_spm = 33,
+                          .phase_length = 51,
+                          .num_plane_types = 31};
   hold(globals.campaign, [&](Campaign& c) { c.setup = odd; });
   FrmCSetup& setup = open_section<FrmCSetup>();
   EXPECT_EQ(shown_choices(setup),
@@ -111,7 +136,21 @@ TEST_F(FrmCSetupTest, KeepsWhatNoControlCanShowAndRefusesTextItCannotStore) {
   type(boxes(again), {"025", " 4 ", "0", "3", "50", "255", "1"});
   again.cmd_update.click();
   EXPECT_EQ(platform.messages.size(), 1u);
-  const CampaignSetup expected{1940, 12, 31, 3, 255, 3, 308, -1, 5, 25, 4, 0, 3, 50, 255, 1};
+  const CampaignSetup expected{.start_year = 1940,
+                               .start_month = 12,
+                               .start_day = 31,
+                               .brief_language = 3,
+                               .attack_side = 255,
+                               .camp_type = 3,
+                               .attack_base = 308,
+                               .attack_capital = -1,
+                               .defend_capital = 5,
+                               .num_sqns = 25,
+                               .num_spev = 4,
+                               .num_phases = 3,
+                               .phase_length = 50,
+                               .days_between_missions = 255,
+                               .num_plane_types = 1};
   EXPECT_EQ(globals.campaign.record().setup, expected);
 }
 

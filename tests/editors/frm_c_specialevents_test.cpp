@@ -70,10 +70,12 @@ TEST_F(SpecialEvents, EachTypeAndTriggerLaysOutItsParameters) {
 
 TEST_F(SpecialEvents, StepsStoreBeforeShowingAndOnlyUpdateOrSteppingStores) {
   hold(globals.campaign, [](Campaign& c) {
-    c.special_events[0] = {3, 1, 7, 200, 2, 40};
-    c.special_events[1] = {0, 0, 0, 0, -128, 0};
-    c.special_events[2] = {16, 2, 5, 9, 1, 2};
-    c.special_events[4] = {0, 0, 0, 0, 0, 0};
+    c.special_events[0] = {
+        .type = 3, .trigger = 1, .trigger_param = 7, .chance = 200, .param1 = 2, .param2 = 40};
+    c.special_events[1] = {.param1 = -128};
+    c.special_events[2] = {
+        .type = 16, .trigger = 2, .trigger_param = 5, .chance = 9, .param1 = 1, .param2 = 2};
+    c.special_events[4] = {};
   });
   FrmCSpecialEvents& e = open();
   EXPECT_EQ(e.txt_specialeventnum.text, "1");
@@ -99,8 +101,11 @@ TEST_F(SpecialEvents, StepsStoreBeforeShowingAndOnlyUpdateOrSteppingStores) {
   e.txt_specialeventnum.spin_to(2);
   e.txt_specialeventnum.spin_to(3);
   EXPECT_EQ(e.txt_se_par2.text, "99");
-  EXPECT_EQ(event(2), (SpecialEvent{16, 2, 5, 17, 1, 99}));
-  EXPECT_EQ(event(1), (SpecialEvent{0, 0, 0, 0, -128, 0}));
+  EXPECT_EQ(
+      event(2),
+      (SpecialEvent{
+          .type = 16, .trigger = 2, .trigger_param = 5, .chance = 17, .param1 = 1, .param2 = 99}));
+  EXPECT_EQ(event(1), (SpecialEvent{.param1 = -128}));
 
   // Update stores the shown event only; Close drops what was not stored.
   const Campaign before = globals.campaign.record();
@@ -109,7 +114,7 @@ TEST_F(SpecialEvents, StepsStoreBeforeShowingAndOnlyUpdateOrSteppingStores) {
   e.txt_se_par1.type("12");
   e.cmd_update.click();
   Campaign expected = before;
-  expected.special_events[4] = {19, 0, 0, 0, 12, 0};
+  expected.special_events[4] = {.type = 19, .param1 = 12};
   EXPECT_EQ(globals.campaign.record(), expected);
   EXPECT_EQ(registry.find<FrmCSpecialEvents>(), nullptr);
   FrmCSpecialEvents& again = open();
@@ -120,8 +125,9 @@ TEST_F(SpecialEvents, StepsStoreBeforeShowingAndOnlyUpdateOrSteppingStores) {
 
 TEST_F(SpecialEvents, AYearOrStrengthBeyondTheByteIsRefusedAndUnknownValuesAreKept) {
   hold(globals.campaign, [](Campaign& c) {
-    c.special_events[0] = {30, 9, 77, 5, 300, -5};
-    c.special_events[1] = {0, 3, 4, 0, 0, 0};
+    c.special_events[0] = {
+        .type = 30, .trigger = 9, .trigger_param = 77, .chance = 5, .param1 = 300, .param2 = -5};
+    c.special_events[1] = {.trigger = 3, .trigger_param = 4};
   });
   FrmCSpecialEvents& e = open();
   EXPECT_EQ(e.cbo_se_type.note(), "Stored value: 30");
@@ -129,7 +135,12 @@ TEST_F(SpecialEvents, AYearOrStrengthBeyondTheByteIsRefusedAndUnknownValuesAreKe
   EXPECT_TRUE(e.txt_se_par1.visible && e.txt_se_par2.visible && e.txt_se_trigger.visible);
   EXPECT_EQ(e.txt_se_par1.text, "300");
   e.txt_specialeventnum.spin_to(2);
-  EXPECT_EQ(event(0), (SpecialEvent{30, 9, 77, 5, 300, -5}));
+  EXPECT_EQ(event(0), (SpecialEvent{.type = 30,
+                                    .trigger = 9,
+                                    .trigger_param = 77,
+                                    .chance = 5,
+                                    .param1 = 300,
+                                    .param2 = -5}));
 
   // A year trigger holding a byte shows the byte; the year the spin offers cannot be stored.
   EXPECT_EQ(e.txt_se_trigger.text, "4");
@@ -146,11 +157,11 @@ TEST_F(SpecialEvents, AYearOrStrengthBeyondTheByteIsRefusedAndUnknownValuesAreKe
   EXPECT_TRUE(holds(told, "Parameter 1: \"40000\" is not a whole number from -32768 to 32767."));
   EXPECT_EQ(e.current_event(), 1);  // the step did not happen
   EXPECT_EQ(e.txt_specialeventnum.text, "2");
-  EXPECT_EQ(event(1), (SpecialEvent{0, 3, 4, 0, 0, 0}));
+  EXPECT_EQ(event(1), (SpecialEvent{.trigger = 3, .trigger_param = 4}));
   e.txt_se_trigger.type("250");
   e.txt_se_par1.type("-40");
   e.cmd_update.click();
-  EXPECT_EQ(event(1), (SpecialEvent{0, 4, 250, 0, -40, 0}));
+  EXPECT_EQ(event(1), (SpecialEvent{.trigger = 4, .trigger_param = 250, .param1 = -40}));
 }
 
 }  // namespace

@@ -43,7 +43,8 @@ class FrmSquadronTest : public EditorTest {
 
 TEST_F(FrmSquadronTest, OpensOnTheBaseFileAndStepsThroughSquadronsWithTheirOwnFlags) {
   SquadronTable base = numbered_squadrons(25);
-  base.slots[0].weapons[0] = {3, 1, 500};  // the base file's weapon numbers read as 0
+  base.slots[0].weapons[0] = {
+      .weapon = 3, .phase = 1, .number = 500};  // the base file's weapon numbers read as 0
   open_on(base);
   EXPECT_EQ(editor.lbl_s_file.caption, "NO FILE OPEN");
   EXPECT_EQ(editor.lbl_numsqns.caption, "25");
@@ -193,8 +194,8 @@ TEST_F(FrmSquadronTest, EveryFieldStoresAtOnceAndSavesWhatTheFileHeld) {
   odd.commencing_phase = 30;
   odd.num_moves = 7;
   odd.special_missions[0] = 2;
-  odd.weapons[0] = {0, 3, 300};  // weapon 0 keeps a number it does not show
-  odd.weapons[1] = {5, 3, 1000};
+  odd.weapons[0] = {.phase = 3, .number = 300};  // weapon 0 keeps a number it does not show
+  odd.weapons[1] = {.weapon = 5, .phase = 3, .number = 1000};
   load("sq1.dat", table);
   editor.txt_currsqn.spin_to(2);
   EXPECT_EQ(editor.cbo_sqnyear.note(), "Stored value: 1939");
@@ -248,7 +249,7 @@ TEST_F(FrmSquadronTest, EveryFieldStoresAtOnceAndSavesWhatTheFileHeld) {
   editor.cbo_basemove[1].choose(0);
   editor.sld_changeprob[3].move(9);
   editor.cbo_sqnyear.choose(7);
-  odd.weapons[0] = {0, 3, 600};
+  odd.weapons[0] = {.phase = 3, .number = 600};
   odd.home_base = kForwardBase;
   odd.num_moves = 2;
   odd.moves[0].destination = kForwardBase;

@@ -207,8 +207,9 @@ class RandomUserTest : public Run<RandomUser> {
         s.aircraft_type = static_cast<std::uint8_t>(platform.number(0, 40));
         s.morale = static_cast<std::uint8_t>(platform.number(0, 255));
         s.num_moves = static_cast<std::uint8_t>(platform.number(0, 6));
-        s.weapons[0] = {static_cast<std::uint8_t>(platform.number(0, 3)), 1,
-                        static_cast<std::uint16_t>(platform.number(0, 700))};
+        s.weapons[0] = {.weapon = static_cast<std::uint8_t>(platform.number(0, 3)),
+                        .phase = 1,
+                        .number = static_cast<std::uint16_t>(platform.number(0, 700))};
       }
       ASSERT_FALSE(save_squadrons(dir / ("sq_" + std::to_string(n) + ".dat"), table));
       if (n == 0) write_bytes(dir / "sqbasic.dat", base_file_bytes(table));

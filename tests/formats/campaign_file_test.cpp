@@ -105,7 +105,7 @@ TEST(CampaignFile, MarkedWordsAndCodesRoundTrip) {
   used.fail_event = 7;
   c.special_missions[1].trigger = 0;
   c.special_missions[1].altitude = 5000;  // an entry not in use keeps no altitude
-  c.v1_speech = {0, 1, 308, 17};
+  c.v1_speech = {.v1_escort_speech = 1, .v1_intercept_speech = 308, .v1_ground_speech = 17};
   const CampaignImage image = encode_campaign(c);
 
   EXPECT_EQ(slice(image, 1396 + 4, 2), (std::vector<std::uint8_t>{0x80, 0xFF}));

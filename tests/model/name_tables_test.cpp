@@ -94,13 +94,13 @@ TEST_F(NameTablesTest, AirfieldsTakeTheNamesOfTheirPlaces) {
   tables.airfield_names[6] = "Earlier";
 
   TargetFile targets;
-  targets.records[0] = {5, 1};
-  targets.records[1] = {9, 0};  // not an airfield
-  targets.records[2] = {20, 12};
-  targets.records[300] = {30, 12};  // the later record wins
-  targets.records[3] = {308, 2};    // names no place
-  targets.records[4] = {3, 163};    // names no airfield
-  targets.records[5] = {-1, 3};
+  targets.records[0] = {.place = 5, .airfield = 1};
+  targets.records[1] = {.place = 9};  // not an airfield
+  targets.records[2] = {.place = 20, .airfield = 12};
+  targets.records[300] = {.place = 30, .airfield = 12};  // the later record wins
+  targets.records[3] = {.place = 308, .airfield = 2};    // names no place
+  targets.records[4] = {.place = 3, .airfield = 163};    // names no airfield
+  targets.records[5] = {.place = -1, .airfield = 3};
   apply_airfields(targets, tables);
 
   EXPECT_EQ(tables.airfield_names[0], "Place5");

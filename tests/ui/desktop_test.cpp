@@ -22,7 +22,7 @@ Campaign sample_campaign() {
   Campaign campaign;
   campaign.setup = {1943, 5, 0, 1, 2, 2, 12, 100, 308, 12, 0, 2, 5, 7, 2, 15};
   campaign.phases[4].us_oil = 1500;
-  campaign.v1_speech = {0, 1, 308, 17};
+  campaign.v1_speech = {.v1_escort_speech = 1, .v1_intercept_speech = 308, .v1_ground_speech = 17};
   return campaign;
 }
 

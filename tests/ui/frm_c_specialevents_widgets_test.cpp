@@ -33,8 +33,9 @@ TEST_F(SpecialEventsWidgets, EditedStepsAndUpdatedEventsAreSavedByteForByte) {
   press(events, "cmd_update");
 
   Campaign expected = loaded;
-  expected.special_events[0] = {2, 1, 7, 255, 2, 40};
-  expected.special_events[1] = {17, 3, 4, 0, 128, 0};
+  expected.special_events[0] = {
+      .type = 2, .trigger = 1, .trigger_param = 7, .chance = 255, .param1 = 2, .param2 = 40};
+  expected.special_events[1] = {.type = 17, .trigger = 3, .trigger_param = 4, .param1 = 128};
   expect_saved(expected);
 }
 
