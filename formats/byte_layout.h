@@ -201,7 +201,7 @@ constexpr Layout<Record, N + M, Variant> join(const Layout<Record, N, Variant>& 
 template <class Record, std::size_t N, class Variant>
 constexpr bool fits(const Layout<Record, N, Variant>& layout, std::size_t size) {
   for (std::size_t i = 0; i < N; ++i) {
-    if (!layout[i].read || !layout[i].write) return false;  // a table longer than its slots
+    if (layout[i].width == 0) return false;  // a table longer than its slots
     if (layout[i].at + layout[i].width > size) return false;
     for (std::size_t j = i + 1; j < N; ++j) {
       if (layout[i].at < layout[j].at + layout[j].width &&
