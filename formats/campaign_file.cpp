@@ -1,5 +1,6 @@
 #include "campaign_file.h"
 
+#include <array>
 #include <string>
 
 #include "byte_layout.h"
@@ -20,50 +21,49 @@ using layout::Word;
 
 constexpr int kCampTypeBias = 2;  // the game writes the campaign types 0 to 2 as 2 to 4
 
-constexpr layout::Layout<CampaignSetup, 16> kSetup{
-    slot<SignedWord, &CampaignSetup::start_year>(0),
-    slot<Byte, &CampaignSetup::start_month>(2),
-    slot<Byte, &CampaignSetup::start_day>(3),
-    slot<MarkedByte, &CampaignSetup::brief_language>(4),
-    slot<MarkedByte, &CampaignSetup::attack_side>(8),
-    slot<layout::BiasedByte<kCampTypeBias>, &CampaignSetup::camp_type>(12),
-    slot<SignedWord, &CampaignSetup::attack_base>(14),
-    slot<SignedWord, &CampaignSetup::attack_capital>(16),
-    slot<SignedWord, &CampaignSetup::defend_capital>(18),
-    slot<Word, &CampaignSetup::num_sqns>(20),
-    slot<Byte, &CampaignSetup::num_spev>(22),
-    slot<Byte, &CampaignSetup::num_spm>(23),
-    slot<Byte, &CampaignSetup::num_phases>(24),
-    slot<Byte, &CampaignSetup::phase_length>(25),
-    slot<Byte, &CampaignSetup::days_between_missions>(26),
-    slot<Byte, &CampaignSetup::num_plane_types>(27)};
+constexpr std::array kSetup{slot<SignedWord, &CampaignSetup::start_year>(0),
+                            slot<Byte, &CampaignSetup::start_month>(2),
+                            slot<Byte, &CampaignSetup::start_day>(3),
+                            slot<MarkedByte, &CampaignSetup::brief_language>(4),
+                            slot<MarkedByte, &CampaignSetup::attack_side>(8),
+                            slot<layout::BiasedByte<kCampTypeBias>, &CampaignSetup::camp_type>(12),
+                            slot<SignedWord, &CampaignSetup::attack_base>(14),
+                            slot<SignedWord, &CampaignSetup::attack_capital>(16),
+                            slot<SignedWord, &CampaignSetup::defend_capital>(18),
+                            slot<Word, &CampaignSetup::num_sqns>(20),
+                            slot<Byte, &CampaignSetup::num_spev>(22),
+                            slot<Byte, &CampaignSetup::num_spm>(23),
+                            slot<Byte, &CampaignSetup::num_phases>(24),
+                            slot<Byte, &CampaignSetup::phase_length>(25),
+                            slot<Byte, &CampaignSetup::days_between_missions>(26),
+                            slot<Byte, &CampaignSetup::num_plane_types>(27)};
 
-constexpr layout::Layout<Phase, 15> kPhase{slot<Byte, &Phase::win_condition>(0),
-                                           slot<Byte, &Phase::win_param>(1),
-                                           slot<Byte, &Phase::lose_condition>(2),
-                                           slot<Byte, &Phase::lose_param>(3),
-                                           slot<SignedWord, &Phase::us_aircraft>(4),
-                                           slot<SignedWord, &Phase::us_arms>(6),
-                                           slot<SignedWord, &Phase::us_chemical>(8),
-                                           slot<SignedWord, &Phase::us_oil>(10),
-                                           slot<SignedWord, &Phase::us_ballbearing>(12),
-                                           slot<SignedWord, &Phase::us_railyard>(14),
-                                           slot<SignedWord, &Phase::us_shipping>(16),
-                                           slot<SignedWord, &Phase::us_sub>(18),
-                                           slot<SignedWord, &Phase::german_production>(20),
-                                           slot<SignedWord, &Phase::british_production>(22),
-                                           slot<Byte, &Phase::target_priority>(24)};
+constexpr std::array kPhase{slot<Byte, &Phase::win_condition>(0),
+                            slot<Byte, &Phase::win_param>(1),
+                            slot<Byte, &Phase::lose_condition>(2),
+                            slot<Byte, &Phase::lose_param>(3),
+                            slot<SignedWord, &Phase::us_aircraft>(4),
+                            slot<SignedWord, &Phase::us_arms>(6),
+                            slot<SignedWord, &Phase::us_chemical>(8),
+                            slot<SignedWord, &Phase::us_oil>(10),
+                            slot<SignedWord, &Phase::us_ballbearing>(12),
+                            slot<SignedWord, &Phase::us_railyard>(14),
+                            slot<SignedWord, &Phase::us_shipping>(16),
+                            slot<SignedWord, &Phase::us_sub>(18),
+                            slot<SignedWord, &Phase::german_production>(20),
+                            slot<SignedWord, &Phase::british_production>(22),
+                            slot<Byte, &Phase::target_priority>(24)};
 
-constexpr layout::Layout<PlaneType, 7> kPlaneType{slot<Byte, &PlaneType::plane_slot>(0),
-                                                  slot<Byte, &PlaneType::start_phase>(1),
-                                                  slot<Byte, &PlaneType::end_phase>(2),
-                                                  slot<Byte, &PlaneType::replacement>(3),
-                                                  slot<SignedWord, &PlaneType::initial_planes>(4),
-                                                  slot<SignedWord, &PlaneType::production>(8),
-                                                  slot<SignedWord, &PlaneType::start_points>(12)};
+constexpr std::array kPlaneType{slot<Byte, &PlaneType::plane_slot>(0),
+                                slot<Byte, &PlaneType::start_phase>(1),
+                                slot<Byte, &PlaneType::end_phase>(2),
+                                slot<Byte, &PlaneType::replacement>(3),
+                                slot<SignedWord, &PlaneType::initial_planes>(4),
+                                slot<SignedWord, &PlaneType::production>(8),
+                                slot<SignedWord, &PlaneType::start_points>(12)};
 
 // Both sides share the forces from offset 4; the side group before them differs.
-constexpr layout::Layout<SideForces, 7> kForces{
+constexpr std::array kForces{
     slot<SignedWord, &SideForces::air>(4),       slot<SignedWord, &SideForces::ground>(6),
     slot<Byte, &SideForces::quality>(8),         slot<Byte, &SideForces::morale>(9),
     slot<Byte, &SideForces::repair>(10),         slot<SignedWord, &SideForces::production>(12),
@@ -72,12 +72,10 @@ constexpr layout::Layout<SideForces, 7> kForces{
 constexpr layout::Slot<SideForces> kGermanSideGroup{
     0, 4, [](SideForces&, In, NoVariant) {},
     [](const SideForces&, Out b, NoVariant) { MarkedByte::write(b, 0); }};
-constexpr auto kGermanForces =
-    layout::join(kForces, layout::Layout<SideForces, 1>{kGermanSideGroup});
-constexpr auto kAlliedForces =
-    layout::join(kForces, layout::Layout<SideForces, 1>{slot<Byte, &SideForces::side>(1)});
+constexpr auto kGermanForces = layout::join(kForces, std::array{kGermanSideGroup});
+constexpr auto kAlliedForces = layout::join(kForces, std::array{slot<Byte, &SideForces::side>(1)});
 
-constexpr layout::Layout<SpecialEvent, 6> kSpecialEvent{
+constexpr std::array kSpecialEvent{
     slot<Byte, &SpecialEvent::type>(0),          slot<Byte, &SpecialEvent::trigger>(1),
     slot<Byte, &SpecialEvent::trigger_param>(2), slot<Byte, &SpecialEvent::chance>(3),
     slot<SignedWord, &SpecialEvent::param1>(4),  slot<SignedWord, &SpecialEvent::param2>(6)};
@@ -105,26 +103,25 @@ constexpr layout::Slot<SpecialMission> kAltitude{
       }
     }};
 
-constexpr layout::Layout<SpecialMission, 19> kSpecialMission{
-    slot<Byte, &SpecialMission::trigger>(0),
-    slot<Byte, &SpecialMission::chance>(1),
-    slot<SignedWord, &SpecialMission::trigger_param>(2),
-    slot<Byte, &SpecialMission::mission_type>(4),
-    slot<Byte, &SpecialMission::num_targets>(5),
-    slot<SignedWord, &SpecialMission::target_priority>(6),
-    slot<SignedWord, &SpecialMission::targets>(8),
-    slot<Byte, &SpecialMission::random_time>(24),
-    slot<Byte, &SpecialMission::hour>(25),
-    slot<Byte, &SpecialMission::minute>(26),
-    slot<Byte, &SpecialMission::weather>(27),
-    slot<SignedWord, &SpecialMission::brief_view>(28),
-    slot<Byte, &SpecialMission::standard_speech>(44),
-    slot<EventNumber, &SpecialMission::success_event>(52),
-    slot<EventNumber, &SpecialMission::fail_event>(54),
-    slot<Byte, &SpecialMission::secondary_flight>(56),
-    slot<Byte, &SpecialMission::secondary_same_target>(58),
-    slot<SignedWord, &SpecialMission::formation>(60),
-    kAltitude};
+constexpr std::array kSpecialMission{slot<Byte, &SpecialMission::trigger>(0),
+                                     slot<Byte, &SpecialMission::chance>(1),
+                                     slot<SignedWord, &SpecialMission::trigger_param>(2),
+                                     slot<Byte, &SpecialMission::mission_type>(4),
+                                     slot<Byte, &SpecialMission::num_targets>(5),
+                                     slot<SignedWord, &SpecialMission::target_priority>(6),
+                                     slot<SignedWord, &SpecialMission::targets>(8),
+                                     slot<Byte, &SpecialMission::random_time>(24),
+                                     slot<Byte, &SpecialMission::hour>(25),
+                                     slot<Byte, &SpecialMission::minute>(26),
+                                     slot<Byte, &SpecialMission::weather>(27),
+                                     slot<SignedWord, &SpecialMission::brief_view>(28),
+                                     slot<Byte, &SpecialMission::standard_speech>(44),
+                                     slot<EventNumber, &SpecialMission::success_event>(52),
+                                     slot<EventNumber, &SpecialMission::fail_event>(54),
+                                     slot<Byte, &SpecialMission::secondary_flight>(56),
+                                     slot<Byte, &SpecialMission::secondary_same_target>(58),
+                                     slot<SignedWord, &SpecialMission::formation>(60),
+                                     kAltitude};
 
 constexpr layout::Layout<V1Speech, 4> kV1Speech{
     slot<FFFFForZero, &V1Speech::v1_attack_speech>(0),
@@ -138,7 +135,7 @@ static_assert(layout::fits(kSetup, 28) && layout::fits(kPhase, 32) &&
               layout::fits(kSpecialMission, 64) && layout::fits(kV1Speech, 8));
 
 // The sections, one after another to the end of the file.
-constexpr layout::Layout<Campaign, 8> kCampaign{
+constexpr std::array kCampaign{
     layout::nested<&Campaign::setup, kSetup, 28>(0),
     layout::nested<&Campaign::phases, kPhase, 32>(28),
     layout::nested<&Campaign::plane_types, kPlaneType, 16>(828),

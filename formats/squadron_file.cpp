@@ -1,5 +1,6 @@
 #include "squadron_file.h"
 
+#include <array>
 #include <string>
 
 #include "byte_layout.h"
@@ -58,43 +59,41 @@ struct WeaponNumber {
   }
 };
 
-constexpr layout::Layout<AirfieldMove, 3, SquadronRead> kMove{
-    slot<Byte, &AirfieldMove::probability>(0), slot<Byte, &AirfieldMove::phase>(1),
-    slot<Destination, &AirfieldMove::destination>(2)};
-constexpr layout::Layout<AircraftChange, 4, SquadronRead> kChange{
+constexpr std::array kMove{slot<Byte, &AirfieldMove::probability>(0),
+                           slot<Byte, &AirfieldMove::phase>(1),
+                           slot<Destination, &AirfieldMove::destination>(2)};
+constexpr std::array kChange{
     slot<Byte, &AircraftChange::probability>(0), slot<Byte, &AircraftChange::phase>(1),
     slot<Byte, &AircraftChange::aircraft_type>(2), slot<Byte, &AircraftChange::reserved>(3)};
-constexpr layout::Layout<WeaponLoad, 3, SquadronRead> kWeapon{
-    slot<Byte, &WeaponLoad::weapon>(0), slot<Byte, &WeaponLoad::phase>(1),
-    slot<WeaponNumber, &WeaponLoad::number>(2)};
+constexpr std::array kWeapon{slot<Byte, &WeaponLoad::weapon>(0), slot<Byte, &WeaponLoad::phase>(1),
+                             slot<WeaponNumber, &WeaponLoad::number>(2)};
 
-constexpr layout::Layout<Squadron, 26, SquadronRead> kSquadron{
-    slot<SignedWord, &Squadron::start_year>(0),
-    slot<Byte, &Squadron::start_month>(2),
-    slot<Byte, &Squadron::start_day>(3),
-    slot<HomeBase, &Squadron::home_base>(4),
-    slot<Byte, &Squadron::aircraft_type>(6),
-    slot<Byte, &Squadron::num_aircraft>(7),
-    slot<Byte, &Squadron::num_pilots>(8),
-    slot<Byte, &Squadron::morale>(9),
-    slot<Byte, &Squadron::skill>(10),
-    slot<Byte, &Squadron::commencing_phase>(11),
-    slot<Byte, &Squadron::squadrons_in_group>(12),
-    slot<Byte, &Squadron::escort_weight>(14),
-    slot<Byte, &Squadron::sweep_weight>(15),
-    slot<Byte, &Squadron::bomb_weight>(16),
-    slot<Byte, &Squadron::intercept_weight>(17),
-    slot<Byte, &Squadron::interdiction_weight>(18),
-    slot<Byte, &Squadron::sprite>(19),
-    slot<Byte, &Squadron::unit_name>(20),
-    slot<Byte, &Squadron::unit_description>(21),
-    slot<Byte, &Squadron::staffel>(22),
-    slot<Byte, &Squadron::num_moves>(26),
-    slot<Byte, &Squadron::num_changes>(27),
-    layout::nested<&Squadron::moves, kMove, 4>(28),
-    layout::nested<&Squadron::changes, kChange, 4>(44),
-    slot<Byte, &Squadron::special_missions>(60),
-    layout::nested<&Squadron::weapons, kWeapon, 4>(92)};
+constexpr std::array kSquadron{slot<SignedWord, &Squadron::start_year>(0),
+                               slot<Byte, &Squadron::start_month>(2),
+                               slot<Byte, &Squadron::start_day>(3),
+                               slot<HomeBase, &Squadron::home_base>(4),
+                               slot<Byte, &Squadron::aircraft_type>(6),
+                               slot<Byte, &Squadron::num_aircraft>(7),
+                               slot<Byte, &Squadron::num_pilots>(8),
+                               slot<Byte, &Squadron::morale>(9),
+                               slot<Byte, &Squadron::skill>(10),
+                               slot<Byte, &Squadron::commencing_phase>(11),
+                               slot<Byte, &Squadron::squadrons_in_group>(12),
+                               slot<Byte, &Squadron::escort_weight>(14),
+                               slot<Byte, &Squadron::sweep_weight>(15),
+                               slot<Byte, &Squadron::bomb_weight>(16),
+                               slot<Byte, &Squadron::intercept_weight>(17),
+                               slot<Byte, &Squadron::interdiction_weight>(18),
+                               slot<Byte, &Squadron::sprite>(19),
+                               slot<Byte, &Squadron::unit_name>(20),
+                               slot<Byte, &Squadron::unit_description>(21),
+                               slot<Byte, &Squadron::staffel>(22),
+                               slot<Byte, &Squadron::num_moves>(26),
+                               slot<Byte, &Squadron::num_changes>(27),
+                               layout::nested<&Squadron::moves, kMove, 4>(28),
+                               layout::nested<&Squadron::changes, kChange, 4>(44),
+                               slot<Byte, &Squadron::special_missions>(60),
+                               layout::nested<&Squadron::weapons, kWeapon, 4>(92)};
 static_assert(layout::fits(kMove, 4) && layout::fits(kChange, 4) && layout::fits(kWeapon, 4) &&
               layout::fits(kSquadron, kSquadronRecordSize));
 
