@@ -98,6 +98,22 @@ class TypingWatcher : public QObject {
   std::function<void()> done_;
 };
 
+// Tells a screen reader more of `input` than its name and value: what its note says, the
+// range of its number.
+void describe(QWidget& input, const QString& description) {
+  if (input.accessibleDescription() != description) input.setAccessibleDescription(description);
+}
+
+// On Linux a screen reader hears a pick list by its chosen entry, and takes its label only
+// from a label beside it, in the same parent, whose buddy it is. The list's caption stands in
+// another column, so a hidden label beside the list names it by the same words.
+QLabel* naming_label(QComboBox& list) {
+  auto* label = new QLabel;
+  label->setBuddy(&list);
+  label->hide();
+  return label;
+}
+
 }  // namespace
 
 void fit_characters(const Widgets& list, int characters) {
@@ -183,7 +199,8 @@ Widgets Binder::field(NumberBox& number) {
   arrows->setAccessibleName(line->accessibleName() + " arrows");
   QObject::connect(arrows, &SpinArrows::stepped, arrows,
                    [this, &number](int steps) { act([&] { number.step_by(steps); }); });
-  shows_.push_back([arrows, &number] {
+  shows_.push_back([line, arrows, &number] {
+    describe(*line, QString("from %1 to %2").arg(number.minimum).arg(number.maximum));
     arrows->show_spin();
     show_state(*arrows, static_cast<const Control&>(number));
   });
@@ -197,11 +214,16 @@ Widgets Binder::field(PickList& list) {
                    [this, &list](int position) { act([&] { list.choose(position); }); });
   auto* note = new QLabel;
   note->setObjectName(note_name(list.name));
-  shows_.push_back([widget, note, &list] {
+  QLabel* name = naming_label(*widget);
+  shows_.push_back([widget, note, name, &list] {
     show_state(*widget, list);
     show_note(*note, list.note(), list);
+    describe(*widget, text_of(list.note()));
+    // A label reads "&&" as the "&" of the name.
+    const QString named = QString(widget->accessibleName()).replace("&", "&&");
+    if (name->text() != named) name->setText(named);
   });
-  return {widget, side_by_side({widget, note}, 6, Width::natural)};
+  return {widget, side_by_side({widget, note, name}, 6, Width::natural)};
 }
 
 Widgets Binder::field(Slider& slider) {
@@ -219,6 +241,7 @@ Widgets Binder::field(Slider& slider) {
   shows_.push_back([widget, note, &slider] {
     show_state(*widget, slider);
     show_note(*note, slider.note(), slider);
+    describe(*widget, text_of(slider.note()));
   });
   return {widget, side_by_side({widget, note}, 6, Width::fill)};
 }
