@@ -8,6 +8,7 @@
 #include "editors/file_questions.h"
 #include "editors/message_boxes.h"
 #include "editors/platform.h"
+#include "editors/remembered_files.h"
 #include "formats/file_error.h"
 #include "model/document.h"
 
@@ -29,13 +30,21 @@ struct FileKind {
   }
 };
 
-// "Load File": the open dialog, then the chosen file read into a fresh record, which the
-// document takes with a new history only when the whole file was read. None when the dialog
-// was cancelled or the file refused (the user has been told why); nothing changed then.
+// "Load File": the open dialog, or the file `given` on the command line or dropped on the
+// window, then that file read into a fresh record, which the document takes with a new history
+// only when the whole file was read. None when the dialog was cancelled or the file refused
+// (the user has been told why); nothing changed then.
 template <class Record>
 std::optional<FileChoice> load_document(Document<Record>& document, Platform& platform,
-                                        const FileKind<Record>& kind) {
-  const FileChoice choice = platform.open_file(kind.dialog("Load File"));
+                                        const FileKind<Record>& kind,
+                                        const std::optional<std::filesystem::path>& given = {}) {
+  FileChoice choice;
+  if (given) {
+    choice.path = *given;
+    remember_file(platform, kind.dialog("Load File"), *given);
+  } else {
+    choice = ask_for_file_to_open(platform, kind.dialog("Load File"));
+  }
   if (choice.cancelled()) return std::nullopt;
   Result<Record> loaded = kind.read(choice.path);
   if (!loaded) {
@@ -51,7 +60,7 @@ std::optional<FileChoice> load_document(Document<Record>& document, Platform& pl
 template <class Record>
 SaveOutcome save_document(Document<Record>& document, Platform& platform,
                           const FileKind<Record>& kind) {
-  const FileChoice choice = platform.save_file(kind.dialog("Save As", document.file()));
+  const FileChoice choice = ask_for_file_to_save(platform, kind.dialog("Save As", document.file()));
   if (choice.cancelled()) return SaveOutcome::cancelled;
   if (const std::optional<FileError> error = kind.write(choice.path, document.record())) {
     show_error(platform, error->message());

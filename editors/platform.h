@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "formats/path_text.h"
 
@@ -16,6 +17,8 @@ struct FileDialog {
   std::string filter;              // "description|pattern", e.g. "String Files (*.str)|*.str"
   std::string default_extension;   // e.g. ".dat", added to a typed name that has none
   std::filesystem::path proposed;  // file name offered first, may be empty
+  std::filesystem::path folder;    // where the dialog starts when no file is proposed
+  std::vector<std::filesystem::path> recent;  // files of this kind chosen lately, latest first
 };
 
 // The user's choice in a file dialog; an empty path means the dialog was cancelled.
@@ -67,6 +70,11 @@ class Platform {
 
   // The folder of the running program, where sqbasic.dat lies; not the working folder.
   virtual std::filesystem::path program_folder() const = 0;
+
+  // What the program keeps between runs for its user, by key ("names/weapons"); empty when
+  // nothing is kept. Remembering an empty value forgets.
+  virtual std::string setting(const std::string& key) const = 0;
+  virtual void remember(const std::string& key, const std::string& value) = 0;
 };
 
 }  // namespace zav

@@ -1,7 +1,11 @@
 #pragma once
 
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "formats/data_kind.h"
 
 namespace zav {
 
@@ -26,6 +30,13 @@ class Window {
   // A window that holds a file marks its caption while that file has changes never saved.
   virtual bool holds_file() const { return false; }
   virtual bool unsaved_changes() const { return false; }
+
+  // The kind of file that the window's "Load File" loads, and so takes when dropped on it;
+  // none for a window that loads no file.
+  virtual std::optional<DataKind> loads_kind() const { return std::nullopt; }
+  // Loads `file` as "Load File" does with the file chosen: the save question first, the same
+  // refusals.
+  virtual void load_file(const std::filesystem::path&) {}
 
   // The history that the window's undo and redo move through; none for a window of no file.
   virtual Undoable* history() { return nullptr; }

@@ -1,11 +1,31 @@
 #include "ui/form_widget.h"
 
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QKeySequence>
 #include <QLayout>
+#include <QMimeData>
 #include <QShortcut>
+#include <QUrl>
+#include <filesystem>
+#include <optional>
 
 namespace zav::ui {
+
+namespace {
+
+// The one local file carried by a drag, when it is of the kind `window` loads.
+std::optional<std::filesystem::path> file_for(const Window& window, const QMimeData* data) {
+  if (!window.loads_kind() || !data || data->urls().size() != 1) return std::nullopt;
+  const QUrl& url = data->urls().constFirst();
+  if (!url.isLocalFile()) return std::nullopt;
+  const std::filesystem::path file(url.toLocalFile().toStdU16String());
+  if (kind_of_file_name(file) != window.loads_kind()) return std::nullopt;
+  return file;
+}
+
+}  // namespace
 
 FormWidget::FormWidget(Window& window)
     : window_(window), binder_(window, [this] {
@@ -29,6 +49,7 @@ FormWidget::FormWidget(Window& window)
     if (!redo_keys.contains(known)) redo_keys.append(known);
   }
   on_keys(redo_keys, &Window::redo);
+  setAcceptDrops(window.loads_kind().has_value());
 }
 
 void FormWidget::finish(QLayout* layout) {
@@ -59,6 +80,17 @@ void FormWidget::closeEvent(QCloseEvent* event) {
   }
   event->accept();
   Q_EMIT closed();
+}
+
+void FormWidget::dragEnterEvent(QDragEnterEvent* event) {
+  if (file_for(window_, event->mimeData())) event->acceptProposedAction();
+}
+
+void FormWidget::dropEvent(QDropEvent* event) {
+  const std::optional<std::filesystem::path> file = file_for(window_, event->mimeData());
+  if (!file) return;
+  event->acceptProposedAction();
+  binder_.act([&] { window_.load_file(*file); });
 }
 
 }  // namespace zav::ui

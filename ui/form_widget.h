@@ -34,6 +34,9 @@ class FormWidget : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // A file of the kind the window loads, dropped on it, is loaded as "Load File" would.
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   Window& window_;

@@ -9,6 +9,7 @@
 #include "ui/file_filter.h"
 #include "ui/form_factory.h"
 #include "ui/qt_text.h"
+#include "ui/window_place.h"
 
 namespace zav::ui {
 namespace {
@@ -23,6 +24,14 @@ FileChoice run_file_dialog(const FileDialog& request, QFileDialog::AcceptMode mo
   QString suffix = text_of(request.default_extension);
   if (suffix.startsWith('.')) suffix.remove(0, 1);
   dialog.setDefaultSuffix(suffix);
+  if (!request.folder.empty()) {
+    dialog.setDirectory(QString::fromStdU16String(request.folder.u16string()));
+  }
+  QStringList recent;
+  for (const std::filesystem::path& file : request.recent) {
+    recent << QString::fromStdU16String(file.u16string());
+  }
+  dialog.setHistory(recent);
   if (!request.proposed.empty()) {
     dialog.selectFile(QString::fromStdU16String(request.proposed.u16string()));
   }
@@ -30,7 +39,14 @@ FileChoice run_file_dialog(const FileDialog& request, QFileDialog::AcceptMode mo
   return {std::filesystem::path(dialog.selectedFiles().constFirst().toStdU16String())};
 }
 
+// The key under which a window's place is kept.
+QString place_key(const Window& window) {
+  return "windows/" + text_of(std::string(window.form_name()));
+}
+
 }  // namespace
+
+QtPlatform::QtPlatform() : settings_(std::make_unique<QSettings>("ZAV", "ZAV Campaign Editor")) {}
 
 FileChoice QtPlatform::open_file(const FileDialog& dialog) {
   return run_file_dialog(dialog, QFileDialog::AcceptOpen);
@@ -90,7 +106,10 @@ void QtPlatform::bring_forward(Window& window) {
 }
 
 void QtPlatform::hide(Window& window) {
-  if (FormWidget* widget = widget_of(window)) widget->hide();
+  if (FormWidget* widget = widget_of(window)) {
+    settings_->setValue(place_key(window), place_of(*widget));
+    widget->hide();
+  }
 }
 
 void QtPlatform::close(Window& window) {
@@ -104,6 +123,27 @@ void QtPlatform::quit() {
 
 std::filesystem::path QtPlatform::program_folder() const {
   return std::filesystem::path(QCoreApplication::applicationDirPath().toStdU16String());
+}
+
+std::string QtPlatform::setting(const std::string& key) const {
+  return settings_->value(text_of(key)).toString().toStdString();
+}
+
+void QtPlatform::remember(const std::string& key, const std::string& value) {
+  if (value.empty()) {
+    settings_->remove(text_of(key));
+  } else {
+    settings_->setValue(text_of(key), text_of(value));
+  }
+}
+
+void QtPlatform::keep_settings_in(const std::filesystem::path& file) {
+  settings_ = std::make_unique<QSettings>(QString::fromStdU16String(file.u16string()),
+                                          QSettings::IniFormat);
+}
+
+void QtPlatform::forget_settings() {
+  settings_->clear();
 }
 
 FormWidget* QtPlatform::widget_of(const Window& window) const {
@@ -121,6 +161,11 @@ FormWidget& QtPlatform::make_widget(Window& window) {
       if (widget) widget->refresh();
     }
   });
+  put_back(*slot, settings_->value(place_key(window)).toString());
+  QObject::connect(slot.get(), &FormWidget::closed, slot.get(),
+                   [this, &window, widget = slot.get()] {
+                     settings_->setValue(place_key(window), place_of(*widget));
+                   });
   // A window opened from another stands over it.
   if (QWidget* opener = QApplication::activeWindow()) {
     slot->winId();

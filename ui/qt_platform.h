@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QSettings>
+#include <filesystem>
 #include <map>
 #include <memory>
 
@@ -12,6 +14,10 @@ namespace zav::ui {
 // per shown window, made by the form factory and owned here while the window is open.
 class QtPlatform : public Platform {
  public:
+  // What is kept between runs lies where the desktop keeps a user's settings: an INI file on
+  // Linux, the registry on Windows.
+  QtPlatform();
+
   FileChoice open_file(const FileDialog& dialog) override;
   FileChoice save_file(const FileDialog& dialog) override;
   MessageAnswer show_message(const Message& message) override;
@@ -23,6 +29,13 @@ class QtPlatform : public Platform {
   void close(Window& window) override;
   void quit() override;
   std::filesystem::path program_folder() const override;
+  std::string setting(const std::string& key) const override;
+  void remember(const std::string& key, const std::string& value) override;
+
+  // Keeps what is kept between runs in this INI file instead.
+  void keep_settings_in(const std::filesystem::path& file);
+  // Forgets all that was kept: the program starts as on its first run.
+  void forget_settings();
 
   // The widget showing `window`, or null when it is not shown.
   FormWidget* widget_of(const Window& window) const;
@@ -33,6 +46,7 @@ class QtPlatform : public Platform {
   void forget(const Window& window);
 
   std::map<const Window*, std::unique_ptr<FormWidget>> widgets_;
+  std::unique_ptr<QSettings> settings_;
 };
 
 }  // namespace zav::ui

@@ -57,14 +57,14 @@ void FrmCampaign::open() {
   lbl_currfile.caption = kNoOpenFile;
 }
 
-void FrmCampaign::load() {
+void FrmCampaign::load(const std::optional<std::filesystem::path>& given) {
   // Yes goes on whether or not the save dialog was cancelled: the user was asked and answered.
   if (!settle_before_load(platform_, caption(), globals_.campaign_open,
                           [this] { return save(); })) {
     return;
   }
   const std::optional<FileChoice> loaded =
-      load_document(globals_.campaign, platform_, kCampaignFiles);
+      load_document(globals_.campaign, platform_, kCampaignFiles, given);
   if (!loaded) return;
   globals_.campaign_open = true;
   lbl_currfile.caption = loaded->title();

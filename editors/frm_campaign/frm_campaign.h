@@ -31,6 +31,8 @@ class FrmCampaign : public Window {
   // The user closed the window's frame: as "Close", it asks first about unsaved changes.
   bool frame_close() override;
   bool holds_file() const override { return true; }
+  std::optional<DataKind> loads_kind() const override { return DataKind::campaign; }
+  void load_file(const std::filesystem::path& file) override { load(file); }
   // Only while "Save File" can save them: a reopened editor shows no file until a load.
   bool unsaved_changes() const override { return cmd_csave.enabled && globals_.campaign.unsaved(); }
   // Undo and redo reach the campaign's history while the editor shows a file.
@@ -62,7 +64,7 @@ class FrmCampaign : public Window {
   bool special_missions_reachable() const;
 
  private:
-  void load();
+  void load(const std::optional<std::filesystem::path>& given = {});
   // Save with its dialog; a cancelled dialog or a failed write (told to the user) writes
   // nothing and keeps lbl_currfile.
   SaveOutcome save();

@@ -7,16 +7,91 @@
 #include "editors/frm_mission/frm_mission.h"
 #include "editors/frm_squadron/frm_squadron.h"
 #include "editors/message_boxes.h"
+#include "editors/remembered_files.h"
 
 namespace zav {
+
+namespace {
+
+// Where the file each table was loaded from is kept for the next start.
+std::string key_of(NameTable which) {
+  switch (which) {
+    case NameTable::weapons:
+      return "names/weapons";
+    case NameTable::planes:
+      return "names/planes";
+    case NameTable::places:
+      return "names/places";
+  }
+  return {};
+}
+constexpr const char* kAirfieldKey = "names/targets";
+
+std::string remembered_as(const std::filesystem::path& file) {
+  return path_to_utf8(std::filesystem::absolute(file));
+}
+
+}  // namespace
 
 FrmMain::FrmMain(Globals& globals, Platform& platform, WindowRegistry& registry)
     : Window(platform), globals_(globals), registry_(registry) {
   cmd_airfield.enabled = false;  // the airfield table is built from place names
 }
 
-void FrmMain::start_up() {
+void FrmMain::start_up(const StartRequest& given) {
   reset_weapon_names(globals_.names);
+  for (const auto& [which, file] :
+       {std::pair{NameTable::weapons, &given.weapons}, std::pair{NameTable::planes, &given.planes},
+        std::pair{NameTable::places, &given.places}}) {
+    reload(key_of(which), *file, [this, which](const std::filesystem::path& path) {
+      return load_name_file(which, path);
+    });
+  }
+  reload(kAirfieldKey, given.targets,
+         [this](const std::filesystem::path& path) { return load_airfield_file(path); });
+}
+
+void FrmMain::reload(const std::string& key, const std::optional<std::filesystem::path>& given,
+                     const std::function<Refusal(const std::filesystem::path&)>& load) {
+  const std::filesystem::path file = given ? *given : path_from_utf8(platform_.setting(key));
+  if (file.empty()) return;
+  if (Refusal refusal = load(file)) {
+    // A table's own message does not say which file it was; at start the user chose none.
+    const std::string name = path_to_utf8(file);
+    show_error(platform_,
+               refusal->find(name) == std::string::npos ? name + ": " + *refusal : *refusal);
+    if (!given) platform_.remember(key, "");
+  }
+}
+
+void FrmMain::open_files(const std::vector<std::filesystem::path>& files) {
+  for (const std::filesystem::path& file : files) open_file(file);
+}
+
+void FrmMain::open_file(const std::filesystem::path& file) {
+  const std::optional<DataKind> kind = kind_of_file_name(file);
+  if (kind == DataKind::campaign) {
+    open_campaign_editor().load_file(file);
+  } else if (kind == DataKind::mission) {
+    FrmMission mission(globals_, platform_);
+    mission.open();
+    mission.load_file(file);
+    platform_.show_modal(mission);
+  } else if (kind == DataKind::squadrons) {
+    FrmSquadron squadron(globals_, platform_);
+    squadron.open();
+    squadron.load_file(file);
+    platform_.show_modal(squadron);
+  } else if (kind) {
+    show_error(platform_, path_to_utf8(file) +
+                              ": name files are given with --weapons, --planes, --places and "
+                              "--targets.");
+  } else {
+    show_error(platform_, path_to_utf8(file) +
+                              ": the kind of this file cannot be told from its name. Name a "
+                              "campaign camp*.dat, a mission misn*.dat and a squadron file "
+                              "sq*.dat.");
+  }
 }
 
 bool FrmMain::frame_close() {
@@ -24,24 +99,40 @@ bool FrmMain::frame_close() {
 }
 
 bool FrmMain::load_name_table(NameTable which, const std::string& title) {
-  const FileChoice choice = platform_.open_file({title, "String Files (*.str)|*.str", ".str", {}});
+  const FileChoice choice =
+      ask_for_file_to_open(platform_, {title, "String Files (*.str)|*.str", ".str", {}});
   if (choice.cancelled()) return false;
-  if (auto error = load_names(which, choice.path, globals_.names)) {
-    show_error(platform_, *error);
+  if (Refusal refusal = load_name_file(which, choice.path)) {
+    show_error(platform_, *refusal);
     return false;
   }
   return true;
 }
 
+FrmMain::Refusal FrmMain::load_name_file(NameTable which, const std::filesystem::path& file) {
+  if (Refusal refusal = load_names(which, file, globals_.names)) return refusal;
+  platform_.remember(key_of(which), remembered_as(file));
+  if (which == NameTable::places) cmd_airfield.enabled = true;
+  return std::nullopt;
+}
+
 void FrmMain::load_place_names() {
-  if (load_name_table(NameTable::places, "Load Place Names")) cmd_airfield.enabled = true;
+  load_name_table(NameTable::places, "Load Place Names");
 }
 
 void FrmMain::load_airfield_data() {
-  const FileChoice choice =
-      platform_.open_file({"Load Airfield Data", "TARGETS.DAT|targets.dat", ".dat", {}});
+  const FileChoice choice = ask_for_file_to_open(
+      platform_, {"Load Airfield Data", "TARGETS.DAT|targets.dat", ".dat", {}});
   if (choice.cancelled()) return;
-  if (auto error = load_airfields(choice.path, globals_.names)) show_error(platform_, *error);
+  if (Refusal refusal = load_airfield_file(choice.path)) show_error(platform_, *refusal);
+}
+
+FrmMain::Refusal FrmMain::load_airfield_file(const std::filesystem::path& file) {
+  // Airfields are named after places: without place names there is nothing to name them by.
+  if (!cmd_airfield.enabled) return "airfield data needs the place names first.";
+  if (Refusal refusal = load_airfields(file, globals_.names)) return refusal;
+  platform_.remember(kAirfieldKey, remembered_as(file));
+  return std::nullopt;
 }
 
 void FrmMain::open_mission_editor() {
@@ -56,8 +147,8 @@ void FrmMain::open_squadron_editor() {
   platform_.show_modal(squadron);
 }
 
-void FrmMain::open_campaign_editor() {
-  registry_.show(FrmCampaign::kFormName, [this] {
+Window& FrmMain::open_campaign_editor() {
+  return registry_.show(FrmCampaign::kFormName, [this] {
     auto campaign = std::make_unique<FrmCampaign>(globals_, platform_, registry_, *this);
     campaign->open();
     return campaign;

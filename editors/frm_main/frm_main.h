@@ -1,7 +1,11 @@
 #pragma once
 
+#include <filesystem>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "editors/controls.h"
 #include "editors/platform.h"
@@ -11,6 +15,13 @@
 #include "model/name_tables.h"
 
 namespace zav {
+
+// What the program is given when it starts: name files to load instead of those it remembers,
+// and data files to open in their editors.
+struct StartRequest {
+  std::optional<std::filesystem::path> weapons, planes, places, targets;
+  std::vector<std::filesystem::path> files;
+};
 
 // The main window: loads the name tables the editors show, opens the file editors, and ends
 // the program. The campaign editor and its section editors stand side by side in `registry`.
@@ -38,8 +49,12 @@ class FrmMain : public Window {
   Button cmd_camp{"cmd_camp", "CAMPAIGN FILES", [this] { open_campaign_editor(); }};
   Button cmd_exit{"cmd_exit", "Exit", [this] { exit(); }};
 
-  // Runs once when the program starts, before the window is shown.
-  void start_up();
+  // Runs once when the program starts, before the window is shown: the name files given, or
+  // else those loaded last time, are loaded as their buttons load them.
+  void start_up(const StartRequest& given = {});
+  // Opens each file in the editor its name tells (camp*.dat, misn*.dat, sq*.dat) as that
+  // editor's "Load File" would; a file whose kind its name does not tell is refused.
+  void open_files(const std::vector<std::filesystem::path>& files);
 
  private:
   // Shows the open dialog and loads the chosen string file into one table; false when the
@@ -47,9 +62,19 @@ class FrmMain : public Window {
   bool load_name_table(NameTable which, const std::string& title);
   void load_place_names();
   void load_airfield_data();
+  // Why a file was not loaded, in the words to show the user; none when it was.
+  using Refusal = std::optional<std::string>;
+  // Loads one name table from `file` and remembers it for the next start.
+  Refusal load_name_file(NameTable which, const std::filesystem::path& file);
+  Refusal load_airfield_file(const std::filesystem::path& file);
+  // At start: the file given for a table, or else the one remembered, loaded; a remembered
+  // file that is refused is forgotten, so that the message is not shown at every start.
+  void reload(const std::string& key, const std::optional<std::filesystem::path>& given,
+              const std::function<Refusal(const std::filesystem::path&)>& load);
+  void open_file(const std::filesystem::path& file);
   void open_mission_editor();
   void open_squadron_editor();
-  void open_campaign_editor();
+  Window& open_campaign_editor();
   // Ends the program; a campaign with changes never saved is first offered for saving, and
   // the program goes on when the user cancels or the save did not happen.
   bool exit();

@@ -88,13 +88,13 @@ void FrmMission::show_mission() {
   }
 }
 
-void FrmMission::load() {
+void FrmMission::load(const std::optional<std::filesystem::path>& given) {
   if (!settle_before_load(platform_, caption(), globals_.mission_save_prompt || unsaved_changes(),
                           [this] { return save(); })) {
     return;
   }
   const std::optional<FileChoice> loaded =
-      load_document(globals_.mission, platform_, kMissionFiles);
+      load_document(globals_.mission, platform_, kMissionFiles, given);
   if (!loaded) return;
   globals_.mission_save_prompt = true;
   lbl_m_file.caption = loaded->title();

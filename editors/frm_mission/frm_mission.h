@@ -43,6 +43,8 @@ class FrmMission : public Window {
   // The user closed the window's frame: it asks first about unsaved changes.
   bool frame_close() override;
   bool holds_file() const override { return true; }
+  std::optional<DataKind> loads_kind() const override { return DataKind::mission; }
+  void load_file(const std::filesystem::path& file) override { load(file); }
   bool unsaved_changes() const override { return globals_.mission.unsaved(); }
   Undoable* history() override { return &globals_.mission; }
 
@@ -91,7 +93,7 @@ class FrmMission : public Window {
   // Sets every control from the mission, hidden rows included.
   void show_mission();
 
-  void load();
+  void load(const std::optional<std::filesystem::path>& given = {});
   SaveOutcome save();
   // Asks whether to save before closing; stays open when the user cancelled or the save did
   // not happen, rather than drop the counts it shows.

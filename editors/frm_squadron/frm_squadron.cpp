@@ -189,13 +189,13 @@ void FrmSquadron::delete_current() {
   show_current();
 }
 
-void FrmSquadron::load() {
+void FrmSquadron::load(const std::optional<std::filesystem::path>& given) {
   if (!settle_before_load(platform_, kProgramName, file_open_ || unsaved_changes(),
                           [this] { return save(); })) {
     return;
   }
   const std::optional<FileChoice> loaded =
-      load_document(globals_.squadrons, platform_, kSquadronFiles);
+      load_document(globals_.squadrons, platform_, kSquadronFiles, given);
   if (!loaded) return;
   file_open_ = true;
   lbl_s_file.caption = loaded->title();

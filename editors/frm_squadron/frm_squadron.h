@@ -47,6 +47,8 @@ class FrmSquadron : public Window {
   // The user closed the window's frame: as "Close", it asks first about unsaved edits.
   bool frame_close() override { return settle_unsaved(); }
   bool holds_file() const override { return true; }
+  std::optional<DataKind> loads_kind() const override { return DataKind::squadrons; }
+  void load_file(const std::filesystem::path& file) override { load(file); }
   bool unsaved_changes() const override { return globals_.squadrons.unsaved(); }
   Undoable* history() override { return &globals_.squadrons; }
 
@@ -201,7 +203,7 @@ class FrmSquadron : public Window {
 
   void add_new();
   void delete_current();
-  void load();
+  void load(const std::optional<std::filesystem::path>& given = {});
   SaveOutcome save();
   // True when nothing unsaved is dropped: no edits, or the user said No or saved them.
   bool settle_unsaved();

@@ -19,7 +19,7 @@ namespace zav::testing {
 namespace {
 
 // A number the environment may set, or `otherwise`.
-int setting(const char* name, int otherwise) {
+int environment_number(const char* name, int otherwise) {
   const char* given = std::getenv(name);
   return given ? std::atoi(given) : otherwise;
 }
@@ -156,7 +156,7 @@ class RandomUser : public ScriptedPlatform {
   }
 
   std::mt19937 random_{static_cast<std::uint32_t>(
-      setting("ZAV_RANDOM_SEED", 20261207))};  // the same actions every run
+      environment_number("ZAV_RANDOM_SEED", 20261207))};  // the same actions every run
 };
 
 // Text a user might type into a number box: numbers in and out of every range, and others.
@@ -374,7 +374,7 @@ TEST_F(RandomUserTest, NothingBreaksEveryStepUndoesAndRedoesAndEverySaveReadsBac
   mission.open();
   squadron.open();
 
-  const int actions = setting("ZAV_RANDOM_ACTIONS", 5000);
+  const int actions = environment_number("ZAV_RANDOM_ACTIONS", 5000);
   constexpr int kRun = 200;  // actions between checks; each makes at most one step
   for (int done = 0; done < actions && !HasFailure(); ++done) {
     if (!registry.find<FrmCampaign>()) main.cmd_camp.click();

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <deque>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -94,6 +95,19 @@ class ScriptedPlatform : public Scripted<Platform> {
   void bring_forward(Window& window) override { record("bring_forward", window); }
   void hide(Window& window) override { record("hide", window); }
   void close(Window& window) override { record("close", window); }
+  std::string setting(const std::string& key) const override {
+    const auto kept = settings.find(key);
+    return kept == settings.end() ? std::string() : kept->second;
+  }
+  void remember(const std::string& key, const std::string& value) override {
+    if (value.empty()) {
+      settings.erase(key);
+    } else {
+      settings[key] = value;
+    }
+  }
+
+  std::map<std::string, std::string> settings;  // what a run leaves for the next
 
  private:
   void record(const char* operation, const Window& window) {

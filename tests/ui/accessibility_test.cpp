@@ -74,6 +74,7 @@ class Accessibility : public Run<Scripted<ui::QtPlatform>> {
  protected:
   Accessibility() {
     platform.folder = dir.path();
+    platform.keep_settings_in(dir / "settings.ini");  // what the run keeps stays in it
     SquadronTable base;
     base.count = 3;
     write_bytes(dir / "sqbasic.dat", encode_squadrons(base));

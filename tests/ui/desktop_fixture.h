@@ -20,6 +20,7 @@ class DesktopTest : public Run<Scripted<ui::QtPlatform>> {
  protected:
   DesktopTest() {
     platform.folder = dir.path();
+    platform.keep_settings_in(dir / "settings.ini");  // what the run keeps stays in it
     main.start_up();
     platform.show(main);
     main_window = platform.widget_of(main);
