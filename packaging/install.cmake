@@ -3,6 +3,8 @@
 #   bin/zav-editor                            launcher of the desktop program
 #   lib/zav-campaign-editor/zav-editor        the desktop program, with its sqbasic.dat beside it
 #   share/applications, share/icons           desktop entry and icon
+#   share/mime/packages                       the data files' kinds, so file managers offer
+#                                             the editor for them
 #   share/doc/zav-campaign-editor             README and guides
 #   share/zav-campaign-editor/sample-game     the sample game folder
 include(GNUInstallDirs)
@@ -22,6 +24,8 @@ if(ZAV_BUILD_GUI)
   install(PROGRAMS packaging/zav-editor DESTINATION ${CMAKE_INSTALL_BINDIR})
   install(FILES packaging/zav-campaign-editor.desktop
           DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  install(FILES packaging/zav-campaign-editor-mime.xml
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME zav-campaign-editor.xml)
   install(FILES packaging/zav-campaign-editor.svg
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 endif()
