@@ -146,6 +146,12 @@ void QtPlatform::forget_settings() {
   settings_->clear();
 }
 
+void QtPlatform::show_state() {
+  for (const auto& [shown, widget] : widgets_) {
+    if (widget) widget->refresh();
+  }
+}
+
 FormWidget* QtPlatform::widget_of(const Window& window) const {
   const auto found = widgets_.find(&window);
   return found == widgets_.end() ? nullptr : found->second.get();
@@ -156,11 +162,7 @@ FormWidget& QtPlatform::make_widget(Window& window) {
   slot = make_form_widget(window);
   // An action in one window may change what another shows (an Update marks the campaign
   // editor's caption), so every window shows its state again.
-  QObject::connect(slot.get(), &FormWidget::acted, slot.get(), [this] {
-    for (const auto& [shown, widget] : widgets_) {
-      if (widget) widget->refresh();
-    }
-  });
+  QObject::connect(slot.get(), &FormWidget::acted, slot.get(), [this] { show_state(); });
   put_back(*slot, settings_->value(place_key(window)).toString());
   QObject::connect(slot.get(), &FormWidget::closed, slot.get(),
                    [this, &window, widget = slot.get()] {

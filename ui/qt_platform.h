@@ -37,6 +37,10 @@ class QtPlatform : public Platform {
   // Forgets all that was kept: the program starts as on its first run.
   void forget_settings();
 
+  // Every shown window shows its state again, after a change made other than by a user's
+  // action in one of them.
+  void show_state();
+
   // The widget showing `window`, or null when it is not shown.
   FormWidget* widget_of(const Window& window) const;
 

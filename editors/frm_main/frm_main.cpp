@@ -64,10 +64,6 @@ void FrmMain::reload(const std::string& key, const std::optional<std::filesystem
   }
 }
 
-void FrmMain::open_files(const std::vector<std::filesystem::path>& files) {
-  for (const std::filesystem::path& file : files) open_file(file);
-}
-
 void FrmMain::open_file(const std::filesystem::path& file) {
   const std::optional<DataKind> kind = kind_of_file_name(file);
   if (kind == DataKind::campaign) {
@@ -98,15 +94,11 @@ bool FrmMain::frame_close() {
   return exit();
 }
 
-bool FrmMain::load_name_table(NameTable which, const std::string& title) {
+void FrmMain::load_name_table(NameTable which, const std::string& title) {
   const FileChoice choice =
       ask_for_file_to_open(platform_, {title, "String Files (*.str)|*.str", ".str", {}});
-  if (choice.cancelled()) return false;
-  if (Refusal refusal = load_name_file(which, choice.path)) {
-    show_error(platform_, *refusal);
-    return false;
-  }
-  return true;
+  if (choice.cancelled()) return;
+  if (Refusal refusal = load_name_file(which, choice.path)) show_error(platform_, *refusal);
 }
 
 FrmMain::Refusal FrmMain::load_name_file(NameTable which, const std::filesystem::path& file) {

@@ -52,14 +52,13 @@ class FrmMain : public Window {
   // Runs once when the program starts, before the window is shown: the name files given, or
   // else those loaded last time, are loaded as their buttons load them.
   void start_up(const StartRequest& given = {});
-  // Opens each file in the editor its name tells (camp*.dat, misn*.dat, sq*.dat) as that
-  // editor's "Load File" would; a file whose kind its name does not tell is refused.
-  void open_files(const std::vector<std::filesystem::path>& files);
+  // Opens `file` in the editor its name tells (camp*.dat, misn*.dat, sq*.dat) as that editor's
+  // "Load File" would; a file whose kind its name does not tell is refused.
+  void open_file(const std::filesystem::path& file);
 
  private:
-  // Shows the open dialog and loads the chosen string file into one table; false when the
-  // user cancelled or the file was refused (the user has been told why).
-  bool load_name_table(NameTable which, const std::string& title);
+  // Shows the open dialog and loads the chosen string file into one table.
+  void load_name_table(NameTable which, const std::string& title);
   void load_place_names();
   void load_airfield_data();
   // Why a file was not loaded, in the words to show the user; none when it was.
@@ -71,7 +70,6 @@ class FrmMain : public Window {
   // file that is refused is forgotten, so that the message is not shown at every start.
   void reload(const std::string& key, const std::optional<std::filesystem::path>& given,
               const std::function<Refusal(const std::filesystem::path&)>& load);
-  void open_file(const std::filesystem::path& file);
   void open_mission_editor();
   void open_squadron_editor();
   Window& open_campaign_editor();

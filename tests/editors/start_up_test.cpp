@@ -104,7 +104,9 @@ TEST_F(StartUp, FilesGivenOpenInTheEditorTheirNamesTellAndOthersAreRefused) {
   write_bytes(dir / "names.str", string_file_bytes({"a"}));
   write_bytes(dir / "data.bin", {1, 2, 3});
 
-  main.open_files({dir / "CAMP07.DAT", dir / "misn02.dat", dir / "data.bin", dir / "names.str"});
+  for (const char* file : {"CAMP07.DAT", "misn02.dat", "data.bin", "names.str"}) {
+    main.open_file(dir / file);
+  }
   EXPECT_EQ(globals.campaign.record(), campaign);
   EXPECT_EQ(registry.find<FrmCampaign>()->lbl_currfile.caption, "CAMP07.DAT");
   EXPECT_EQ(globals.mission.record(), mission);

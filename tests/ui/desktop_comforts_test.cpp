@@ -5,7 +5,9 @@
 #include <QUrl>
 #include <QtWidgets>
 
+#include "string_file_bytes.h"
 #include "ui/desktop_fixture.h"
+#include "ui/program_start.h"
 
 namespace zav::testing {
 namespace {
@@ -52,6 +54,35 @@ TEST_F(DesktopTest, ACampaignFileDroppedOnTheCampaignEditorLoadsAndOtherFilesAre
   EXPECT_EQ(globals.campaign.file(), dir / "camp5.dat");
   EXPECT_TRUE(control(campaign, "cmd_setup").isEnabled());
   press(campaign, "cmd_close");
+}
+
+using ProgramStart = Run<Scripted<ui::QtPlatform>>;
+
+TEST_F(ProgramStart, TheCommandLineForgetsWhatWasKeptLoadsNameFilesAndOpensFilesInTheirEditors) {
+  platform.keep_settings_in(dir / "settings.ini");
+  write_bytes(dir / "planes.str", string_file_bytes(numbered("plane ", 30)));
+  write_bytes(dir / "places.str", string_file_bytes(numbered("place ", 308)));
+  platform.remember("names/planes", path_to_utf8(dir / "planes.str"));
+  Campaign campaign;
+  campaign.setup.num_phases = 2;
+  ASSERT_FALSE(save_campaign(dir / "camp3.dat", campaign));
+  const auto argument = [&](const char* name) {
+    return QString::fromStdString((dir / name).string());
+  };
+
+  ui::start_program(main, platform,
+                    ui::read_command_line({"zav-editor", "--fresh", "--places",
+                                           argument("places.str"), argument("camp3.dat")}));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(globals.names.plane_names[0], "") << "--fresh forgot the plane names";
+  EXPECT_EQ(globals.names.place_names[0], "place 0");
+  EXPECT_EQ(platform.setting("names/places"), path_to_utf8(dir / "places.str"));
+  ASSERT_EQ(shown("frm_campaign").size(), 1u);
+  QWidget* editor = shown("frm_campaign")[0];
+  EXPECT_EQ(control<QLabel>(editor, "lbl_currfile").text(), "camp3.dat");
+  EXPECT_TRUE(control(editor, "cmd_setup").isEnabled());
+  EXPECT_EQ(globals.campaign.record(), campaign);
+  press(editor, "cmd_close");
 }
 
 }  // namespace
