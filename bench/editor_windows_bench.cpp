@@ -60,11 +60,12 @@ struct Run {
     for (std::size_t i = 0; i < names.airfield_names.size(); ++i) {
       names.airfield_names[i] = "Airfield " + std::to_string(i);
     }
-    zav::CampaignSetup& setup = globals.campaign.setup;
-    setup.num_phases = 25;
-    setup.num_plane_types = 30;
-    setup.num_spev = 32;
-    setup.num_spm = 32;
+    zav::Campaign campaign;
+    campaign.setup.num_phases = 25;
+    campaign.setup.num_plane_types = 30;
+    campaign.setup.num_spev = 32;
+    campaign.setup.num_spm = 32;
+    globals.campaign.start(campaign, {});
   }
 
   zav::Globals globals;

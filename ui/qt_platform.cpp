@@ -130,6 +130,8 @@ std::string QtPlatform::setting(const std::string& key) const {
 }
 
 void QtPlatform::remember(const std::string& key, const std::string& value) {
+  // Writing the settings file costs more than a start's whole work: only a change is written.
+  if (setting(key) == value) return;
   if (value.empty()) {
     settings_->remove(text_of(key));
   } else {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QMimeData>
+#include <QTest>
 #include <QUrl>
 #include <QtWidgets>
 
@@ -54,6 +55,27 @@ TEST_F(DesktopTest, ACampaignFileDroppedOnTheCampaignEditorLoadsAndOtherFilesAre
   EXPECT_EQ(globals.campaign.file(), dir / "camp5.dat");
   EXPECT_TRUE(control(campaign, "cmd_setup").isEnabled());
   press(campaign, "cmd_close");
+}
+
+TEST_F(CampaignDesktop, ASectionEditorIsWorkedFromTheKeyboardByTabAndItsAccessKeys) {
+  Campaign loaded;
+  loaded.setup.days_between_missions = 2;
+  QWidget* setup = open_section(loaded, "cmd_setup", "frm_c_setup");
+  setup->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(setup));
+  // Tab reaches the days box from the first input, and what is typed there is stored by Alt+U.
+  QWidget* days = &control(setup, "txt_daysbetweenmissions");
+  control(setup, "cbo_starty").setFocus();
+  for (int presses = 0; presses < 30 && QApplication::focusWidget() != days; ++presses) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  }
+  ASSERT_EQ(QApplication::focusWidget(), days);
+  QTest::keyClick(days, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClicks(days, "3");
+  QTest::keyClick(days, Qt::Key_U, Qt::AltModifier);
+  // An access key presses its button as a click shown on screen, which lands a moment later.
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !setup->isVisible(); }, 2000));
+  EXPECT_EQ(globals.campaign.record().setup.days_between_missions, 3);
 }
 
 using ProgramStart = Run<Scripted<ui::QtPlatform>>;
