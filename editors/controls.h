@@ -188,8 +188,9 @@ struct Slider : Control {
   int maximum;
   int value = 0;
   int tick_spacing = 0;  // 0: no ticks
-  int large_step = 16;
-  int small_step = 1;
+  int large_step = 16;   // Page Up and Page Down; the arrow keys step by 1
+  // The window shows the value with a label of its own instead of the number beside the slider.
+  bool own_value_label = false;
   std::optional<int> kept;  // a shown value outside the range, kept until the user moves it
   std::function<void()> on_change;
   std::function<void(int)> on_drag;  // while the user drags, with the position dragged to

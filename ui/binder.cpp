@@ -13,6 +13,8 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <algorithm>
+#include <cstdlib>
 
 #include "ui/control_state.h"
 #include "ui/qt_text.h"
@@ -114,6 +116,37 @@ QLabel* naming_label(QComboBox& list) {
   return label;
 }
 
+// Lets the mouse wheel change a list or a slider only while it has the keyboard focus; over
+// any other, the wheel goes on to what holds it, so scrolling a window changes no value.
+class WheelOnlyWithFocus : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Wheel && !static_cast<QWidget*>(watched)->hasFocus()) {
+      event->ignore();
+      return true;
+    }
+    return QObject::eventFilter(watched, event);
+  }
+};
+
+void take_wheel_only_with_focus(QWidget& input) {
+  input.setFocusPolicy(Qt::StrongFocus);
+  input.installEventFilter(new WheelOnlyWithFocus(&input));
+}
+
+// The number a slider stands at, beside it; blank while the slider is disabled, where its
+// position means nothing. As wide as the widest number of its range, so that nothing moves.
+void show_number(QLabel& number, const Slider& slider, int at) {
+  const QString widest = QString::number(std::max(std::abs(slider.minimum), slider.maximum));
+  const int width = number.fontMetrics().horizontalAdvance(QString(widest.size() + 1, '0'));
+  if (number.minimumWidth() < width) number.setMinimumWidth(width);
+  const QString text = slider.enabled ? QString::number(at) : QString();
+  if (number.text() != text) number.setText(text);
+}
+
 }  // namespace
 
 void fit_characters(const Widgets& list, int characters) {
@@ -210,6 +243,7 @@ Widgets Binder::field(NumberBox& number) {
 Widgets Binder::field(PickList& list) {
   auto* widget = new QComboBox;
   bind_input(*widget, list);
+  take_wheel_only_with_focus(*widget);
   QObject::connect(widget, &QComboBox::currentIndexChanged, widget,
                    [this, &list](int position) { act([&] { list.choose(position); }); });
   auto* note = new QLabel;
@@ -236,14 +270,23 @@ Widgets Binder::field(Slider& slider) {
                    [this, &slider](int value) { act([&] { slider.move(value); }); });
   QObject::connect(widget, &QSlider::sliderMoved, widget,
                    [this, &slider](int position) { act([&] { slider.drag(position); }); });
+  take_wheel_only_with_focus(*widget);
   auto* note = new QLabel;
   note->setObjectName(note_name(slider.name));
-  shows_.push_back([widget, note, &slider] {
+  auto* number = new QLabel;
+  number->setObjectName("value_" + note_name(slider.name).mid(5));
+  number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  number->setVisible(!slider.own_value_label);
+  // The number follows the handle while it is dragged, before the value is taken.
+  QObject::connect(widget, &QSlider::sliderMoved, number,
+                   [number, &slider](int position) { show_number(*number, slider, position); });
+  shows_.push_back([widget, note, number, &slider] {
     show_state(*widget, slider);
+    if (!widget->isSliderDown()) show_number(*number, slider, slider.read());
     show_note(*note, slider.note(), slider);
     describe(*widget, text_of(slider.note()));
   });
-  return {widget, side_by_side({widget, note}, 6, Width::fill)};
+  return {widget, side_by_side({widget, number, note}, 6, Width::fill)};
 }
 
 Widgets Binder::field(CheckBox& box) {

@@ -55,13 +55,12 @@ void show_state(QComboBox& widget, const PickList& list) {
 void show_state(QSlider& widget, const Slider& slider) {
   const QSignalBlocker quiet(widget);
   widget.setRange(slider.minimum, slider.maximum);
-  widget.setSingleStep(slider.small_step);
+  widget.setSingleStep(1);  // every value can be reached from the keyboard
   widget.setPageStep(slider.large_step);
   widget.setTickInterval(slider.tick_spacing);
   widget.setTickPosition(slider.tick_spacing > 0 ? QSlider::TicksBelow : QSlider::NoTicks);
   if (!widget.isSliderDown()) widget.setValue(slider.value);
-  // A slider shows no number of its own: its tooltip tells it, as its accessible value does.
-  widget.setToolTip(QString::number(slider.read()));
+  widget.setToolTip(slider.enabled ? QString::number(slider.read()) : QString());
   show_state(widget, static_cast<const Control&>(slider));
 }
 

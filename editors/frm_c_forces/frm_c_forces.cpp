@@ -41,7 +41,6 @@ FrmCSideForces::FrmCSideForces(const SideForcesForm& side, Globals& globals, Pla
       side_(side) {
   for (int b = 0; b < kBranches; ++b) {
     sld_production[b].large_step = 250;
-    sld_production[b].small_step = 10;
     txt_factories[b].step = side.factory_steps[b];
     txt_factories[b].accessible_name = std::string(kIndustryLabels[b]) + " # Factories:";
   }

@@ -15,18 +15,17 @@ struct ParameterSetting {
   int maximum;
   int tick_spacing;
   int large_step;
-  int small_step;
   int value;  // -1: the slider keeps its value, within the new range
   bool usable;
 };
 
-constexpr ParameterSetting kByteParameter{255, 16, 16, 8, -1, true};
+constexpr ParameterSetting kByteParameter{255, 16, 16, -1, true};
 constexpr ParameterSetting kSettings[] = {
-    {255, 16, 16, 8, 128, false},  // "No Specific"
-    {0, 2, 1, 1, -1, true},        // "Date"
-    {255, 16, 16, 8, 200, false},  // "Target"
-    {255, 16, 16, 8, 200, false},  // "Air Superiority"
-    {255, 16, 16, 8, 128, true},   // "Player Rating"
+    {255, 16, 16, 128, false},  // "No Specific"
+    {0, 2, 1, -1, true},        // "Date"
+    {255, 16, 16, 200, false},  // "Target"
+    {255, 16, 16, 200, false},  // "Air Superiority"
+    {255, 16, 16, 128, true},   // "Player Rating"
 };
 
 // The US production fields, in the order of their sliders.
@@ -50,10 +49,7 @@ std::array<Bound<Slider>, FrmCPhases::kUsIndustries> FrmCPhases::us_sliders() {
 // Nothing here needs a dialog or a message: every control holds only what its field can.
 FrmCPhases::FrmCPhases(Globals& globals, Platform& platform, WindowRegistry& registry)
     : SectionEditor(globals, platform, registry) {
-  for (Slider& slider : us_production) {
-    slider.large_step = 100;
-    slider.small_step = 10;
-  }
+  for (Slider& slider : us_production) slider.large_step = 100;
   cbo_wc.on_choose = [this] { configure(cbo_wc, sld_wp, true); };
   cbo_lc.on_choose = [this] { configure(cbo_lc, sld_lp, true); };
 }
@@ -74,7 +70,6 @@ void FrmCPhases::configure(const PickList& list, Slider& parameter, bool chosen)
   parameter.maximum = setting.maximum;
   parameter.tick_spacing = setting.tick_spacing;
   parameter.large_step = setting.large_step;
-  parameter.small_step = setting.small_step;
   parameter.enabled = setting.usable;
   if (!chosen) return;
   // The condition's starting value, or for a date the day the slider stood at, within the

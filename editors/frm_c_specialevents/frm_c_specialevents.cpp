@@ -24,6 +24,7 @@ FrmCSpecialEvents::FrmCSpecialEvents(Globals& globals, Platform& platform, Windo
   txt_se_par2.caption_name = "lbl_par2";
   cbo_se_type.on_choose = [this] { apply_type_layout(); };
   cbo_se_trigger.on_choose = [this] { apply_trigger_layout(); };
+  sld_se_chance.own_value_label = true;
   sld_se_chance.on_change = [this] { show_chance(); };
   sld_se_chance.on_drag = [this](int at) { lbl_se_Chance.caption = std::to_string(at); };
   txt_se_par1.on_spin = [this] {

@@ -28,6 +28,7 @@ FrmCSpecialMissions::FrmCSpecialMissions(Globals& globals, Platform& platform,
                                          WindowRegistry& registry)
     : SectionEditor(globals, platform, registry) {
   cbo_smtrigger.on_choose = [this] { apply_trigger_layout(); };
+  sld_chance.own_value_label = true;
   sld_chance.on_change = [this] { show_chance(); };
   sld_chance.on_drag = [this](int at) { lbl_chance.caption = std::to_string(at); };
   txt_numtargets.on_spin = [this] { enable_target_lists(); };

@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QAccessibleEditableTextInterface>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -12,6 +13,7 @@
 #include <QSlider>
 #include <QStyleOptionSlider>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 #include "editors/controls.h"
 #include "editors/scripted_platform.h"
@@ -141,8 +143,48 @@ TEST_F(BinderTest, ASliderFollowsADragAndStoresWhenLetGo) {
   ASSERT_EQ(logic.events.size(), 1u);
   EXPECT_EQ(logic.events[0], "weight " + logic.lbl_total.caption);
   EXPECT_EQ(slider.toolTip(), QString::fromStdString(logic.lbl_total.caption));
+
+  // The number beside the slider follows the handle, every key and the logic; the arrows
+  // step by 1, Page Up by the large step. A disabled slider shows no number.
+  const QLabel& number = control<QLabel>(window(), "value_weight");
+  EXPECT_EQ(number.text(), QString::fromStdString(logic.lbl_total.caption));
   QTest::keyClick(&slider, Qt::Key_Home);
   EXPECT_EQ(logic.sld_weight.value, 0);
+  QTest::keyClick(&slider, Qt::Key_Right);
+  EXPECT_EQ(number.text(), "1");
+  QTest::keyClick(&slider, Qt::Key_PageUp);
+  EXPECT_EQ(logic.sld_weight.value, 17);
+  EXPECT_EQ(number.text(), "17");
+  logic.sld_weight.display(300);  // a stored value beyond the range is told as it is
+  form.refresh();
+  EXPECT_EQ(number.text(), "300");
+  const int width = number.width();
+  logic.sld_weight.enabled = false;
+  form.refresh();
+  EXPECT_EQ(number.text(), "");
+  EXPECT_EQ(number.width(), width) << "the controls beside it stay put";
+}
+
+TEST_F(BinderTest, TheWheelChangesAListOrASliderOnlyWhileItHasTheFocus) {
+  QSlider& slider = control<QSlider>(window(), "sld_weight");
+  QComboBox& kind = control<QComboBox>(window(), "cbo_kind");
+  const auto wheel = [](QWidget& over) {
+    QWheelEvent turn(QPointF(5, 5), over.mapToGlobal(QPointF(5, 5)), {}, QPoint(0, 120),
+                     Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&over, &turn);
+  };
+  window()->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window()));
+  control(window(), "chk_flag_0").setFocus();
+  wheel(slider);
+  wheel(kind);
+  EXPECT_EQ(logic.sld_weight.value, 0);
+  EXPECT_EQ(kind.currentIndex(), logic.cbo_kind.position);
+  EXPECT_TRUE(logic.events.empty());
+  slider.setFocus();
+  ASSERT_TRUE(slider.hasFocus());
+  wheel(slider);
+  EXPECT_NE(logic.sld_weight.value, 0) << "a focused slider takes the wheel";
 }
 
 TEST_F(BinderTest, TypedTextIsReadWholeOnceTheUserIsDoneWithTheBox) {
