@@ -1,5 +1,6 @@
 #include "ui/control_state.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -7,6 +8,8 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QStyle>
+#include <algorithm>
 
 #include "ui/qt_text.h"
 
@@ -47,8 +50,17 @@ void show_state(QComboBox& widget, const PickList& list) {
     for (const std::string& entry : list.entries) texts.append(text_of(entry));
     widget.clear();
     widget.addItems(texts);
+    // A box narrower than its longest entry opens a list wide enough to show every entry whole.
+    int widest = 0;
+    for (const QString& text : texts) {
+      widest = std::max(widest, widget.fontMetrics().horizontalAdvance(text));
+    }
+    widget.view()->setMinimumWidth(widest + 2 * widget.fontMetrics().averageCharWidth() +
+                                   widget.style()->pixelMetric(QStyle::PM_ScrollBarExtent));
   }
   widget.setCurrentIndex(list.has_selection() ? list.position : -1);
+  // The chosen entry whole, should the box cut it short.
+  if (widget.toolTip() != widget.currentText()) widget.setToolTip(widget.currentText());
   show_state(widget, static_cast<const Control&>(list));
 }
 

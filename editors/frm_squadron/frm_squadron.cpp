@@ -97,6 +97,8 @@ void FrmSquadron::open() {
   Result<SquadronTable> read = load_squadrons(base, SquadronRead::base_file);
   if (read) {
     globals_.squadrons.start(std::move(read).value(), {});
+    // What is shown until a load is the base file, which a save never writes over unasked.
+    lbl_s_file.caption = std::string(kBaseFile) + " (base squadrons)";
     return;
   }
   // The base file is never created or changed here: the user is told and edits one default

@@ -46,7 +46,7 @@ TEST_F(FrmSquadronTest, OpensOnTheBaseFileAndStepsThroughSquadronsWithTheirOwnFl
   base.slots[0].weapons[0] = {
       .weapon = 3, .phase = 1, .number = 500};  // the base file's weapon numbers read as 0
   open_on(base);
-  EXPECT_EQ(editor.lbl_s_file.caption, "NO FILE OPEN");
+  EXPECT_EQ(editor.lbl_s_file.caption, "sqbasic.dat (base squadrons)");
   EXPECT_EQ(editor.lbl_numsqns.caption, "25");
   EXPECT_EQ(editor.txt_currsqn.maximum, 25);
   EXPECT_EQ(editor.cbo_base.position, 1);  // home base 1, as the base file holds it

@@ -2,6 +2,7 @@
 // what the logic holds is what the widget shows.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleEditableTextInterface>
 #include <QApplication>
@@ -90,6 +91,12 @@ TEST_F(BinderTest, ListsChecksOptionsAndLabelsRunTheirHandlers) {
   EXPECT_TRUE(control(window(), "txt_extra").isVisible());
   QTest::keyClick(&kind, Qt::Key_Up);
   EXPECT_FALSE(control(window(), "txt_extra").isVisible());
+  // A narrow box still shows its entries whole: in its open list, and the chosen one as a tip.
+  logic.cbo_kind.entries = {"plain", "an entry much longer than the box is wide"};
+  kind.setFixedWidth(60);
+  form.refresh();
+  EXPECT_GT(kind.view()->minimumWidth(), 200);
+  EXPECT_EQ(kind.toolTip(), "plain");
 
   QTest::mouseClick(&control<QCheckBox>(window(), "chk_flag_2"), Qt::LeftButton);
   QTest::keyClick(&control<QCheckBox>(window(), "chk_flag_3"), Qt::Key_Space);

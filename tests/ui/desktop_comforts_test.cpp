@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QMimeData>
+#include <QPointer>
 #include <QTest>
 #include <QUrl>
 #include <QtWidgets>
@@ -74,7 +75,9 @@ TEST_F(CampaignDesktop, ASectionEditorIsWorkedFromTheKeyboardByTabAndItsAccessKe
   QTest::keyClicks(days, "3");
   QTest::keyClick(days, Qt::Key_U, Qt::AltModifier);
   // An access key presses its button as a click shown on screen, which lands a moment later.
-  EXPECT_TRUE(QTest::qWaitFor([&] { return !setup->isVisible(); }, 2000));
+  // The closed editor's widget is deleted once its handlers return.
+  const QPointer<QWidget> closing(setup);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !closing || !closing->isVisible(); }, 2000));
   EXPECT_EQ(globals.campaign.record().setup.days_between_missions, 3);
 }
 
