@@ -138,12 +138,13 @@ void take_wheel_only_with_focus(QWidget& input) {
 }
 
 // The number a slider stands at, beside it; blank while the slider is disabled, where its
-// position means nothing. As wide as the widest number of its range, so that nothing moves.
+// position means nothing, or hidden. As wide as the widest number of its range, so that
+// nothing moves.
 void show_number(QLabel& number, const Slider& slider, int at) {
   const QString widest = QString::number(std::max(std::abs(slider.minimum), slider.maximum));
   const int width = number.fontMetrics().horizontalAdvance(QString(widest.size() + 1, '0'));
   if (number.minimumWidth() < width) number.setMinimumWidth(width);
-  const QString text = slider.enabled ? QString::number(at) : QString();
+  const QString text = slider.enabled && slider.visible ? QString::number(at) : QString();
   if (number.text() != text) number.setText(text);
 }
 

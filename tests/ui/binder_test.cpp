@@ -170,6 +170,10 @@ TEST_F(BinderTest, ASliderFollowsADragAndStoresWhenLetGo) {
   form.refresh();
   EXPECT_EQ(number.text(), "");
   EXPECT_EQ(number.width(), width) << "the controls beside it stay put";
+  logic.sld_weight.enabled = true;
+  logic.sld_weight.visible = false;  // a row not in use
+  form.refresh();
+  EXPECT_EQ(number.text(), "");
 }
 
 TEST_F(BinderTest, TheWheelChangesAListOrASliderOnlyWhileItHasTheFocus) {
