@@ -88,7 +88,8 @@ int run_build(const std::filesystem::path& json, const std::filesystem::path& ou
   return kExitClean;
 }
 
-int run_check(const std::vector<std::filesystem::path>& files, const ReadOptions& read) {
+int run_check(const std::vector<std::filesystem::path>& files, const ReadOptions& read,
+              bool quiet) {
   bool found = false;
   bool failed = false;
   for (const std::filesystem::path& file : files) {
@@ -103,7 +104,14 @@ int run_check(const std::vector<std::filesystem::path>& files, const ReadOptions
       found = true;
     }
   }
-  return failed ? kExitError : found ? kExitFound : kExitClean;
+  if (failed) return kExitError;
+  if (found) return kExitFound;
+  // Silence alone would not tell a clean run from one that checked nothing.
+  if (!quiet) {
+    std::cerr << "checked " << files.size() << (files.size() == 1 ? " file" : " files")
+              << ": nothing found\n";
+  }
+  return kExitClean;
 }
 
 int run_diff(const std::filesystem::path& old_file, const std::filesystem::path& new_file,

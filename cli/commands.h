@@ -28,7 +28,8 @@ int run_dump(const std::filesystem::path& file, const ReadOptions& read);
 // base file sqbasic.dat is read.
 int run_build(const std::filesystem::path& json, const std::filesystem::path& out, bool base_file);
 
-int run_check(const std::vector<std::filesystem::path>& files, const ReadOptions& read);
+// Unless `quiet`, a clean run says on standard error how many files it checked.
+int run_check(const std::vector<std::filesystem::path>& files, const ReadOptions& read, bool quiet);
 
 int run_diff(const std::filesystem::path& old_file, const std::filesystem::path& new_file,
              const ReadOptions& read);

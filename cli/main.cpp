@@ -99,6 +99,8 @@ int run(int argc, const char* const* argv) {
   CLI::App* check = app.add_subcommand(
       "check", "Report values that the editors cannot show or that the game's limits forbid");
   check->add_option("FILE", check_files, "The data files")->required();
+  bool check_quiet = false;
+  check->add_flag("-q,--quiet", check_quiet, "Say nothing when nothing is found");
   check_flags.add_to(*check);
 
   std::string diff_old;
@@ -120,7 +122,8 @@ int run(int argc, const char* const* argv) {
       status =
           zav::cli::run_build(path_from_utf8(build_json), path_from_utf8(build_out), build_base);
     } else if (*check) {
-      status = zav::cli::run_check(paths_from_utf8(check_files), check_flags.options());
+      status =
+          zav::cli::run_check(paths_from_utf8(check_files), check_flags.options(), check_quiet);
     } else {
       status = zav::cli::run_diff(path_from_utf8(diff_old), path_from_utf8(diff_new),
                                   diff_flags.options());

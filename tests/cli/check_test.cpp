@@ -14,7 +14,10 @@ TEST(Check, CleanFilesGiveNothingAndUnreadableOnesStatus2WhileTheOthersAreStillC
   const ToolRun clean = run_zav({"check", "camp01.dat", "sq01.dat", "misn01.dat"}, &dir);
   EXPECT_EQ(clean.status, 0);
   EXPECT_EQ(clean.out, "");
-  EXPECT_EQ(clean.err, "");
+  EXPECT_EQ(clean.err, "checked 3 files: nothing found\n");
+  const ToolRun quiet = run_zav({"check", "--quiet", "camp01.dat"}, &dir);
+  EXPECT_EQ(quiet.status, 0);
+  EXPECT_EQ(quiet.out + quiet.err, "");
 
   // Counts and lengths that the setup editor's spins cannot produce.
   Campaign c = clean_campaign();
@@ -30,14 +33,15 @@ TEST(Check, CleanFilesGiveNothingAndUnreadableOnesStatus2WhileTheOthersAreStillC
   EXPECT_EQ(run.err,
             "camp03.dat: is not a campaign file: it has 100 bytes, a campaign has 3708\n"
             "camp99.dat: cannot be opened: No such file or directory\n");
-  EXPECT_EQ(run.out_lines(),
-            Lines({"camp02.dat: setup.num_sqns: 0 is outside 1 to 25, the range of its spinner",
-                   "camp02.dat: setup.num_phases: 0 is outside 1 to 25, the range of its spinner",
-                   "camp02.dat: setup.phase_length: 51 is outside 1 to 50, the range of its spinner",
-                   "camp02.dat: setup.days_between_missions: 0 is outside 1 to 255, the range of "
-                   "its spinner",
-                   "camp02.dat: setup.num_plane_types: 0 is outside 1 to 30, the range of its "
-                   "spinner"}));
+  EXPECT_EQ(
+      run.out_lines(),
+      Lines({"camp02.dat: setup.num_sqns: 0 is outside 1 to 25, the range of its spinner",
+             "camp02.dat: setup.num_phases: 0 is outside 1 to 25, the range of its spinner",
+             "camp02.dat: setup.phase_length: 51 is outside 1 to 50, the range of its spinner",
+             "camp02.dat: setup.days_between_missions: 0 is outside 1 to 255, the range of "
+             "its spinner",
+             "camp02.dat: setup.num_plane_types: 0 is outside 1 to 30, the range of its "
+             "spinner"}));
 }
 
 TEST(Check, ProblemsAreFoundInTheEntriesInUseOfEveryKindOfFile) {
