@@ -1,5 +1,6 @@
 #include "name_tables.h"
 
+#include <algorithm>
 #include <span>
 
 #include "formats/string_file.h"
@@ -76,6 +77,7 @@ WeaponNames NameTables::default_weapon_names() {
 
 void reset_weapon_names(NameTables& tables) {
   tables.weapon_names = NameTables::default_weapon_names();
+  tables.weapons_from = {};
 }
 
 std::optional<std::string> load_names(NameTable which, const std::filesystem::path& path,
@@ -96,6 +98,10 @@ std::optional<std::string> load_names(NameTable which, const std::filesystem::pa
   if (which == NameTable::weapons) reset_weapon_names(tables);
   const std::span<std::string> table = table_for(which, tables);
   for (std::size_t i = 0; i < strings.value().size(); ++i) table[i] = strings.value()[i];
+  NameSource& source = which == NameTable::weapons  ? tables.weapons_from
+                       : which == NameTable::planes ? tables.planes_from
+                                                    : tables.places_from;
+  source = {path, strings.value().size()};
   return std::nullopt;
 }
 
@@ -115,6 +121,9 @@ std::optional<std::string> load_airfields(const std::filesystem::path& path, Nam
   Result<TargetFile> targets = load_targets(path);
   if (!targets) return targets.error().message();
   apply_airfields(targets.value(), tables);
+  tables.airfields_from = {path, static_cast<std::size_t>(std::count_if(
+                                     tables.airfield_names.begin(), tables.airfield_names.end(),
+                                     [](const std::string& name) { return !name.empty(); }))};
   return std::nullopt;
 }
 

@@ -15,11 +15,19 @@ using PlaneNames = std::array<std::string, 30>;      // by plane type code
 using PlaceNames = std::array<std::string, 308>;     // by place index
 using AirfieldNames = std::array<std::string, 162>;  // entry n - 1 names airfield n
 
+// The file a table's names were last loaded from, and how many it gave; no file while the
+// table holds its built-in names or none.
+struct NameSource {
+  std::filesystem::path file;
+  std::size_t names = 0;
+};
+
 struct NameTables {
   WeaponNames weapon_names = default_weapon_names();
   PlaneNames plane_names{};
   PlaceNames place_names{};
   AirfieldNames airfield_names{};
+  NameSource weapons_from, planes_from, places_from, airfields_from;
 
   static WeaponNames default_weapon_names();
 };

@@ -36,6 +36,7 @@ std::string remembered_as(const std::filesystem::path& file) {
 FrmMain::FrmMain(Globals& globals, Platform& platform, WindowRegistry& registry)
     : Window(platform), globals_(globals), registry_(registry) {
   cmd_airfield.enabled = false;  // the airfield table is built from place names
+  show_name_sources();
 }
 
 void FrmMain::start_up(const StartRequest& given) {
@@ -49,6 +50,19 @@ void FrmMain::start_up(const StartRequest& given) {
   }
   reload(kAirfieldKey, given.targets,
          [this](const std::filesystem::path& path) { return load_airfield_file(path); });
+  show_name_sources();
+}
+
+void FrmMain::show_name_sources() {
+  const auto told = [](const NameSource& source, const char* what, const char* otherwise) {
+    if (source.file.empty()) return std::string(otherwise);
+    return path_to_utf8(source.file.filename()) + ": " + std::to_string(source.names) + " " + what;
+  };
+  const NameTables& names = globals_.names;
+  lbl_weapons_from.caption = told(names.weapons_from, "names", "built-in names");
+  lbl_planes_from.caption = told(names.planes_from, "names", "not loaded");
+  lbl_places_from.caption = told(names.places_from, "names", "not loaded");
+  lbl_airfields_from.caption = told(names.airfields_from, "airfields named", "not loaded");
 }
 
 void FrmMain::reload(const std::string& key, const std::optional<std::filesystem::path>& given,
@@ -99,6 +113,7 @@ void FrmMain::load_name_table(NameTable which, const std::string& title) {
       ask_for_file_to_open(platform_, {title, "String Files (*.str)|*.str", ".str", {}});
   if (choice.cancelled()) return;
   if (Refusal refusal = load_name_file(which, choice.path)) show_error(platform_, *refusal);
+  show_name_sources();
 }
 
 FrmMain::Refusal FrmMain::load_name_file(NameTable which, const std::filesystem::path& file) {
@@ -117,6 +132,7 @@ void FrmMain::load_airfield_data() {
       platform_, {"Load Airfield Data", "TARGETS.DAT|targets.dat", ".dat", {}});
   if (choice.cancelled()) return;
   if (Refusal refusal = load_airfield_file(choice.path)) show_error(platform_, *refusal);
+  show_name_sources();
 }
 
 FrmMain::Refusal FrmMain::load_airfield_file(const std::filesystem::path& file) {

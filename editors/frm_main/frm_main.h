@@ -48,6 +48,11 @@ class FrmMain : public Window {
   // Pressed while the editor is open, it brings that one forward.
   Button cmd_camp{"cmd_camp", "CAMPAIGN FILES", [this] { open_campaign_editor(); }};
   Button cmd_exit{"cmd_exit", "Exit", [this] { exit(); }};
+  // Beside each load button: the file its table was loaded from and how many names it gave.
+  Label lbl_weapons_from{"lbl_weapons_from", "", "Weapon names:"};
+  Label lbl_planes_from{"lbl_planes_from", "", "Plane names:"};
+  Label lbl_places_from{"lbl_places_from", "", "Place names:"};
+  Label lbl_airfields_from{"lbl_airfields_from", "", "Airfield names:"};
 
   // Runs once when the program starts, before the window is shown: the name files given, or
   // else those loaded last time, are loaded as their buttons load them.
@@ -70,6 +75,7 @@ class FrmMain : public Window {
   // file that is refused is forgotten, so that the message is not shown at every start.
   void reload(const std::string& key, const std::optional<std::filesystem::path>& given,
               const std::function<Refusal(const std::filesystem::path&)>& load);
+  void show_name_sources();
   void open_mission_editor();
   void open_squadron_editor();
   Window& open_campaign_editor();

@@ -96,6 +96,7 @@ TEST_F(FrmMainTest, AirfieldDataNeedsPlaceNamesAndNamesAirfieldsAfterTheirPlaces
   load(&FrmMain::cmd_airfield, "targets.dat", std::vector<std::uint8_t>(100, 1));
   EXPECT_TRUE(holds(error_text(), "targets.dat"));
   EXPECT_EQ(globals.names.airfield_names[0], "place5");
+  EXPECT_EQ(main.lbl_airfields_from.caption, "targets.dat: 4 airfields named");
   platform.will(dir / "missing.str");
   main.cmd_pnames.click();
   EXPECT_TRUE(holds(error_text(), "missing.str"));

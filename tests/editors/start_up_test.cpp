@@ -40,6 +40,11 @@ TEST_F(StartUp, TheNameFilesLoadedLastAreLoadedAgainAndOneNoLongerThereIsToldAnd
   EXPECT_EQ(second.globals.names.weapon_names[0], "NONE");
   EXPECT_TRUE(second.main.cmd_airfield.enabled);
   EXPECT_TRUE(second.platform.messages.empty());
+  // Beside each button, where its names came from.
+  EXPECT_EQ(second.main.lbl_planes_from.caption, "planes.str: 30 names");
+  EXPECT_EQ(second.main.lbl_places_from.caption, "places.str: 308 names");
+  EXPECT_EQ(second.main.lbl_weapons_from.caption, "built-in names");
+  EXPECT_EQ(second.main.lbl_airfields_from.caption, "not loaded");
 
   // The plane file is gone and the place file now holds a count the table refuses: each is
   // told once, naming its file, and the tables keep what they held.
@@ -53,6 +58,7 @@ TEST_F(StartUp, TheNameFilesLoadedLastAreLoadedAgainAndOneNoLongerThereIsToldAnd
             path_to_utf8(dir / "places.str") + ": Invalid File.  Incorrect number of place names");
   EXPECT_EQ(third.globals.names.plane_names[29], "");
   EXPECT_FALSE(third.main.cmd_airfield.enabled);
+  EXPECT_EQ(third.main.lbl_planes_from.caption, "not loaded");
   NextRun fourth(third.platform);
   fourth.main.start_up();
   EXPECT_TRUE(fourth.platform.messages.empty());
