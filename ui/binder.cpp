@@ -199,8 +199,15 @@ QLabel* Binder::label(Label& label) {
   widget->setObjectName(text_of(label.name));
   if (label.on_press || label.on_release) {
     widget->installEventFilter(new PressWatcher(
-        widget, [this, &label] { act([&] { label.press(); }); },
-        [this, &label] { act([&] { label.release(); }); }));
+        widget,
+        [this, widget, &label] {
+          held_label_ = widget;
+          act([&] { label.press(); });
+        },
+        [this, &label] {
+          held_label_ = nullptr;
+          act([&] { label.release(); });
+        }));
   }
   shows_.push_back([widget, &label] { show_state(*widget, label); });
   return widget;

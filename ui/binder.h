@@ -72,6 +72,9 @@ class Binder {
   // Runs a user's action once what was typed in the window has been read, then
   // `after_action`; the action does not run when the typed text was refused.
   void act(const std::function<void()>& action);
+  // The label the mouse button is held on, whose press may have opened a window that
+  // explains it; null while none is held.
+  QWidget* held_label() const { return held_label_; }
 
   // Shows the state of every bound control.
   void refresh() const;
@@ -92,6 +95,7 @@ class Binder {
   std::vector<TextBox*> boxes_;
   std::vector<std::function<void()>> shows_;
   std::vector<QWidget*> inputs_;
+  QWidget* held_label_ = nullptr;  // a label of this window, which lives as long as it
 };
 
 }  // namespace zav::ui

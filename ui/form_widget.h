@@ -27,6 +27,12 @@ class FormWidget : public QWidget {
   // Closes the window on its logic's word: the logic has done what closing needs.
   void close_by_program();
 
+  // Where the window opens: where the user last left it, or else beside the window it was
+  // opened from; a note opens under the label it explains, wherever it was last.
+  enum class Opening { where_left, under_held_label };
+  void open_as(Opening opening) { opening_ = opening; }
+  Opening opening() const { return opening_; }
+
  Q_SIGNALS:
   void closed();
   // A user's action ran: what other windows show may have changed with it.
@@ -42,6 +48,7 @@ class FormWidget : public QWidget {
   Window& window_;
   Binder binder_;
   bool closing_by_program_ = false;
+  Opening opening_ = Opening::where_left;
 };
 
 }  // namespace zav::ui

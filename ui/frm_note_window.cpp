@@ -14,6 +14,7 @@ void lay_out(FrmNote& logic, FormWidget& form) {
   note->setFixedWidth(420);
   note->setMargin(8);
   form.setAttribute(Qt::WA_ShowWithoutActivating);
+  form.open_as(FormWidget::Opening::under_held_label);
   auto* layout = new QVBoxLayout;
   layout->addWidget(note);
   form.finish(layout);

@@ -165,17 +165,33 @@ FormWidget& QtPlatform::make_widget(Window& window) {
   // An action in one window may change what another shows (an Update marks the campaign
   // editor's caption), so every window shows its state again.
   QObject::connect(slot.get(), &FormWidget::acted, slot.get(), [this] { show_state(); });
-  put_back(*slot, settings_->value(place_key(window)).toString());
-  QObject::connect(slot.get(), &FormWidget::closed, slot.get(),
-                   [this, &window, widget = slot.get()] {
-                     settings_->setValue(place_key(window), place_of(*widget));
-                   });
+  QWidget* opener = QApplication::activeWindow();
+  place(*slot, window, opener);
   // A window opened from another stands over it.
-  if (QWidget* opener = QApplication::activeWindow()) {
+  if (opener) {
     slot->winId();
     slot->windowHandle()->setTransientParent(opener->windowHandle());
   }
   return *slot;
+}
+
+void QtPlatform::place(FormWidget& widget, const Window& window, QWidget* opener) {
+  if (widget.opening() == FormWidget::Opening::under_held_label) {
+    for (const auto& [shown, other] : widgets_) {
+      if (QWidget* held = other ? other->bind().held_label() : nullptr) place_under(widget, *held);
+    }
+    return;
+  }
+  QObject::connect(&widget, &FormWidget::closed, &widget, [this, &window, &widget] {
+    settings_->setValue(place_key(window), place_of(widget));
+  });
+  if (put_back(widget, settings_->value(place_key(window)).toString()) || !opener) return;
+  // Each window already open beside the opener moves the new one a step down and right.
+  int cascade = 0;
+  for (const auto& [shown, other] : widgets_) {
+    if (other && other.get() != &widget && other.get() != opener && other->isVisible()) ++cascade;
+  }
+  place_beside(widget, *opener, cascade);
 }
 
 void QtPlatform::forget(const Window& window) {

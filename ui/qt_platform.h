@@ -48,6 +48,8 @@ class QtPlatform : public Platform {
   FormWidget& make_widget(Window& window);
   // Lets go of a modeless window's widget once it has closed.
   void forget(const Window& window);
+  // Puts a new window where it opens: see FormWidget::Opening.
+  void place(FormWidget& widget, const Window& window, QWidget* opener);
 
   std::map<const Window*, std::unique_ptr<FormWidget>> widgets_;
   std::unique_ptr<QSettings> settings_;

@@ -10,7 +10,14 @@ namespace zav::ui {
 
 QString place_of(const QWidget& window);
 // Moves `window` where `kept` says, but only where the whole window fits a screen as the
-// screens are now; a place on a screen since unplugged, or no place at all, is ignored.
-void put_back(QWidget& window, const QString& kept);
+// screens are now; false, and the window not moved, for a place on a screen since unplugged
+// or no place at all.
+bool put_back(QWidget& window, const QString& kept);
+
+// Where a window opens when it has no place of its own: to the right of the window it was
+// opened from, the `cascade`th one a step lower and further right, within the screen.
+void place_beside(QWidget& window, const QWidget& opener, int cascade);
+// Just below `anchor`, the label that a note explains, within the screen.
+void place_under(QWidget& window, const QWidget& anchor);
 
 }  // namespace zav::ui

@@ -31,7 +31,21 @@ TEST_F(DesktopTest, AWindowOpensWhereItLastStoodWhenThatPlaceFitsTheScreenNow) {
     press(campaign, "cmd_close");
   }
 
+  // With no place of its own, a section editor opens to the right of the campaign editor.
   platform.forget_settings();  // as --fresh starts
+  campaign = open(main_window, "cmd_camp", "frm_campaign");
+  campaign->move(0, 0);
+  ASSERT_FALSE(save_campaign(dir / "camp1.dat", Campaign{}));
+  platform.will(dir / "camp1.dat");
+  press(campaign, "cmd_cload");
+  campaign->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(campaign));
+  QWidget* setup = open(campaign, "cmd_v1missions", "frm_c_v1missions");
+  EXPECT_GT(setup->x(), campaign->frameGeometry().right());
+  EXPECT_EQ(setup->y(), campaign->frameGeometry().top());
+  press(setup, "cmd_close");
+  press(campaign, "cmd_close");
+  platform.forget_settings();
   EXPECT_EQ(platform.setting("windows/frm_campaign"), "");
 }
 

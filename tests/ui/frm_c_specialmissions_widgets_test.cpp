@@ -2,7 +2,10 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
+#include <algorithm>
+#include <cstdlib>
 
 #include "editors/frm_c_specialmissions/frm_c_specialmissions.h"
 #include "ui/desktop_fixture.h"
@@ -35,7 +38,13 @@ TEST_F(SpecialMissionsWidgets, AnEditedMissionIsSavedByteForByteAndTheNoteShowsW
   QWidget& note_label = control(missions, "Label3");
   QTest::mousePress(&note_label, Qt::LeftButton);
   ASSERT_EQ(shown("frm_note").size(), 1u);
-  EXPECT_TRUE(control<QLabel>(shown("frm_note")[0], "lbl_note").text().startsWith("*    -  "));
+  QWidget* note = shown("frm_note")[0];
+  EXPECT_TRUE(control<QLabel>(note, "lbl_note").text().startsWith("*    -  "));
+  // It opens just below "NOTE", or as near as the screen allows.
+  const QPoint below = note_label.mapToGlobal(QPoint(0, note_label.height()));
+  const QRect screen = note->screen()->availableGeometry();
+  EXPECT_LE(std::abs(note->x() - std::min(below.x(), screen.right() + 1 - note->width())), 8);
+  EXPECT_LE(std::abs(note->y() - std::min(below.y(), screen.bottom() + 1 - note->height())), 8);
   QTest::mouseRelease(&note_label, Qt::LeftButton);
   EXPECT_TRUE(shown("frm_note").empty());
 
