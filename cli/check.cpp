@@ -109,20 +109,15 @@ class Checker {
     }
   }
 
-  // Of a trigger whose range goes beyond the byte, the byte keeps only the values its spin
-  // reaches there (no year, of the strengths only 0): any other byte has a meaning to the game
-  // that nobody knows.
+  // A trigger's parameter beyond what its spin offers: a phase or a frontline that is not
+  // there. A year or an air strength is kept as a byte, whatever the byte.
   void rule(const std::string& path, int value, const EventTriggerParameter&,
             const SpecialEvent& event) const {
     const TriggerLayout& trigger = trigger_layout(event.trigger);
-    const bool reached = value >= trigger.minimum && value <= trigger.maximum &&
-                         (value - trigger.minimum) % trigger.step == 0;
-    if (!exceeds_byte(trigger) || reached) return;
-    std::string range = std::to_string(trigger.minimum) + " to " + std::to_string(trigger.maximum);
-    if (trigger.step > 1) range += " in steps of " + std::to_string(trigger.step);
-    add(path, std::to_string(value) + " is no " + std::string(trigger.what) + " (" + range +
-                  "): the trigger parameter is one byte, and what the game reads from it is not "
-                  "known");
+    if (!trigger.shows_parameter || (value >= trigger.minimum && value <= trigger.maximum)) return;
+    add(path, std::to_string(value) + " is outside " + std::to_string(trigger.minimum) + " to " +
+                  std::to_string(trigger.maximum) + ", what \"" + std::string(trigger.text) +
+                  "\" offers");
   }
 
   void rule(const std::string& path, int value, const ConditionParameter& parameter,

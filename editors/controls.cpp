@@ -81,10 +81,7 @@ void TextBox::settle(std::string shown) {
 NumberReading TextBox::read() const {
   // A row's box is named by its row ("Weapons: row 3 number"), its label alone would not say.
   const std::string named = accessible_name.empty() ? shown_text(label) : accessible_name;
-  NumberReading reading =
-      read_number(named, text, policy, minimum, maximum, storage, shown_stored_);
-  if (!reading.refusal.empty() && !refusal_note.empty()) reading.refusal += " " + refusal_note;
-  return reading;
+  return read_number(named, text, policy, minimum, maximum, storage, shown_stored_);
 }
 
 NumberBox::NumberBox(std::string name, std::string spin_name, std::string label, int minimum,

@@ -83,7 +83,6 @@ struct TextBox : Control {
   int maximum;
   NumberPolicy policy;
   Storage storage;
-  std::string refusal_note;  // said after a refusal, where the range alone does not say why
   // Runs once typed text was read and taken; not when it was refused.
   std::function<void()> on_commit;
 

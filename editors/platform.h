@@ -17,8 +17,8 @@ struct FileDialog {
   std::string filter;              // "description|pattern", e.g. "String Files (*.str)|*.str"
   std::string default_extension;   // e.g. ".dat", added to a typed name that has none
   std::filesystem::path proposed;  // file name offered first, may be empty
-  std::filesystem::path folder;    // where the dialog starts when no file is proposed
-  std::vector<std::filesystem::path> recent;  // files of this kind chosen lately, latest first
+  std::filesystem::path folder{};  // where the dialog starts when no file is proposed
+  std::vector<std::filesystem::path> recent{};  // files of this kind chosen lately, latest first
 };
 
 // The user's choice in a file dialog; an empty path means the dialog was cancelled.

@@ -7,6 +7,10 @@ constexpr ParameterLayout byte_parameter(std::string_view label) {
   return {label, 0, 255, 1};
 }
 
+// A year or an air strength has one byte in the campaign file, and how the game reads that
+// byte is not known: the byte is offered and kept exactly as typed, never re-coded.
+constexpr std::string_view kByteAsTyped = "one byte, kept as typed (0 to 255)";
+
 }  // namespace
 
 const std::array<EventTypeLayout, kEventTypeCount> kEventTypes = {{
@@ -40,9 +44,9 @@ const std::array<TriggerLayout, kEventTriggerCount> kEventTriggers = {{
     {"Check after every mission"},
     {"When Campaign Phase is =>", true, 0, 24},
     {"When Frontline Position is =>", true, 0, 19},
-    {"When Current Year =>", true, 1940, 1945, 1, 1940, "year"},
-    {"When Allied Air Strength is =>", true, 0, 5000, 500, 0, "air strength"},
-    {"When German Air Stength is =>", true, 0, 5000, 500, 0, "air strength"},
+    {"When Current Year =>", true, 0, 255, 1, 0, kByteAsTyped},
+    {"When Allied Air Strength is =>", true, 0, 255, 1, 0, kByteAsTyped},
+    {"When German Air Stength is =>", true, 0, 255, 1, 0, kByteAsTyped},
     {"When we do a Special Mission"},
     {"UNDOCUMENTED!!!"},
 }};

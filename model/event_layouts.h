@@ -29,8 +29,8 @@ struct TriggerLayout {
   int minimum = 0;
   int maximum = 255;
   int step = 1;
-  int first = 0;            // the value the parameter takes when the trigger is chosen
-  std::string_view what{};  // what the parameter is, where its range goes beyond a byte
+  int first = 0;             // the value the parameter takes when the trigger is chosen
+  std::string_view note{};  // how the parameter is kept, where its entry does not say
 };
 
 inline constexpr int kEventTypeCount = 22;
@@ -43,12 +43,6 @@ extern const std::array<TriggerLayout, kEventTriggerCount> kEventTriggers;
 extern const EventTypeLayout kUnknownEventType;
 // The layout of a stored trigger with no entry: its parameter shown over the byte's range.
 extern const TriggerLayout kUnknownEventTrigger;
-
-// The trigger parameter is one byte in the campaign file: a trigger whose range goes beyond
-// it (a year, an air strength) can keep only the values 0 to 255, and only those typed.
-inline bool exceeds_byte(const TriggerLayout& trigger) {
-  return trigger.maximum > 255;
-}
 
 // The layout of the trigger at `position` of the list, or of a stored trigger with no entry.
 const TriggerLayout& trigger_layout(int position);

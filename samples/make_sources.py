@@ -343,8 +343,9 @@ def forces(air, ground, quality, morale, repair, production, factories, side=Non
 
 
 def event(kind, trigger, trigger_param, chance, param1=0, param2=0):
-    """A special event. The trigger parameter is one byte: no year fits it, and of the air
-    strengths only 0 does, so the samples use no year trigger and strengths of 0 only."""
+    """A special event. The trigger parameter is one byte, and how the game reads a year or an
+    air strength from it is not known, so the samples use no year trigger and strengths of 0
+    only."""
     assert trigger != YEAR and 0 <= trigger_param <= 255
     assert trigger not in (ALLIED_STRENGTH, GERMAN_STRENGTH) or trigger_param == 0
     return {"type": kind, "trigger": trigger, "trigger_param": trigger_param, "chance": chance,

@@ -156,6 +156,10 @@ void fit_characters(const Widgets& list, int characters) {
   combo->setMinimumContentsLength(characters);
 }
 
+void fit_label(QLabel& label, int characters) {
+  label.setFixedWidth(label.fontMetrics().averageCharWidth() * characters);
+}
+
 void keep_place(QWidget& widget) {
   QSizePolicy policy = widget.sizePolicy();
   policy.setRetainSizeWhenHidden(true);
@@ -345,16 +349,19 @@ QLabel* Binder::caption(const Control& control, const Widgets& field) {
   auto* label = new QLabel(text_of(control.label));
   label->setBuddy(field.input);
   if (!control.caption_name.empty()) label->setObjectName(text_of(control.caption_name));
-  // The logic may relabel the control; its input is then named by the new label.
+  // The logic may relabel the control; its input is then named by the new label. A caption
+  // never narrows, so that the column of captions, and the window, keep their width.
+  label->setMinimumWidth(label->sizeHint().width());
   shows_.push_back([label, input = field.input, &control] {
     const QString text = text_of(control.label);
     if (label->text() != text) {
       label->setText(text);
+      label->setMinimumWidth(std::max(label->minimumWidth(), label->sizeHint().width()));
       if (control.accessible_name.empty()) {
         input->setAccessibleName(text_of(shown_text(control.label)));
       }
     }
-    label->setVisible(control.visible);
+    show_shown(*label, control.visible);
   });
   return label;
 }

@@ -31,6 +31,10 @@ struct Widgets {
 // list of a column, and room for a long name.
 void fit_characters(const Widgets& list, int characters);
 
+// A label as wide as `characters` characters, whatever it shows, so that nothing beside it
+// moves; a longer text is cut short, and shown whole as its tooltip.
+void fit_label(QLabel& label, int characters);
+
 // A widget that keeps its place while hidden, so that the rows shown stay where they are.
 void keep_place(QWidget& widget);
 

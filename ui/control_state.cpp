@@ -26,9 +26,18 @@ bool shows_entries(const QComboBox& widget, const std::vector<std::string>& entr
 
 }  // namespace
 
+void show_shown(QWidget& widget, bool visible) {
+  if (!visible && !widget.sizePolicy().retainSizeWhenHidden()) {
+    QSizePolicy policy = widget.sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    widget.setSizePolicy(policy);
+  }
+  widget.setVisible(visible);
+}
+
 void show_state(QWidget& widget, const Control& control) {
   widget.setEnabled(control.enabled);
-  widget.setVisible(control.visible);
+  show_shown(widget, control.visible);
 }
 
 void show_state(QPushButton& widget, const Button& button) {
@@ -38,7 +47,13 @@ void show_state(QPushButton& widget, const Button& button) {
 }
 
 void show_state(QLabel& widget, const Label& label) {
-  widget.setText(text_of(label.caption));
+  // A label of fixed width (fit_label) shows a longer text cut short, whole in its tooltip.
+  const QString text = text_of(label.caption);
+  const bool fixed = widget.minimumWidth() == widget.maximumWidth();
+  const QString shown =
+      fixed ? widget.fontMetrics().elidedText(text, Qt::ElideRight, widget.width()) : text;
+  widget.setText(shown);
+  widget.setToolTip(shown == text ? QString() : text);
   show_state(widget, static_cast<const Control&>(label));
 }
 

@@ -14,6 +14,9 @@ class QWidget;
 // change signals stay silent meanwhile: they report the user's changes only.
 namespace zav::ui {
 
+// Shows or hides a widget the logic shows or hides; hidden, it keeps its place, so that the
+// window keeps one size and what stands beside or below it stays put.
+void show_shown(QWidget& widget, bool visible);
 void show_state(QWidget& widget, const Control& control);
 void show_state(QPushButton& widget, const Button& button);
 void show_state(QLabel& widget, const Label& label);

@@ -9,8 +9,9 @@
 
 namespace zav::ui {
 
-// The event number, type and trigger (its parameter beside it), the chance with its value,
-// and the two parameters, the plane's name beside the first; "&Update" and "&Close" below.
+// The event number, type and trigger (its parameter beside it, how it is kept below), the
+// chance with its value, and the two parameters, the plane's name beside the first; "&Update"
+// and "&Close" below.
 void lay_out(FrmCSpecialEvents& logic, FormWidget& form) {
   Binder& bind = form.bind();
   auto* grid = new QGridLayout;
@@ -21,13 +22,16 @@ void lay_out(FrmCSpecialEvents& logic, FormWidget& form) {
     fit_characters(bind.row(*grid, row, 0, *list), 28);
   }
   grid->addWidget(bind.field(logic.txt_se_trigger).placed, 2, 2);
-  bind.row(*grid, 3, 0, logic.sld_se_chance).input->setMinimumWidth(200);
-  grid->addWidget(bind.label(logic.lbl_se_Chance), 3, 2);
-  bind.row(*grid, 4, 0, logic.txt_se_par1);
-  grid->addWidget(bind.label(logic.lbl_plane), 4, 2);
-  bind.row(*grid, 5, 0, logic.txt_se_par2);
+  grid->addWidget(bind.label(logic.lbl_se_trigger_note), 3, 1, 1, 2);
+  bind.row(*grid, 4, 0, logic.sld_se_chance).input->setMinimumWidth(200);
+  grid->addWidget(bind.label(logic.lbl_se_Chance), 4, 2);
+  bind.row(*grid, 5, 0, logic.txt_se_par1);
+  QLabel* plane = bind.label(logic.lbl_plane);
+  fit_label(*plane, 24);
+  grid->addWidget(plane, 5, 2);
+  bind.row(*grid, 6, 0, logic.txt_se_par2);
   // The rows keep their height while a type hides its parameters.
-  for (int row = 0; row < 6; ++row) grid->setRowMinimumHeight(row, 28);
+  for (int row = 0; row < 7; ++row) grid->setRowMinimumHeight(row, 28);
   finish_section(form, grid, logic.cmd_update, logic.cmd_close);
 }
 

@@ -51,10 +51,8 @@ void FrmCSpecialEvents::apply_trigger_layout() {
   txt_se_trigger.visible = trigger.shows_parameter;
   txt_se_trigger.set_range(trigger.minimum, trigger.maximum, trigger.step);
   txt_se_trigger.set_spin(trigger.first);
-  txt_se_trigger.refusal_note =
-      exceeds_byte(trigger) ? "The campaign file keeps the trigger parameter in one byte, so a "
-                              "year or an air strength above 255 has no form there."
-                            : "";
+  lbl_se_trigger_note.caption = std::string(trigger.note);
+  lbl_se_trigger_note.visible = trigger.shows_parameter && !trigger.note.empty();
 }
 
 void FrmCSpecialEvents::show_chance() {

@@ -32,6 +32,7 @@ class FrmCSpecialEvents : public SectionEditor {
   // Shown beside the trigger list; its label names it in messages and to screen readers.
   Bound<NumberBox> txt_se_trigger{form_, fields::special_event_trigger_param, "txt_se_trigger",
                                   "upd_tparam", "Trigger Parameter:"};
+  Label lbl_se_trigger_note{"lbl_se_trigger_note", ""};  // how a year or a strength is kept
   Bound<Slider> sld_se_chance{form_, fields::special_event_chance, "sld_se_chance",
                               "Chance (0-255):"};
   Label lbl_se_Chance{"lbl_se_Chance", "0"};

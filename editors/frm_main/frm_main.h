@@ -19,8 +19,8 @@ namespace zav {
 // What the program is given when it starts: name files to load instead of those it remembers,
 // and data files to open in their editors.
 struct StartRequest {
-  std::optional<std::filesystem::path> weapons, planes, places, targets;
-  std::vector<std::filesystem::path> files;
+  std::optional<std::filesystem::path> weapons{}, planes{}, places{}, targets{};
+  std::vector<std::filesystem::path> files{};
 };
 
 // The main window: loads the name tables the editors show, opens the file editors, and ends

@@ -154,21 +154,21 @@ TEST(Check, ProblemsAreFoundInTheEntriesInUseOfEveryKindOfFile) {
   EXPECT_EQ(run.out_lines(), expected);
 }
 
-TEST(Check, YearAndStrengthTriggersHoldingAByteAreReported) {
+TEST(Check, APhaseOrFrontlineTriggerBeyondItsSpinIsReportedAndAnyYearByteIsNot) {
   const TempDir dir;
   Campaign c = clean_campaign();
   c.setup.num_spev = 4;
-  c.special_events[0] = {.trigger = 3, .trigger_param = 4};
-  c.special_events[2] = {.trigger = 4, .trigger_param = 0};  // a strength of 0 fits the byte
-  c.special_events[3] = {.trigger = 5, .trigger_param = 200};
+  c.special_events[0] = {.trigger = 3, .trigger_param = 200};
+  c.special_events[1] = {.trigger = 1, .trigger_param = 24};
+  c.special_events[2] = {.trigger = 1, .trigger_param = 25};
+  c.special_events[3] = {.trigger = 2, .trigger_param = 20};
   write_campaign(dir / "camp01.dat", c);
   const ToolRun run = run_zav({"check", "camp01.dat"}, &dir);
   EXPECT_EQ(run.out_lines(),
-            (Lines{"camp01.dat: special_events[0].trigger_param: 4 is no year (1940 to 1945): the "
-                   "trigger parameter is one byte, and what the game reads from it is not known",
-                   "camp01.dat: special_events[3].trigger_param: 200 is no air strength (0 to "
-                   "5000 in steps of 500): the trigger parameter is one byte, and what the game "
-                   "reads from it is not known"}));
+            (Lines{"camp01.dat: special_events[2].trigger_param: 25 is outside 0 to 24, what "
+                   "\"When Campaign Phase is =>\" offers",
+                   "camp01.dat: special_events[3].trigger_param: 20 is outside 0 to 19, what "
+                   "\"When Frontline Position is =>\" offers"}));
 }
 
 }  // namespace

@@ -56,15 +56,17 @@ TEST_F(SpecialEvents, EachTypeAndTriggerLaysOutItsParameters) {
   EXPECT_EQ(e.txt_se_par1.text, "-128");
 
   using Range = std::tuple<bool, int, int, int, std::string>;  // shown, min, max, step, text
-  // The year's own range and text, then back to a hidden one, the phases and the strengths.
-  const std::pair<int, Range> triggers[] = {{3, {true, 1940, 1945, 1, "1940"}},
+  // The phases' own range, then a hidden one; a year and a strength offer their byte, as the
+  // note beside them says.
+  const std::pair<int, Range> triggers[] = {{1, {true, 0, 24, 1, "0"}},
                                             {0, {false, 0, 255, 1, "0"}},
-                                            {1, {true, 0, 24, 1, "0"}},
-                                            {4, {true, 0, 5000, 500, "0"}}};
+                                            {3, {true, 0, 255, 1, "0"}},
+                                            {5, {true, 0, 255, 1, "0"}}};
   for (const auto& [trigger, want] : triggers) {
     e.cbo_se_trigger.choose(trigger);
     const NumberBox& t = e.txt_se_trigger;
     EXPECT_EQ(Range(t.visible, t.minimum, t.maximum, t.step, t.text), want) << trigger;
+    EXPECT_EQ(e.lbl_se_trigger_note.visible, trigger >= 3) << trigger;
   }
 }
 
@@ -123,7 +125,7 @@ TEST_F(SpecialEvents, StepsStoreBeforeShowingAndOnlyUpdateOrSteppingStores) {
   EXPECT_EQ(globals.campaign.record(), expected);
 }
 
-TEST_F(SpecialEvents, AYearOrStrengthBeyondTheByteIsRefusedAndUnknownValuesAreKept) {
+TEST_F(SpecialEvents, ATriggerParameterBeyondTheByteIsRefusedAndUnknownValuesAreKept) {
   hold(globals.campaign, [](Campaign& c) {
     c.special_events[0] = {
         .type = 30, .trigger = 9, .trigger_param = 77, .chance = 5, .param1 = 300, .param2 = -5};
@@ -142,18 +144,15 @@ TEST_F(SpecialEvents, AYearOrStrengthBeyondTheByteIsRefusedAndUnknownValuesAreKe
                                     .param1 = 300,
                                     .param2 = -5}));
 
-  // A year trigger holding a byte shows the byte; the year the spin offers cannot be stored.
+  // A year trigger shows its byte as stored; a typed number the byte cannot hold is refused,
+  // saying what may be typed.
   EXPECT_EQ(e.txt_se_trigger.text, "4");
-  EXPECT_EQ(e.txt_se_trigger.minimum, 1940);
   e.cbo_se_trigger.choose(4);
-  e.txt_se_trigger.step_by(1);
-  EXPECT_EQ(e.txt_se_trigger.text, "500");
+  e.txt_se_trigger.type("500");
   e.txt_se_par1.type("40000");
   e.txt_specialeventnum.spin_to(1);
   const std::string told = error_text();
-  EXPECT_TRUE(holds(told,
-                    "Trigger Parameter: \"500\" is not a whole number from 0 to 255. "
-                    "The campaign file keeps the trigger parameter in one byte"));
+  EXPECT_TRUE(holds(told, "Trigger Parameter: \"500\" is not a whole number from 0 to 255."));
   EXPECT_TRUE(holds(told, "Parameter 1: \"40000\" is not a whole number from -32768 to 32767."));
   EXPECT_EQ(e.current_event(), 1);  // the step did not happen
   EXPECT_EQ(e.txt_specialeventnum.text, "2");

@@ -6,7 +6,10 @@
 #include <QtWidgets>
 #include <fstream>
 #include <nlohmann/json.hpp>
+#include <initializer_list>
+#include <set>
 #include <string>
+#include <utility>
 
 #include "ui/desktop_fixture.h"
 
@@ -102,6 +105,48 @@ TEST_F(SampleFolderTest, NamesAirfieldsAndTheFullCampaignShowInTheEditors) {
   EXPECT_EQ(control<QLineEdit>(open(campaign, "cmd_af", "frm_c_alliedforces"),
                                "txt_af_submarine").text(),
             text_of(full["allied_forces"]["factories"][7]));
+}
+
+// Steps through every entry by the spin's up arrow and chooses every entry of each list,
+// and returns each size the window took meanwhile.
+std::set<std::pair<int, int>> sizes_through(QWidget* window, const char* spin,
+                                            std::initializer_list<const char*> lists) {
+  std::set<std::pair<int, int>> sizes;
+  const auto note = [&] {
+    QApplication::processEvents();
+    sizes.insert({window->width(), window->height()});
+  };
+  note();
+  for (QToolButton* up = &arrow(window, spin, "up"); up->isEnabled(); note()) up->click();
+  for (const char* name : lists) {
+    auto& list = control<QComboBox>(window, name);
+    for (int i = 0; i < list.count(); ++i, note()) {
+      list.setCurrentIndex(i);
+      Q_EMIT list.activated(i);
+    }
+  }
+  return sizes;
+}
+
+// Buttons that move under the pointer as the user steps are pressed by mistake.
+TEST_F(SampleFolderTest, EditorsKeepOneSizeThroughEveryEntryTypeAndTrigger) {
+  platform.will(kGame / "planes.str", kGame / "places.str");
+  for (const char* button : {"cmd_pnames", "cmd_bnames"}) press(main_window, button);
+  QWidget* campaign = open(main_window, "cmd_camp", "frm_campaign");
+  platform.will(kGame / "camp01.dat");
+  press(campaign, "cmd_cload");
+  QWidget* events = open(campaign, "cmd_events", "frm_c_specialevents");
+  EXPECT_EQ(sizes_through(events, "upd_spev", {"cbo_se_trigger", "cbo_se_type"}).size(), 1);
+  QWidget* missions = open(campaign, "cmd_missions", "frm_c_specialmissions");
+  EXPECT_EQ(sizes_through(missions, "UpDown38", {"cbo_smtrigger", "cbo_sm_type"}).size(), 1);
+  press(campaign, "cmd_close");
+
+  in_modal_editor("cmd_sqd", "frm_squadron", [&](QWidget* squadrons) {
+    platform.will(kGame / "sq01.dat");
+    press(squadrons, "cmd_sload");
+    EXPECT_EQ(sizes_through(squadrons, "upd_currsqn", {"cbo_moves", "cbo_changes"}).size(), 1);
+    platform.will(MessageAnswer::no);  // to saving the changed counts
+  });
 }
 
 }  // namespace
