@@ -65,7 +65,7 @@ class Binder {
   template <class C>
   Widgets row(QGridLayout& grid, int row, int column, C& control) {
     const Widgets made = field(control);
-    place_row(grid, row, column, control, made, /*labelled=*/!std::is_same_v<C, CheckBox>);
+    place_row(grid, row, column, control, made, /*labelled=*/!std::is_base_of_v<CheckBox, C>);
     return made;
   }
 

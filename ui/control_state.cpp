@@ -47,9 +47,10 @@ void show_state(QPushButton& widget, const Button& button) {
 }
 
 void show_state(QLabel& widget, const Label& label) {
-  // A label of fixed width (fit_label) shows a longer text cut short, whole in its tooltip.
+  // A one-line label of fixed width (fit_label) shows a longer text cut short, whole in its
+  // tooltip; a wrapped one takes more lines instead.
   const QString text = text_of(label.caption);
-  const bool fixed = widget.minimumWidth() == widget.maximumWidth();
+  const bool fixed = widget.minimumWidth() == widget.maximumWidth() && !widget.wordWrap();
   const QString shown =
       fixed ? widget.fontMetrics().elidedText(text, Qt::ElideRight, widget.width()) : text;
   widget.setText(shown);

@@ -18,7 +18,8 @@ QGridLayout* mission_column(Binder& bind, FrmCSpecialMissions& logic) {
   int row = 0;
   bind.row(*grid, row++, 0, logic.txt_smnum);
   fit_characters(bind.row(*grid, row++, 0, logic.cbo_smtrigger), 30);
-  bind.row(*grid, row++, 0, logic.txt_sm_tp1).input->setFixedWidth(80);
+  // The parameter and the date are never shown together: the parameter takes the date's row.
+  bind.row(*grid, row, 0, logic.txt_sm_tp1).input->setFixedWidth(80);
   bind.row(*grid, row++, 0, logic.txt_sm_date);
   bind.row(*grid, row++, 0, logic.txt_sm_month);
   bind.row(*grid, row++, 0, logic.cbo_sm_year);

@@ -185,7 +185,8 @@ void QtPlatform::place(FormWidget& widget, const Window& window, QWidget* opener
   QObject::connect(&widget, &FormWidget::closed, &widget, [this, &window, &widget] {
     settings_->setValue(place_key(window), place_of(widget));
   });
-  if (put_back(widget, settings_->value(place_key(window)).toString()) || !opener) return;
+  if (put_back(widget, settings_->value(place_key(window)).toString())) return;
+  if (!opener) return place_at_left(widget);
   // Each window already open beside the opener moves the new one a step down and right.
   int cascade = 0;
   for (const auto& [shown, other] : widgets_) {

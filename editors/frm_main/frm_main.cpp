@@ -83,15 +83,9 @@ void FrmMain::open_file(const std::filesystem::path& file) {
   if (kind == DataKind::campaign) {
     open_campaign_editor().load_file(file);
   } else if (kind == DataKind::mission) {
-    FrmMission mission(globals_, platform_);
-    mission.open();
-    mission.load_file(file);
-    platform_.show_modal(mission);
+    open_modal_editor<FrmMission>(file);
   } else if (kind == DataKind::squadrons) {
-    FrmSquadron squadron(globals_, platform_);
-    squadron.open();
-    squadron.load_file(file);
-    platform_.show_modal(squadron);
+    open_modal_editor<FrmSquadron>(file);
   } else if (kind) {
     show_error(platform_, path_to_utf8(file) +
                               ": name files are given with --weapons, --planes, --places and "
@@ -143,16 +137,12 @@ FrmMain::Refusal FrmMain::load_airfield_file(const std::filesystem::path& file) 
   return std::nullopt;
 }
 
-void FrmMain::open_mission_editor() {
-  FrmMission mission(globals_, platform_);
-  mission.open();
-  platform_.show_modal(mission);
-}
-
-void FrmMain::open_squadron_editor() {
-  FrmSquadron squadron(globals_, platform_);
-  squadron.open();
-  platform_.show_modal(squadron);
+template <class Editor>
+void FrmMain::open_modal_editor(const std::optional<std::filesystem::path>& file) {
+  Editor editor(globals_, platform_);
+  editor.open();
+  if (file) editor.load_file(*file);
+  platform_.show_modal(editor);
 }
 
 Window& FrmMain::open_campaign_editor() {

@@ -16,6 +16,9 @@
 
 namespace zav {
 
+class FrmMission;
+class FrmSquadron;
+
 // What the program is given when it starts: name files to load instead of those it remembers,
 // and data files to open in their editors.
 struct StartRequest {
@@ -42,8 +45,8 @@ class FrmMain : public Window {
                     [this] { load_name_table(NameTable::planes, "Load Plane Names"); }};
   Button cmd_bnames{"cmd_bnames", "Load Place Names", [this] { load_place_names(); }};
   Button cmd_airfield{"cmd_airfield", "Load Airfield Data", [this] { load_airfield_data(); }};
-  Button cmd_miss{"cmd_miss", "MISSION FILES", [this] { open_mission_editor(); }};
-  Button cmd_sqd{"cmd_sqd", "SQUADRON FILES", [this] { open_squadron_editor(); }};
+  Button cmd_miss{"cmd_miss", "MISSION FILES", [this] { open_modal_editor<FrmMission>(); }};
+  Button cmd_sqd{"cmd_sqd", "SQUADRON FILES", [this] { open_modal_editor<FrmSquadron>(); }};
   // Opens the campaign editor without blocking; it hides this window while it is open.
   // Pressed while the editor is open, it brings that one forward.
   Button cmd_camp{"cmd_camp", "CAMPAIGN FILES", [this] { open_campaign_editor(); }};
@@ -76,8 +79,10 @@ class FrmMain : public Window {
   void reload(const std::string& key, const std::optional<std::filesystem::path>& given,
               const std::function<Refusal(const std::filesystem::path&)>& load);
   void show_name_sources();
-  void open_mission_editor();
-  void open_squadron_editor();
+  // Opens a file editor that holds the program until it is closed, loading `file` first when
+  // one is given.
+  template <class Editor>
+  void open_modal_editor(const std::optional<std::filesystem::path>& file = {});
   Window& open_campaign_editor();
   // Ends the program; a campaign with changes never saved is first offered for saving, and
   // the program goes on when the user cancels or the save did not happen.

@@ -31,10 +31,12 @@ TEST_F(DesktopTest, AWindowOpensWhereItLastStoodWhenThatPlaceFitsTheScreenNow) {
     press(campaign, "cmd_close");
   }
 
-  // With no place of its own, a section editor opens to the right of the campaign editor.
+  // With no place of its own, the campaign editor, opened in the main window's stead, opens at
+  // the left of the screen, and a section editor to its right.
   platform.forget_settings();  // as --fresh starts
   campaign = open(main_window, "cmd_camp", "frm_campaign");
-  campaign->move(0, 0);
+  const QRect screen = campaign->screen()->availableGeometry();
+  EXPECT_EQ(campaign->pos(), screen.topLeft() + QPoint(16, 16));
   ASSERT_FALSE(save_campaign(dir / "camp1.dat", Campaign{}));
   platform.will(dir / "camp1.dat");
   press(campaign, "cmd_cload");

@@ -33,6 +33,10 @@ TEST_F(SpecialMissionsWidgets, AnEditedMissionIsSavedByteForByteAndTheNoteShowsW
   EXPECT_EQ(control<QComboBox>(missions, "cbo_targetlist_0").currentText(), "place 4");
   EXPECT_TRUE(control<QRadioButton>(missions, "opt_zoom_0").isChecked());
   EXPECT_EQ(control(missions, "cbo_targetlist_2").accessibleName(), "Target List: 3");
+  // A check box says what it is itself, with no caption repeating it.
+  for (const QLabel* label : missions->findChildren<QLabel*>()) {
+    EXPECT_NE(label->text(), "Always Secondary Flight?");
+  }
 
   // The note window stands while the mouse button is held on "NOTE".
   QWidget& note_label = control(missions, "Label3");
