@@ -7,6 +7,7 @@
 
 #include "json_reader.h"
 #include "model/campaign_fields.h"
+#include "model/field_walk.h"
 #include "model/mission_fields.h"
 #include "model/squadron_fields.h"
 #include "model/target_fields.h"
@@ -25,39 +26,13 @@ class Checker {
 
   template <class Record, class... F>
   void check(const Record& record, const std::tuple<F...>& list, const std::string& path) const {
-    std::apply(
-        [&](const auto&... field) {
-          (check_field(record, field, member_path(path, field.name)), ...);
-        },
-        list);
+    walk_values(record, list, path, Entries::in_use,
+                [this](const std::string& at, int value, const auto& values, const auto& holder) {
+                  rule(at, value, values, holder);
+                });
   }
 
  private:
-  // Of an array, only the entries in use.
-  template <class Record, class F>
-  void check_field(const Record& record, const F& field, const std::string& path) const {
-    const auto& value = record.*field.member;
-    if constexpr (IsArray<std::remove_cvref_t<decltype(value)>>::value) {
-      const std::size_t used =
-          field.in_use ? std::min(field.in_use(record), value.size()) : value.size();
-      for (std::size_t i = 0; i < used; ++i) {
-        check_value(record, field, value[i], element_path(path, i));
-      }
-    } else {
-      check_value(record, field, value, path);
-    }
-  }
-
-  template <class Record, class F, class Value>
-  void check_value(const Record& record, const F& field, const Value& value,
-                   const std::string& path) const {
-    if constexpr (std::is_integral_v<Value>) {
-      rule(path, value, field.values_of(), record);
-    } else {
-      check(value, field.fields, path);
-    }
-  }
-
   void add(const std::string& path, std::string sentence) const {
     found_.push_back({path, std::move(sentence)});
   }

@@ -10,6 +10,7 @@
 #include "formats/path_text.h"
 #include "json_reader.h"
 #include "standard_output.h"
+#include "value_names.h"
 
 namespace zav::cli {
 namespace {
@@ -47,6 +48,18 @@ Result<std::string> read_document_text(const std::filesystem::path& json,
                      "is larger than 4 MiB, far larger than the JSON form of any data file"};
   }
   return std::string(start.value().bytes.begin(), start.value().bytes.end());
+}
+
+// The names of the game folder `folder`, or the built-in ones; none, the user told why, when a
+// name file is missing or refused.
+std::optional<NameTables> name_tables(const std::optional<std::filesystem::path>& folder) {
+  NameTables tables;
+  if (!folder) return tables;
+  if (const auto refused = load_game_names(*folder, tables)) {
+    std::cerr << *refused << '\n';
+    return std::nullopt;
+  }
+  return tables;
 }
 
 std::string count_of(std::size_t count, const std::string& noun) {
@@ -115,7 +128,9 @@ int run_check(const std::vector<std::filesystem::path>& files, const ReadOptions
 }
 
 int run_diff(const std::filesystem::path& old_file, const std::filesystem::path& new_file,
-             const ReadOptions& read) {
+             const ReadOptions& read, const std::optional<std::filesystem::path>& names) {
+  const std::optional<NameTables> tables = name_tables(names);
+  if (!tables) return kExitError;
   const Result<DataFile> old_loaded = load(old_file, read);
   if (!old_loaded) return report(old_loaded.error());
   const Result<DataFile> new_loaded = load(new_file, read);
@@ -128,9 +143,24 @@ int run_diff(const std::filesystem::path& old_file, const std::filesystem::path&
               << " and " << new_json.at("kind").get<std::string>() << ")\n";
     return kExitError;
   }
-  const std::vector<std::string> lines = differences(old_json, new_json);
+  const std::vector<std::string> lines =
+      differences(old_json, new_json, name_values(old_loaded.value(), *tables),
+                  name_values(new_loaded.value(), *tables));
   for (const std::string& line : lines) print(line + "\n");
   return lines.empty() ? kExitClean : kExitFound;
+}
+
+int run_show(const std::filesystem::path& file, const ReadOptions& read,
+             const std::optional<std::filesystem::path>& names) {
+  const std::optional<NameTables> tables = name_tables(names);
+  if (!tables) return kExitError;
+  const Result<DataFile> loaded = load(file, read);
+  if (!loaded) return report(loaded.error());
+  const Json document = data_file_to_json(loaded.value());
+  for (const std::string& line : value_lines(document, name_values(loaded.value(), *tables))) {
+    print(line + "\n");
+  }
+  return kExitClean;
 }
 
 }  // namespace zav::cli

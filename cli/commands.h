@@ -31,7 +31,12 @@ int run_build(const std::filesystem::path& json, const std::filesystem::path& ou
 // Unless `quiet`, a clean run says on standard error how many files it checked.
 int run_check(const std::vector<std::filesystem::path>& files, const ReadOptions& read, bool quiet);
 
+// Values are named from the name files of the game folder `names`, or else from the built-in
+// names; a name file missing or refused stops the command before it prints anything.
 int run_diff(const std::filesystem::path& old_file, const std::filesystem::path& new_file,
-             const ReadOptions& read);
+             const ReadOptions& read, const std::optional<std::filesystem::path>& names);
+
+int run_show(const std::filesystem::path& file, const ReadOptions& read,
+             const std::optional<std::filesystem::path>& names);
 
 }  // namespace zav::cli

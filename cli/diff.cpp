@@ -32,13 +32,14 @@ Leaves leaves_of(const Json& document) {
   return leaves;
 }
 
-std::string shown(const Json* value) {
-  return value ? value->dump() : "(none)";
+std::string shown(const Json* value, const ValueNames& names, const std::string& path) {
+  return value ? with_name(value->dump(), names, path) : "(none)";
 }
 
 }  // namespace
 
-std::vector<std::string> differences(const Json& old_document, const Json& new_document) {
+std::vector<std::string> differences(const Json& old_document, const Json& new_document,
+                                     const ValueNames& old_names, const ValueNames& new_names) {
   const Leaves old_leaves = leaves_of(old_document);
   const Leaves new_leaves = leaves_of(new_document);
   std::unordered_map<std::string_view, const Json*> new_by_path;
@@ -46,7 +47,8 @@ std::vector<std::string> differences(const Json& old_document, const Json& new_d
 
   std::vector<std::string> lines;
   const auto add = [&](const std::string& path, const Json* was, const Json* is) {
-    lines.push_back(path + ": " + shown(was) + " -> " + shown(is));
+    lines.push_back(path + ": " + shown(was, old_names, path) + " -> " +
+                    shown(is, new_names, path));
   };
   for (const auto& [path, value] : old_leaves) {
     const auto found = new_by_path.find(path);
@@ -59,6 +61,14 @@ std::vector<std::string> differences(const Json& old_document, const Json& new_d
   }
   for (const auto& [path, value] : new_leaves) {
     if (new_by_path.contains(path)) add(path, nullptr, value);
+  }
+  return lines;
+}
+
+std::vector<std::string> value_lines(const Json& document, const ValueNames& names) {
+  std::vector<std::string> lines;
+  for (const auto& [path, value] : leaves_of(document)) {
+    lines.push_back(path + ": " + shown(value, names, path));
   }
   return lines;
 }

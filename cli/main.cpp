@@ -3,6 +3,7 @@
 #include <exception>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -55,6 +56,10 @@ class ReadFlags {
   bool base_file_ = false;
 };
 
+constexpr const char* kNamesHelp =
+    "Name planes, places, airfields and weapons from the game folder DIR (weapons.str, "
+    "planes.str, places.str, targets.dat) instead of the built-in names";
+
 // File names arrive as UTF-8 (see wmain) and become paths only here: CLI11 would make them paths
 // through the ANSI code page on Windows.
 std::vector<std::filesystem::path> paths_from_utf8(const std::vector<std::string>& names) {
@@ -63,11 +68,18 @@ std::vector<std::filesystem::path> paths_from_utf8(const std::vector<std::string
   return paths;
 }
 
+// The folder given to --names, if it was given.
+std::optional<std::filesystem::path> folder_of(const CLI::App& command, const std::string& dir) {
+  if (command.get_option("--names")->count() == 0) return std::nullopt;
+  return zav::path_from_utf8(dir);
+}
+
 int run(int argc, const char* const* argv) {
   CLI::App app(
       "Dumps the data files of ZAV Campaign Editor (campaigns, squadrons, missions, string "
-      "files, the target file) as JSON, builds them back from JSON, checks them and compares "
-      "them.\nExit status: 0 when all is well, 1 when check or diff found something or build "
+      "files, the target file) as JSON, builds them back from JSON, checks them, compares them "
+      "and shows them as text.\nExit status: 0 when all is well, 1 when check or diff found "
+      "something or build "
       "refused its document, 2 for a wrong command line or a file that cannot be read or "
       "written.",
       "zav");
@@ -111,6 +123,17 @@ int run(int argc, const char* const* argv) {
   diff->add_option("OLD", diff_old, "The first file")->required();
   diff->add_option("NEW", diff_new, "The second file")->required();
   diff_flags.add_to(*diff);
+  std::string diff_names;
+  diff->add_option("--names", diff_names, kNamesHelp)->type_name("DIR");
+
+  std::string show_file;
+  ReadFlags show_flags;
+  std::string show_names;
+  CLI::App* show = app.add_subcommand(
+      "show", "Print a data file as text a person reads: path: value (name), a value to a line");
+  show->add_option("FILE", show_file, "The data file")->required();
+  show_flags.add_to(*show);
+  show->add_option("--names", show_names, kNamesHelp)->type_name("DIR");
 
   int status = zav::cli::kExitClean;
   try {
@@ -124,9 +147,12 @@ int run(int argc, const char* const* argv) {
     } else if (*check) {
       status =
           zav::cli::run_check(paths_from_utf8(check_files), check_flags.options(), check_quiet);
-    } else {
+    } else if (*diff) {
       status = zav::cli::run_diff(path_from_utf8(diff_old), path_from_utf8(diff_new),
-                                  diff_flags.options());
+                                  diff_flags.options(), folder_of(*diff, diff_names));
+    } else {
+      status = zav::cli::run_show(path_from_utf8(show_file), show_flags.options(),
+                                  folder_of(*show, show_names));
     }
   } catch (const CLI::ParseError& error) {
     std::ostringstream out;  // help and version texts, printed checked like any output

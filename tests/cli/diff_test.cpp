@@ -17,7 +17,7 @@ TEST(Diff, ListsTheChangedFieldsInRecordOrderAndNothingForFilesEqualAsRecords) {
   EXPECT_EQ(run.err, "");
   EXPECT_EQ(run.out,
             "setup.num_spev: 2 -> 3\n"
-            "phases[1].target_priority[4]: 0 -> 5\n"
+            "phases[1].target_priority[4]: 0 (Random Target) -> 5 (Airfield)\n"
             "special_missions[0].altitude: 12000 -> 0\n");
 
   file[4] = 0x80;  // the marker of a briefing language 0, before language 2
