@@ -1,5 +1,6 @@
 // What undo costs: one undo plus redo of a step on a full campaign, against copying the whole
-// campaign record, and the memory that 500 steps of the history hold.
+// campaign record, and the memory that 500 steps of the history hold; and what checking the
+// whole campaign costs beside one edit.
 #include <benchmark/benchmark.h>
 
 #include <cstring>
@@ -7,6 +8,7 @@
 
 #include "formats/campaign_file.h"
 #include "model/document.h"
+#include "model/record_checks.h"
 
 namespace {
 
@@ -53,6 +55,37 @@ void UndoRedoOneStep(benchmark::State& state) {
   }
 }
 BENCHMARK(UndoRedoOneStep);
+
+// One edit as the editors make it (an Update of a special mission), and the check that a
+// list of the campaign's problems would run after it: every rule over every entry in use.
+void EditOneStep(benchmark::State& state) {
+  Document<Campaign> document;
+  document.start(full_campaign(), "camp1.dat");
+  int step = 0;
+  for (auto _ : state) {
+    update_mission(document, ++step);
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(EditOneStep);
+
+// Arg 0: random bytes, nearly two thousand problems; 1: every value 0, a handful.
+void CheckFullCampaign(benchmark::State& state) {
+  Campaign campaign = state.range(0) == 0 ? full_campaign() : Campaign{};
+  // Every section in full use, so that the check looks at every entry.
+  campaign.setup.num_phases = Campaign::kPhases;
+  campaign.setup.num_plane_types = Campaign::kPlaneTypes;
+  campaign.setup.num_spev = Campaign::kSpecialEvents;
+  campaign.setup.num_spm = Campaign::kSpecialMissions;
+  std::size_t problems = 0;
+  for (auto _ : state) {
+    const FieldProblems found = check_campaign(campaign);
+    problems = found.size();
+    benchmark::DoNotOptimize(found.data());
+  }
+  state.counters["problems"] = static_cast<double>(problems);
+}
+BENCHMARK(CheckFullCampaign)->Arg(0)->Arg(1);
 
 // The history's memory after 500 steps: Updates of a special mission, and (the most a step
 // can hold) steps that each change every byte of the campaign.
