@@ -160,12 +160,6 @@ void fit_label(QLabel& label, int characters) {
   label.setFixedWidth(label.fontMetrics().averageCharWidth() * characters);
 }
 
-void keep_place(QWidget& widget) {
-  QSizePolicy policy = widget.sizePolicy();
-  policy.setRetainSizeWhenHidden(true);
-  widget.setSizePolicy(policy);
-}
-
 Binder::Binder(Window& window, std::function<void()> after_action)
     : window_(window), after_action_(std::move(after_action)) {}
 

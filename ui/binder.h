@@ -35,9 +35,6 @@ void fit_characters(const Widgets& list, int characters);
 // moves; a longer text is cut short, and shown whole as its tooltip.
 void fit_label(QLabel& label, int characters);
 
-// A widget that keeps its place while hidden, so that the rows shown stay where they are.
-void keep_place(QWidget& widget);
-
 // Makes the widget of each control a window's logic declares, and binds the two: the widget's
 // objectName is the control's name, a user's change runs the control's action (and so its
 // handler), and after every action `after_action` runs, which shows the state of every bound

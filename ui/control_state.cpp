@@ -54,7 +54,7 @@ void show_state(QLabel& widget, const Label& label) {
   const QString shown =
       fixed ? widget.fontMetrics().elidedText(text, Qt::ElideRight, widget.width()) : text;
   widget.setText(shown);
-  widget.setToolTip(shown == text ? QString() : text);
+  if (fixed) widget.setToolTip(shown == text ? QString() : text);
   show_state(widget, static_cast<const Control&>(label));
 }
 

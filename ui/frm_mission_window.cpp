@@ -31,8 +31,6 @@ QGroupBox* group_box(Binder& bind, const Label& heading, PickList& count,
     fit_characters(plane, 14);
     const Widgets chance = bind.field(chances[row]);
     chance.input->setMinimumWidth(120);
-    keep_place(*plane.input);
-    keep_place(*chance.input);
     grid->addWidget(plane.placed, row + 1, 0);
     grid->addWidget(chance.placed, row + 1, 1);
   }

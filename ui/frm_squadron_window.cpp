@@ -148,7 +148,6 @@ QGroupBox* scheduled_box(Binder& bind, PickList& count, Lists& lists, Chances& c
     const Widgets chance = bind.field(chances[j]);
     chance.input->setMinimumWidth(120);
     const Widgets phase = bind.field(phases[j]);
-    for (const Widgets& cell : {list, chance, phase}) keep_place(*cell.placed);
     grid->addWidget(list.placed, j + 2, 0);
     grid->addWidget(chance.placed, j + 2, 1);
     grid->addWidget(phase.placed, j + 2, 2);

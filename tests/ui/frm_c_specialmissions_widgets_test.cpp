@@ -40,6 +40,7 @@ TEST_F(SpecialMissionsWidgets, AnEditedMissionIsSavedByteForByteAndTheNoteShowsW
 
   // The note window stands while the mouse button is held on "NOTE".
   QWidget& note_label = control(missions, "Label3");
+  EXPECT_TRUE(note_label.toolTip().startsWith("Hold the mouse button here"));
   QTest::mousePress(&note_label, Qt::LeftButton);
   ASSERT_EQ(shown("frm_note").size(), 1u);
   QWidget* note = shown("frm_note")[0];

@@ -107,7 +107,7 @@ TEST_F(SampleFolderTest, NamesAirfieldsAndTheFullCampaignShowInTheEditors) {
             text_of(full["allied_forces"]["factories"][7]));
 }
 
-// Steps through every entry by the spin's up arrow and chooses every entry of each list,
+// Steps through every entry by the spin's up arrow, if any, and chooses every entry of each list,
 // and returns each size the window took meanwhile.
 std::set<std::pair<int, int>> sizes_through(QWidget* window, const char* spin,
                                             std::initializer_list<const char*> lists) {
@@ -117,7 +117,10 @@ std::set<std::pair<int, int>> sizes_through(QWidget* window, const char* spin,
     sizes.insert({window->width(), window->height()});
   };
   note();
-  for (QToolButton* up = &arrow(window, spin, "up"); up->isEnabled(); note()) up->click();
+  for (QToolButton* up = spin ? &arrow(window, spin, "up") : nullptr; up && up->isEnabled();
+       note()) {
+    up->click();
+  }
   for (const char* name : lists) {
     auto& list = control<QComboBox>(window, name);
     for (int i = 0; i < list.count(); ++i, note()) {
@@ -146,6 +149,12 @@ TEST_F(SampleFolderTest, EditorsKeepOneSizeThroughEveryEntryTypeAndTrigger) {
     press(squadrons, "cmd_sload");
     EXPECT_EQ(sizes_through(squadrons, "upd_currsqn", {"cbo_moves", "cbo_changes"}).size(), 1);
     platform.will(MessageAnswer::no);  // to saving the changed counts
+  });
+  in_modal_editor("cmd_miss", "frm_mission", [&](QWidget* mission) {
+    platform.will(kGame / "misn01.dat");
+    press(mission, "cmd_mload");
+    EXPECT_EQ(sizes_through(mission, nullptr, {"cbo_fnum", "cbo_anum", "cbo_bnum"}).size(), 1);
+    platform.will(MessageAnswer::no);
   });
 }
 
