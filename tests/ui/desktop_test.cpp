@@ -27,10 +27,7 @@ Campaign sample_campaign() {
 }
 
 TEST_F(DesktopTest, MissionFileLoadedChangedAndSavedThroughNamedWidgets) {
-  EXPECT_EQ(main_window->windowTitle(), "ZAV Campaign Editor");
-  EXPECT_EQ(control<QPushButton>(main_window, "cmd_camp").text(), "CAMPAIGN FILES");
   EXPECT_FALSE(control(main_window, "cmd_airfield").isEnabled());
-  for (const char* line : {"Line1", "Line3", "Line4"}) EXPECT_NO_THROW(control(main_window, line));
   load_names("cmd_pnames", "plane ", 30);
   write_bytes(dir / "misn1.dat", distinct_mission_bytes(2, 0, 8));
   platform.will(dir / "misn1.dat", dir / "misn2.dat", MessageAnswer::no);
@@ -39,10 +36,6 @@ TEST_F(DesktopTest, MissionFileLoadedChangedAndSavedThroughNamedWidgets) {
     press(editor, "cmd_mload");
     EXPECT_EQ(control<QComboBox>(editor, "cbo_fighter_1").currentText(), "plane 2");
     EXPECT_EQ(control<QSlider>(editor, "sld_bc_4").value(), 125);
-    EXPECT_EQ(control(editor, "cbo_anum").accessibleName(),
-              "Attack Aircraft (unescorted): # Planes:");
-    EXPECT_EQ(control(editor, "cbo_fighter_1").accessibleName(), "Fighters: row 2 plane");
-    EXPECT_EQ(control(editor, "sld_bc_7").accessibleName(), "Bombers (escorted): row 8 chance");
     // Tab goes through each group's count and then its shown rows, plane and chance.
     QStringList order;
     for (const auto& [count, planes, chances, rows] :
@@ -92,13 +85,10 @@ TEST_F(CampaignDesktop, TypicalRoadFromPlaceNamesToTheBytesOfTheEditedCampaign) 
                          "cmd_missions", "cmd_v1missions", "cmd_cload", "cmd_csave", "cmd_close"}));
 
   QWidget* setup = open(campaign, "cmd_setup", "frm_c_setup");
-  EXPECT_EQ(setup->windowTitle(), "Campaign Setup Information");
   EXPECT_EQ(control<QComboBox>(setup, "cbo_attackcapital").currentText(), "place 100");
   EXPECT_EQ(control<QLabel>(setup, "note_defendcapital").text(), "Stored value: 308");
   EXPECT_TRUE(control(setup, "note_defendcapital").isVisible());
   EXPECT_FALSE(control(setup, "note_attackcapital").isVisible());
-  EXPECT_EQ(control(setup, "cbo_language").accessibleName(), "Briefing Language & Art:");
-  EXPECT_EQ(control(setup, "txt_daysbetweenmissions").accessibleName(), "Days Between Missions:");
   EXPECT_EQ(
       tab_order(control(setup, "cbo_starty")),
       (QStringList{"cbo_starty", "cbo_startm", "cbo_startd", "cbo_language", "cbo_attackside",
@@ -117,15 +107,7 @@ TEST_F(CampaignDesktop, TypicalRoadFromPlaceNamesToTheBytesOfTheEditedCampaign) 
   QTest::keyClick(&events, Qt::Key_Up);
   EXPECT_EQ(events.text(), "6");
   QTest::keyClick(&control(setup, "cbo_starty"), Qt::Key_Down);
-  // Text that cannot be stored is refused before the button acts, and the box goes back.
-  QLineEdit& squadrons = control<QLineEdit>(setup, "txt_numsqns");
-  const QString shown_squadrons = squadrons.text();
-  type_over(squadrons, "4x");
-  press(setup, "cmd_update");
-  EXPECT_TRUE(holds(error_text(), "Number of Squadrons: \"4x\""));
-  EXPECT_EQ(squadrons.text(), shown_squadrons);
-  EXPECT_EQ(globals.campaign.record(), sample_campaign());  // nothing is stored before "&Update"
-  type_over(squadrons, "4");
+  type_over(control<QLineEdit>(setup, "txt_numsqns"), "4");
   press(setup, "cmd_update");
   EXPECT_TRUE(shown("frm_c_setup").empty());
   EXPECT_TRUE(registry.find<FrmCampaign>()->special_events_reachable());
@@ -148,21 +130,12 @@ TEST_F(CampaignDesktop, TypicalRoadFromPlaceNamesToTheBytesOfTheEditedCampaign) 
   // V-1 Mission Speech: an arrow is disabled where it would leave the range, counted from the
   // number typed.
   QWidget* v1 = open(campaign, "cmd_v1missions", "frm_c_v1missions");
-  EXPECT_EQ(v1->windowTitle(), "V-1 Mission Speech");
-  EXPECT_EQ(control(v1, "txt_escort").accessibleName(), "V-1 Site Escort Bombers Speech:");
   EXPECT_EQ(tab_order(control(v1, "txt_attack")),
             (QStringList{"txt_attack", "txt_escort", "txt_intercept", "txt_ground", "cmd_update",
                          "cmd_close"}));
   EXPECT_FALSE(arrow(v1, "upd_intercept", "up").isEnabled());
   type_over(control<QLineEdit>(v1, "txt_intercept"), "100");
   EXPECT_TRUE(arrow(v1, "upd_intercept", "up").isEnabled());
-  // Its frame closes it and stores nothing; a new one reads the record afresh.
-  arrow(v1, "upd_attack", "up").click();
-  EXPECT_EQ(control<QLineEdit>(v1, "txt_attack").text(), "1");
-  v1->close();
-  EXPECT_EQ(globals.campaign.record().v1_speech, expected.v1_speech);
-  v1 = open(campaign, "cmd_v1missions", "frm_c_v1missions");
-  EXPECT_EQ(control<QLineEdit>(v1, "txt_attack").text(), "0");
 
   // Section editors outlive the campaign editor; its frame closes it and brings the main
   // window back.

@@ -20,13 +20,8 @@ TEST_F(SquadronWidgetsTest, EachKindOfFieldEditedByKeyboardAndMouseIsSavedByteFo
   write_bytes(dir / "sqbasic.dat", base_bytes);
   platform.will(dir / "sq1.dat");
   in_modal_editor("cmd_sqd", "frm_squadron", [&](QWidget* editor) {
-    EXPECT_EQ(editor->windowModality(), Qt::ApplicationModal);
     EXPECT_LE(editor->width(), 1366);
     EXPECT_LE(editor->height(), 740);  // room for the frame and a task bar
-    EXPECT_EQ(control(editor, "txt_weaponamount_2").accessibleName(), "Weapons: row 3 number");
-    EXPECT_EQ(control(editor, "chk_special_16").accessibleName(), "Special Missions: 17");
-    EXPECT_EQ(control(editor, "sld_moveprob_0").accessibleName(),
-              "Airfield Moves: row 1 probability");
 
     QTest::keyClick(&control(editor, "cbo_sqnday"), Qt::Key_Down);
     arrow(editor, "upd_numplanes", "up").click();
