@@ -2,7 +2,6 @@
 
 #include <tuple>
 
-#include "editors/frm_note/frm_note.h"
 #include "editors/scripted_platform.h"
 
 namespace zav::testing {
@@ -39,7 +38,6 @@ TEST_F(SpecialMissions, DateTargetSpeechEventsAndFormationGoBothWays) {
   });
   FrmCSpecialMissions& m = open();
   EXPECT_TRUE(m.txt_sm_tp1.visible);
-  EXPECT_EQ(m.txt_sm_tp1.label, "Phase #:");
   EXPECT_EQ(m.txt_sm_tp1.text, "11");
   EXPECT_FALSE(m.txt_sm_date.visible);
   EXPECT_EQ(m.cbo_targetlist[0].entries.size(), 308u);
@@ -98,7 +96,7 @@ TEST_F(SpecialMissions, DateTargetSpeechEventsAndFormationGoBothWays) {
   EXPECT_NE(registry.find<FrmCSpecialMissions>(), nullptr);
 }
 
-TEST_F(SpecialMissions, TargetsTimeSecondaryFlagsAndTheNoteFollowTheirControls) {
+TEST_F(SpecialMissions, TargetsTimeAndSecondaryFlagsFollowTheirControls) {
   hold(globals.campaign, [](Campaign& c) {
     c.special_missions[1] = {};
     c.special_missions[1].trigger = 12;  // no entry: kept, its parameter shown
@@ -129,12 +127,6 @@ TEST_F(SpecialMissions, TargetsTimeSecondaryFlagsAndTheNoteFollowTheirControls) 
   m.txt_smnum.spin_to(3);
   EXPECT_TRUE(holds(error_text(), "Hour: \"24x\""));
   EXPECT_EQ(m.current_mission(), 1);
-  m.Label3.press();  // the note stands while the mouse button is held on "NOTE"
-  ASSERT_NE(registry.find<FrmNote>(), nullptr);
-  EXPECT_TRUE(holds(registry.find<FrmNote>()->lbl_note.caption,
-                    "*** - NO BRIEFING - Also no speech files!"));
-  m.Label3.release();
-  EXPECT_EQ(registry.find<FrmNote>(), nullptr);
   m.txt_sm_hour.type("23");
   m.cmd_update.click();
   EXPECT_EQ(std::tuple(mission(1).trigger, mission(1).trigger_param, mission(1).num_targets,

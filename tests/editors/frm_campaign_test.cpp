@@ -96,37 +96,13 @@ TEST_F(CampaignEditor, OpensBesideTheHiddenMainWindowWithSectionEditorsThatOpenO
   EXPECT_EQ(registry.find<FrmCampaign>(), nullptr);
 }
 
-TEST_F(CampaignEditor, FailedLoadsAndSavesAreToldAndChangeNothing) {
+TEST_F(CampaignEditor, FailuresChangeNothingAndChangesNeverSavedAreOfferedBeforeTheyAreLost) {
   FrmCampaign& editor = open_editor();
   platform.will(dir / "campnone.dat", camp1);
   editor.cmd_cload.click();
   EXPECT_TRUE(holds(error_text(), (dir / "campnone.dat").string()));
   expect_loaded(editor, false);
   editor.cmd_cload.click();  // still nothing held: no question
-  globals.campaign.edit([](Campaign& c) { c.setup.num_spm = 9; });  // as a section editor does
-  const Campaign edited = globals.campaign.record();
-
-  write_bytes(dir / "campshort.dat", std::vector<std::uint8_t>(100, 0xAB));
-  platform.will(MessageAnswer::no, dir / "campshort.dat");
-  editor.cmd_cload.click();
-  EXPECT_TRUE(holds(error_text(), "campshort.dat"));
-  EXPECT_EQ(globals.campaign.record(), edited);
-  expect_loaded(editor, true);
-
-  const std::filesystem::path unwritable = dir / "no-such-folder" / "camp9.dat";
-  platform.will(unwritable, camp2);
-  editor.cmd_csave.click();
-  EXPECT_TRUE(holds(error_text(), unwritable.string()));
-  EXPECT_EQ(editor.lbl_currfile.caption, "camp1.dat");
-  editor.cmd_csave.click();
-  EXPECT_EQ(editor.lbl_currfile.caption, "camp2.dat");
-  EXPECT_EQ(load_campaign(camp2).value(), edited);
-}
-
-TEST_F(CampaignEditor, ChangesNeverSavedAreMarkedAndOfferedForSavingBeforeTheyAreLost) {
-  FrmCampaign& editor = open_editor();
-  platform.will(camp1);
-  editor.cmd_cload.click();
   EXPECT_TRUE(editor.holds_file());
   EXPECT_FALSE(editor.unsaved_changes());
   open_section<FrmCSetup>().txt_numspm.spin_to(2);
@@ -134,13 +110,21 @@ TEST_F(CampaignEditor, ChangesNeverSavedAreMarkedAndOfferedForSavingBeforeTheyAr
   EXPECT_TRUE(editor.unsaved_changes());
   const Campaign changed = globals.campaign.record();
 
+  write_bytes(dir / "campshort.dat", std::vector<std::uint8_t>(100, 0xAB));
+  platform.will(MessageAnswer::no, dir / "campshort.dat");
+  editor.cmd_cload.click();
+  EXPECT_TRUE(holds(error_text(), "campshort.dat"));
+  EXPECT_EQ(globals.campaign.record(), changed);
+  expect_loaded(editor, true);
+
   // Yes, then a save that fails: the load stops and the changes stay.
   const std::filesystem::path unwritable = dir / "no-such-folder" / "camp9.dat";
   platform.will(MessageAnswer::yes, unwritable);
   editor.cmd_cload.click();
   EXPECT_TRUE(holds(error_text(), unwritable.string()));
-  EXPECT_EQ(platform.open_dialogs.size(), 1u);
+  EXPECT_EQ(platform.open_dialogs.size(), 3u);
   EXPECT_EQ(globals.campaign.record(), changed);
+  EXPECT_EQ(editor.lbl_currfile.caption, "camp1.dat");
 
   // "Exit" asks first: Cancel, a cancelled dialog and a failed save keep the program running.
   platform.will(MessageAnswer::cancel, MessageAnswer::yes, kCancel, MessageAnswer::yes, unwritable);
@@ -149,6 +133,7 @@ TEST_F(CampaignEditor, ChangesNeverSavedAreMarkedAndOfferedForSavingBeforeTheyAr
   main.cmd_exit.click();
   EXPECT_FALSE(main.frame_close());
   EXPECT_EQ(std::count(platform.window_events.begin(), platform.window_events.end(), "quit"), 0);
+  EXPECT_EQ(editor.lbl_currfile.caption, "camp1.dat");
   platform.will(MessageAnswer::yes, dir / "campexit");
   main.cmd_exit.click();
   EXPECT_EQ(load_campaign(dir / "campexit.dat").value(), changed);

@@ -202,22 +202,20 @@ TEST_F(FrmMissionTest, FailuresAreToldAndChangeNothingAndCloseAlwaysAsks) {
   EXPECT_TRUE(editor.frame_close());
 }
 
-TEST_F(FrmMissionTest, EveryRowAndCountChangeUndoesToTheLoadedBytesAndRedoes) {
-  const std::vector<std::uint8_t> loaded = distinct_mission_bytes(2, 0, 8);
-  load("misn1.dat", loaded);
+// That undoing every step gives back the loaded mission, and redoing the edited one, is
+// checked over thousands of random edits in random_user_test.cpp; here, each change is one
+// step and the rows follow.
+TEST_F(FrmMissionTest, EveryRowAndCountChangeIsOneStepAndTheRowsFollowUndoAndRedo) {
+  load("misn1.dat", distinct_mission_bytes(2, 0, 8));
   editor.cbo_fnum.choose(5);
   editor.cbo_fighter[4].choose(29);
   editor.sld_fc[4].move(255);
   editor.cbo_bnum.choose(1);
   editor.sld_bc[7].move(3);  // a hidden row keeps and changes its value
-  const Mission edited = globals.mission.record();
   for (int step = 0; step < 5; ++step) editor.undo();
   EXPECT_FALSE(editor.unsaved_changes());
   EXPECT_EQ(shown_groups(editor)[0], "2 11000000");
-  save_as("misn_undone.dat");
-  EXPECT_EQ(read_bytes(dir / "misn_undone.dat"), loaded);
   while (globals.mission.can_redo()) editor.redo();
-  EXPECT_EQ(globals.mission.record(), edited);
   EXPECT_EQ(shown_groups(editor)[2], "1 10000000");
   EXPECT_EQ(editor.sld_fc[4].value, 255);
   EXPECT_TRUE(editor.unsaved_changes());

@@ -290,10 +290,12 @@ TEST_F(FrmSquadronTest, RoleWeightsShowTheirShareOf255AndTheTotalFollowsADrag) {
   EXPECT_EQ(editor.lbl_total.caption, "0%");
 }
 
-TEST_F(FrmSquadronTest, EveryEditAddAndDeleteUndoesToTheLoadedBytesAndRedoes) {
+// That undoing every step gives back the loaded squadrons, and redoing the edited ones, is
+// checked over thousands of random edits in random_user_test.cpp; here, each edit is one step
+// and the squadron shown follows.
+TEST_F(FrmSquadronTest, EveryEditAddAndDeleteIsOneStepAndTheSquadronShownFollows) {
   open_on(numbered_squadrons(2));
   load("sq1.dat", numbered_squadrons(3));
-  const std::vector<std::uint8_t> loaded = encode_squadrons(globals.squadrons.record());
   // One step each: a list, a box typed, a spin, a slider, a check box, a row's count, then a
   // squadron added and one deleted; steps between squadrons are none.
   editor.cbo_plane.choose(4);
@@ -308,7 +310,6 @@ TEST_F(FrmSquadronTest, EveryEditAddAndDeleteUndoesToTheLoadedBytesAndRedoes) {
   editor.cmd_delsqn.click();
   editor.txt_currsqn.spin_to(1);
   editor.cmd_delsqn.click();
-  const std::vector<std::uint8_t> edited = encode_squadrons(globals.squadrons.record());
   EXPECT_EQ(shown_unit(), 2);
 
   for (int step = 0; step < 9; ++step) editor.undo();
@@ -316,10 +317,8 @@ TEST_F(FrmSquadronTest, EveryEditAddAndDeleteUndoesToTheLoadedBytesAndRedoes) {
   EXPECT_FALSE(editor.unsaved_changes());
   EXPECT_EQ(editor.lbl_numsqns.caption, "3");
   EXPECT_EQ(editor.txt_unitdesc.text, "0");
-  EXPECT_EQ(save_as("sq_undone.dat"), loaded);
   while (globals.squadrons.can_redo()) editor.redo();
   EXPECT_EQ(editor.lbl_numsqns.caption, "2");
-  EXPECT_EQ(save_as("sq_redone.dat"), edited);
 
   // An undone Add New leaves fewer squadrons than the one shown: the last one shows.
   editor.cmd_newsqn.click();

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QSlider>
 
@@ -76,15 +75,11 @@ TEST_F(CampaignSectionsTest, EditsInEachSectionEditorAreSavedByteForByte) {
   // Another event type by the keyboard hides a parameter with its label; the chance by its
   // End key.
   QWidget* events = open(campaign, "cmd_events", "frm_c_specialevents");
-  EXPECT_EQ(control<QLabel>(events, "lbl_plane").text(), "plane 2");
   QTest::keyClick(&control(events, "cbo_se_type"), Qt::Key_Up);  // "Special Briefing Speech"
   EXPECT_FALSE(control(events, "txt_se_par1").isVisible());
   EXPECT_FALSE(control(events, "lbl_par1").isVisible());
   QTest::keyClick(&control(events, "sld_se_chance"), Qt::Key_End);
-  EXPECT_EQ(control<QLabel>(events, "lbl_se_Chance").text(), "255");
   arrow(events, "upd_spev", "up").click();  // stores event 1, shows event 2
-  EXPECT_EQ(control<QLineEdit>(events, "txt_se_par1").text(), "-128");
-  EXPECT_EQ(control<QLabel>(events, "lbl_par1").text(), "???:");
   arrow(events, "upd_par1", "up").click();  // one click to the other end
   press(events, "cmd_update");
   expected.special_events[0] = {

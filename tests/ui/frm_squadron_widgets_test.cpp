@@ -44,9 +44,7 @@ TEST_F(SquadronWidgetsTest, EachKindOfFieldEditedByKeyboardAndMouseIsSavedByteFo
     press(editor, "cmd_newsqn");
     arrow(editor, "upd_currsqn", "up").click();
     arrow(editor, "upd_currsqn", "up").click();
-    EXPECT_EQ(control<QLabel>(editor, "lbl_numsqns").text(), "3");
     press(editor, "cmd_delsqn");  // squadron 3 goes; squadron 2 is shown
-    EXPECT_EQ(control<QLineEdit>(editor, "txt_currsqn").text(), "2");
 
     EXPECT_EQ(tab_order(control(editor, "txt_currsqn")).mid(0, 8),
               (QStringList{"txt_currsqn", "cmd_newsqn", "cmd_delsqn", "cbo_sqnday", "cbo_sqnmonth",
