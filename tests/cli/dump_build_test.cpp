@@ -58,18 +58,6 @@ TEST(DumpBuild, CampaignSquadronAndMissionFilesComeBackAsTheEditorSavesThem) {
     EXPECT_EQ(built(json, dir / "built.dat"), encode_squadrons(read.value())) << count;
   }
 
-  // The base file: home bases without the +1 and no weapon numbers. A home byte of 255 would
-  // have no file form once saved, so the test keeps below it.
-  Bytes base = random_bytes(3 * kSquadronRecordSize, 99);
-  for (std::size_t r = 0; r < 3; ++r)
-    base[r * kSquadronRecordSize + 4] = static_cast<std::uint8_t>(160 + r);
-  write_bytes(dir / "sqbasic.dat", base);
-  const Json base_json = dump_json(dir / "sqbasic.dat", {"--base"});
-  EXPECT_EQ(base_json["squadrons"][2]["home_base"], 162);
-  EXPECT_EQ(dump_json(dir / "sqbasic.dat")["squadrons"][2]["home_base"], 161);
-  const auto base_read = decode_squadrons(base, SquadronRead::base_file, dir / "sqbasic.dat");
-  EXPECT_EQ(built(base_json, dir / "built.dat"), encode_squadrons(base_read.value()));
-
   // Reserved bytes that are not 0, and a file longer than 60 bytes.
   const Bytes mission = random_bytes(64, 7);
   write_bytes(dir / "MisN07.Dat", mission);  // names in any letter case
@@ -105,7 +93,8 @@ TEST(DumpBuild, StringTargetAndBaseFilesAreWrittenInTheFormsTheirReadersRead) {
   EXPECT_EQ(built(targets, dir / "targets.dat"), target_file);
   EXPECT_EQ(dump_json(dir / "targets.dat"), targets);
 
-  // sqbasic.dat: home base 0 is byte 0, a move to airfield 5 is 05 00, no weapon numbers.
+  // sqbasic.dat, built and dumped with --base: home base 0 is byte 0, a move to airfield 5 is
+  // 05 00, no weapon numbers.
   Squadron base;
   base.home_base = 0;
   base.num_moves = 1;

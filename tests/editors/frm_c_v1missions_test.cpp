@@ -10,12 +10,11 @@ Boxes boxes(FrmCV1Missions& v) {
 using FrmCV1MissionsTest = EditorTest;
 
 TEST_F(FrmCV1MissionsTest, StoresOnUpdateAndKeepsWhatNoSpinCanShow) {
-  hold(globals.campaign, [](Campaign& c) {
-    c.v1_speech = {.v1_attack_speech = -5,
-                   .v1_escort_speech = 400,
-                   .v1_intercept_speech = 3,
-                   .v1_ground_speech = 4};
-  });
+  const V1Speech odd_speech{.v1_attack_speech = -5,
+                            .v1_escort_speech = 400,
+                            .v1_intercept_speech = 3,
+                            .v1_ground_speech = 4};
+  hold(globals.campaign, [&](Campaign& c) { c.v1_speech = odd_speech; });
   FrmCV1Missions& odd = open_section<FrmCV1Missions>();
   EXPECT_EQ(texts(boxes(odd)), (Texts{"-5", "400", "3", "4"}));
   EXPECT_EQ(odd.txt_attack.value, 0);  // the spins stand at the nearest bound
@@ -25,10 +24,7 @@ TEST_F(FrmCV1MissionsTest, StoresOnUpdateAndKeepsWhatNoSpinCanShow) {
   const std::string refusal = error_text();
   EXPECT_TRUE(holds(refusal, "V-1 Intercept Speech: \"309\" is not a whole number from 0 to 308."));
   EXPECT_TRUE(holds(refusal, "V-1 Ground Control Related Speech: \"-1\""));
-  EXPECT_EQ(globals.campaign.record().v1_speech, (V1Speech{.v1_attack_speech = -5,
-                                                           .v1_escort_speech = 400,
-                                                           .v1_intercept_speech = 3,
-                                                           .v1_ground_speech = 4}));
+  EXPECT_EQ(globals.campaign.record().v1_speech, odd_speech);
 
   odd.txt_ground.spin_to(0);
   type(boxes(odd), {"-5", "400", "308"});
