@@ -15,19 +15,9 @@ class FrmCPlanesTest : public EditorTest {
   FrmCPlanesTest() {
     hold(globals.campaign, [](Campaign& c) {
       c.setup.num_plane_types = 15;
-      c.plane_types[0] = {.plane_slot = PlaneType::kNone,
-                          .start_phase = 2,
-                          .end_phase = 9,
-                          .replacement = 4,
-                          .initial_planes = 70,
-                          .production = 300,
-                          .start_points = 1000};
-      c.plane_types[1] = {.plane_slot = 40,
-                          .start_phase = 30,
-                          .end_phase = 1,
-                          .replacement = PlaneType::kNone,
-                          .initial_planes = -5,
-                          .production = 6000};
+      // Slot, start and end phase, replacement, initial planes, production, start points.
+      c.plane_types[0] = {PlaneType::kNone, 2, 9, 4, 70, 300, 1000};
+      c.plane_types[1] = {40, 30, 1, PlaneType::kNone, -5, 6000};
     });
   }
 };
