@@ -255,5 +255,50 @@ TEST_F(CampaignEditor, CloseAsksWhileChangesAreUnsavedAndAReopenedEditorMarksNot
   expect_asked_to_save("ZAV Campaign Editor");
 }
 
+// A file dropped on the editor loads as "Load File" does with the file chosen, the save
+// question first.
+TEST_F(CampaignEditor, AFileDroppedOnItAsksToSaveFirst) {
+  FrmCampaign& editor = open_editor();
+  ASSERT_EQ(editor.loads_kind(), DataKind::campaign);
+  editor.load_file(camp1);
+  EXPECT_TRUE(platform.messages.empty()) << "no file was open: nothing to ask";
+  globals.campaign.edit([](Campaign& c) { c.setup.num_phases = 9; });
+  const Campaign changed = globals.campaign.record();
+  platform.will(MessageAnswer::yes, camp1);
+  editor.load_file(camp2);
+  expect_asked_to_save(editor.caption());
+  EXPECT_EQ(globals.campaign.record(), sample_campaign(3));
+  EXPECT_EQ(editor.lbl_currfile.caption, "camp2.dat");
+  EXPECT_EQ(load_campaign(camp1).value(), changed);
+}
+
+// Folders in Latin with an umlaut, Cyrillic and Japanese: no ANSI code page of Windows spells
+// all three.
+TEST_F(CampaignEditor, CampaignsUnderFoldersNamedInAnyScriptLoadSaveAndAreNamedInMessages) {
+  const std::filesystem::path folder = dir.path() / path_from_utf8("Kämpfe/Кампании/キャンペーン");
+  std::filesystem::create_directories(folder);
+  Campaign campaign;
+  campaign.setup.num_spev = 3;
+  ASSERT_FALSE(save_campaign(folder / path_from_utf8("camp-戦い.dat"), campaign));
+
+  FrmCampaign& editor = open_editor();
+  platform.will(folder / path_from_utf8("camp-戦い.dat"));
+  editor.cmd_cload.click();
+  EXPECT_EQ(globals.campaign.record(), campaign);
+  EXPECT_EQ(editor.lbl_currfile.caption, "camp-戦い.dat");
+
+  hold(globals.campaign, [](Campaign& c) { c.setup.num_spm = 2; });
+  platform.will(folder / path_from_utf8("camp-Сражение"));  // ".dat" is added
+  editor.cmd_csave.click();
+  EXPECT_EQ(editor.lbl_currfile.caption, "camp-Сражение.dat");
+  EXPECT_EQ(load_campaign(folder / path_from_utf8("camp-Сражение.dat")).value(),
+            globals.campaign.record());
+
+  const std::filesystem::path missing = folder / path_from_utf8("camp-Битва.dat");
+  platform.will(MessageAnswer::no, missing);
+  editor.cmd_cload.click();
+  EXPECT_TRUE(holds(error_text(), path_to_utf8(missing) + ": cannot be opened"));
+}
+
 }  // namespace
 }  // namespace zav::testing
