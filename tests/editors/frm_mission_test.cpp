@@ -119,7 +119,6 @@ TEST_F(FrmMissionTest, LoadAsksToSaveOnceALoadOrACountSetThePrompt) {
   platform.will(MessageAnswer::yes, first);
   load("misn2.dat", distinct_mission_bytes(5, 5, 5));
   EXPECT_EQ(platform.save_dialogs.at(0).proposed, first);
-  EXPECT_EQ(platform.save_dialogs[0].default_extension, ".dat");
   EXPECT_EQ(read_bytes(first)[0], 4);
   EXPECT_EQ(globals.mission.record().fighters.count, 5);
   EXPECT_EQ(editor.lbl_m_file.caption, "misn2.dat");
