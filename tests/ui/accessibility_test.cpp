@@ -105,6 +105,13 @@ TEST_F(Accessibility, EveryInputOfEveryWindowIsHeardWithItsLabelAndItsValue) {
   };
   section(std::make_unique<FrmMission>(globals, platform));
   section(std::make_unique<FrmSquadron>(globals, platform));
+  // Every row shows, so that rows and groups alike in all but their names are heard.
+  auto& mission = static_cast<FrmMission&>(*windows[0]);
+  for (PickList* count : {&mission.cbo_fnum, &mission.cbo_anum, &mission.cbo_bnum})
+    count->choose(8);
+  auto& squadron = static_cast<FrmSquadron&>(*windows[1]);
+  squadron.cbo_moves.choose(4);
+  squadron.cbo_changes.choose(4);
   section(std::make_unique<FrmCampaign>(globals, platform, registry, main));
   section(std::make_unique<FrmCSetup>(globals, platform, registry));
   section(std::make_unique<FrmCPhases>(globals, platform, registry));
