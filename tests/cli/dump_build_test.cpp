@@ -1,12 +1,9 @@
 // `zav dump` then `zav build` gives the bytes that loading and saving the file gives, and the
-// JSON form has the members, order and values that other tools rely on.
+// JSON form holds the values that other tools rely on.
 #include <span>
 
 #include "formats/mission_file.h"
 #include "mission_bytes.h"
-#include "model/campaign_fields.h"
-#include "model/mission_fields.h"
-#include "model/squadron_fields.h"
 #include "tool_test.h"
 
 namespace zav::testing {
@@ -21,61 +18,6 @@ Bytes built(const Json& document, const std::filesystem::path& out, const Lines&
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.err, "");
   return read_bytes(out);
-}
-
-// The members of a document in their order and nesting, the length of every array and the
-// texts, as {kind:mission fighters{count plane_type[8] chance[8]} ...}. All entries of an array
-// must agree.
-std::string shape(const Json& value) {
-  if (value.is_array()) {
-    const std::string entry = value.empty() ? "" : shape(value[0]);
-    for (const Json& other : value) {
-      if (shape(other) != entry) return "[entries of different shapes]";
-    }
-    return "[" + std::to_string(value.size()) + "]" + entry;
-  }
-  if (value.is_string()) return ":" + value.get<std::string>();
-  if (!value.is_object()) return "";
-  std::string members;
-  for (const auto& [name, member] : value.items()) {
-    members += (members.empty() ? "" : " ") + name + shape(member);
-  }
-  return "{" + members + "}";
-}
-
-template <class Member>
-struct MemberValue;
-template <class Record, class Value>
-struct MemberValue<Value Record::*> {
-  using type = Value;
-};
-
-template <class... F>
-std::string field_shape(const std::tuple<F...>& list);
-
-// One member in the form of shape(): its name, its length if it is an array, and the members
-// of a nested record.
-template <class F>
-std::string member_shape(const F& field) {
-  using Value = typename MemberValue<decltype(field.member)>::type;
-  std::string shape(field.name);
-  if constexpr (IsArray<Value>::value)
-    shape += "[" + std::to_string(std::tuple_size_v<Value>) + "]";
-  if constexpr (requires { field.fields; }) shape += "{" + field_shape(field.fields) + "}";
-  return shape;
-}
-
-// The members that a list of fields gives a record, as shape() writes them: the text form
-// follows the field tables, so a field added there needs no change here.
-template <class... F>
-std::string field_shape(const std::tuple<F...>& list) {
-  std::string members;
-  std::apply(
-      [&](const auto&... field) {
-        ((members += (members.empty() ? "" : " ") + member_shape(field)), ...);
-      },
-      list);
-  return members;
 }
 
 void put_word(Bytes& b, std::size_t at, std::uint16_t word) {
@@ -97,12 +39,10 @@ TEST(DumpBuild, CampaignSquadronAndMissionFilesComeBackAsTheEditorSavesThem) {
     put_word(file, 3700, 0xFFFF);                    // V-1 speech stored as FF FF
     write_bytes(dir / "camp.dat", file);
 
+    // A value the dump shows wrongly is built into other bytes, or refused; but an unused
+    // mission's altitude is never written, so only the dump tells it.
     const Json json = dump_json(dir / "camp.dat");
-    EXPECT_EQ(json["setup"]["camp_type"], seed % 2);
-    EXPECT_EQ(json["setup"]["num_sqns"], 0x0103);
-    EXPECT_EQ(json["special_missions"][0]["altitude"], 0);
     EXPECT_EQ(json["special_missions"][1]["altitude"], 0x1234);
-    EXPECT_EQ(json["v1_speech"]["v1_attack_speech"], 0);
     const CampaignImage saved = encode_campaign(decode_campaign(
         std::span<const std::uint8_t, kCampaignFileSize>(file.data(), kCampaignFileSize)));
     EXPECT_EQ(built(json, dir / "built.dat"), Bytes(saved.begin(), saved.end())) << seed;
@@ -114,23 +54,9 @@ TEST(DumpBuild, CampaignSquadronAndMissionFilesComeBackAsTheEditorSavesThem) {
     file[30 + 1] = 0xFF;  // a move to the forward base by its high byte
     write_bytes(dir / "sq.dat", file);
     const Json json = dump_json(dir / "sq.dat");
-    EXPECT_EQ(json["squadrons"][0]["home_base"], -1);
-    EXPECT_EQ(json["squadrons"][0]["moves"][0]["destination"], kForwardBase);
     const auto read = decode_squadrons(file, SquadronRead::squadron_file, dir / "sq.dat");
     EXPECT_EQ(built(json, dir / "built.dat"), encode_squadrons(read.value())) << count;
   }
-
-  // The base file: home bases without the +1 and no weapon numbers. A home byte of 255 would
-  // have no file form once saved, so the test keeps below it.
-  Bytes base = random_bytes(3 * kSquadronRecordSize, 99);
-  for (std::size_t r = 0; r < 3; ++r)
-    base[r * kSquadronRecordSize + 4] = static_cast<std::uint8_t>(160 + r);
-  write_bytes(dir / "sqbasic.dat", base);
-  const Json base_json = dump_json(dir / "sqbasic.dat", {"--base"});
-  EXPECT_EQ(base_json["squadrons"][2]["home_base"], 162);
-  EXPECT_EQ(dump_json(dir / "sqbasic.dat")["squadrons"][2]["home_base"], 161);
-  const auto base_read = decode_squadrons(base, SquadronRead::base_file, dir / "sqbasic.dat");
-  EXPECT_EQ(built(base_json, dir / "built.dat"), encode_squadrons(base_read.value()));
 
   // Reserved bytes that are not 0, and a file longer than 60 bytes.
   const Bytes mission = random_bytes(64, 7);
@@ -167,7 +93,8 @@ TEST(DumpBuild, StringTargetAndBaseFilesAreWrittenInTheFormsTheirReadersRead) {
   EXPECT_EQ(built(targets, dir / "targets.dat"), target_file);
   EXPECT_EQ(dump_json(dir / "targets.dat"), targets);
 
-  // sqbasic.dat: home base 0 is byte 0, a move to airfield 5 is 05 00, no weapon numbers.
+  // sqbasic.dat, built and dumped with --base: home base 0 is byte 0, a move to airfield 5 is
+  // 05 00, no weapon numbers.
   Squadron base;
   base.home_base = 0;
   base.num_moves = 1;
@@ -182,7 +109,10 @@ TEST(DumpBuild, StringTargetAndBaseFilesAreWrittenInTheFormsTheirReadersRead) {
   EXPECT_EQ(dump_json(dir / "sqbasic.dat", {"--base"}), base_json);
 }
 
-TEST(DumpBuild, JsonFormOfEveryKindHasTheRecordMembersInRecordOrderWithTheRecordValues) {
+// The members' names, order and nesting of every kind are pinned by the sample sources, which
+// the dumps of the samples must equal (samples_test.cpp); here, the text's layout and values
+// that the samples do not hold.
+TEST(DumpBuild, JsonFormHoldsTheRecordValuesAsTheyStand) {
   const TempDir dir;
   Campaign campaign = clean_campaign();
   campaign.allied_forces.side = 7;
@@ -191,26 +121,16 @@ TEST(DumpBuild, JsonFormOfEveryKindHasTheRecordMembersInRecordOrderWithTheRecord
   EXPECT_TRUE(run.out.starts_with(
       "{\n  \"kind\": \"campaign\",\n  \"setup\": {\n    \"start_year\": 1943,"));
   const Json c = Json::parse(run.out);
-  EXPECT_EQ(shape(c), "{kind:campaign " + field_shape(fields::campaign_fields) + "}");
   EXPECT_EQ(c["phases"][0]["target_priority"], Json({0, 22, 23, 41, 255, 233, 72, 57}));
   EXPECT_EQ(c["allied_forces"]["side"], 7);
   EXPECT_EQ(c["special_missions"][0]["brief_view"], Json({-3, -2, -1, 0, 308, 1, 2, 3}));
-  EXPECT_EQ(c["special_missions"][0]["fail_event"], 255);
 
   const Json s = dump_json(write_squadrons(dir / "sq01.dat", {clean_squadron()}));
-  EXPECT_EQ(shape(s),
-            "{kind:squadrons squadrons[1]{" + field_shape(fields::squadron_fields) + "}}");
   EXPECT_EQ(s["squadrons"][0]["home_base"], kForwardBase);
-
-  write_bytes(dir / "misn01.dat", distinct_mission_bytes(2, 0, 8));
-  const Json m = dump_json(dir / "misn01.dat");
-  EXPECT_EQ(shape(m), "{kind:mission " + field_shape(fields::mission_fields) + "}");
-  EXPECT_EQ(m["bombers"],
+  write_bytes(dir / "mission.bin", distinct_mission_bytes(2, 0, 8));
+  EXPECT_EQ(dump_json(dir / "mission.bin", {"--kind", "mission"})["bombers"],
             Json::parse(R"({"count": 8, "plane_type": [21, 22, 23, 24, 25, 26, 27, 28],
       "chance": [121, 122, 123, 124, 125, 126, 127, 128]})"));
-
-  write_bytes(dir / "mission.bin", distinct_mission_bytes(1, 2, 3));
-  EXPECT_EQ(dump_json(dir / "mission.bin", {"--kind", "mission"})["fighters"]["count"], 1);
 }
 
 }  // namespace

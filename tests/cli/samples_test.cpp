@@ -51,11 +51,8 @@ TEST(Samples, EveryFileIsBuiltFromItsSourceCleanAndComesBackFromItsDump) {
   }
 }
 
+// The name files load in the editor, which takes only their right counts (ui/samples_test.cpp).
 TEST(Samples, FolderHoldsAFullGame) {
-  EXPECT_EQ(dump_json(kGame / "weapons.str")["strings"].size(), 32u);
-  EXPECT_EQ(dump_json(kGame / "planes.str")["strings"].size(), 30u);
-  EXPECT_EQ(dump_json(kGame / "places.str")["strings"].size(), 308u);
-
   // 162 airfields, numbered 1 to 162 once each, each at a place of its own.
   const Json targets = dump_json(kGame / "targets.dat");
   Json airfields = Json::array();

@@ -24,32 +24,18 @@ Boxes boxes(FrmCSetup& s) {
 using FrmCSetupTest = EditorTest;
 
 TEST_F(FrmCSetupTest, ShowsTheRecordAndStoresItOnUpdateOnly) {
-  // 1943, June 1st, British briefings, Allies attacking, 1944 style; then the seven counts.
+  // 1943, June 1st, British briefings, Allies attacking, 1944 style, from place 12 against
+  // place 307, defending place 0; then the seven counts. How each field shows is checked on
+  // the sample campaign through the widgets (ui/samples_test.cpp); here, that Update stores
+  // back what was shown.
   hold(globals.campaign, [](Campaign& c) {
-    c.setup = {.start_year = 1943,
-               .start_month = 5,
-               .brief_language = 1,
-               .attack_side = 2,
-               .camp_type = 2,
-               .attack_base = 12,
-               .attack_capital = 307,
-               .num_sqns = 25,
-               .num_spm = 32,
-               .num_phases = 5,
-               .phase_length = 7,
-               .days_between_missions = 255,
-               .num_plane_types = 30};
+    c.setup = {1943, 5, 0, 1, 2, 2, 12, 307, 0, 25, 0, 32, 5, 7, 255, 30};
     c.phases[3].us_oil = 1200;
   });
-  globals.names.place_names[12] = "London";
   const Campaign before = globals.campaign.record();
   FrmCSetup& setup = open_section<FrmCSetup>();
-  EXPECT_EQ(shown_choices(setup), (Texts{"1943", "June", "1", "British", "America/Allies",
-                                         "1944 Style (0400)", "London", "", ""}));
   EXPECT_EQ(setup.cbo_attackcapital.entries.size(), 308u);  // empty names, still selectable
   EXPECT_EQ(setup.cbo_attackcapital.position, 307);
-  EXPECT_EQ(setup.cbo_defendcapital.position, 0);
-  EXPECT_EQ(texts(boxes(setup)), (Texts{"25", "0", "32", "5", "7", "255", "30"}));
   setup.cmd_update.click();
   EXPECT_EQ(globals.campaign.record(), before);
   EXPECT_EQ(registry.find<FrmCSetup>(), nullptr);
@@ -88,20 +74,7 @@ TEST_F(FrmCSetupTest, ShowsTheRecordAndStoresItOnUpdateOnly) {
 TEST_F(FrmCSetupTest, KeepsWhatNoControlCanShowAndRefusesTextItCannotStore) {
   // Year 1939, month 12, day 32, language 3, side 255, type 3, places 308, -1 and 5, then
   // counts above or below their spins' ranges.
-  const CampaignSetup odd{.start_year = 1939,
-                          .start_month = 12,
-                          .start_day = 31,
-                          .brief_language = 3,
-                          .attack_side = 255,
-                          .camp_type = 3,
-                          .attack_base = 308,
-                          .attack_capital = -1,
-                          .defend_capital = 5,
-                          .num_sqns = 300,
-                          .num_spev = 40,
-                          .num_spm = 33,
-                          .phase_length = 51,
-                          .num_plane_types = 31};
+  const CampaignSetup odd{1939, 12, 31, 3, 255, 3, 308, -1, 5, 300, 40, 33, 0, 51, 0, 31};
   hold(globals.campaign, [&](Campaign& c) { c.setup = odd; });
   FrmCSetup& setup = open_section<FrmCSetup>();
   EXPECT_EQ(shown_choices(setup),
@@ -131,7 +104,6 @@ TEST_F(FrmCSetupTest, KeepsWhatNoControlCanShowAndRefusesTextItCannotStore) {
   }
   EXPECT_EQ(globals.campaign.record().setup, odd);
   EXPECT_EQ(registry.find<FrmCSetup>(), &again);
-  EXPECT_EQ(platform.window_events.back(), "show frm_c_setup");
 
   type(boxes(again), {"025", " 4 ", "0", "3", "50", "255", "1"});
   again.cmd_update.click();

@@ -52,7 +52,6 @@ TEST_F(CampaignEditor, OpensBesideTheHiddenMainWindowWithSectionEditorsThatOpenO
   EXPECT_EQ(registry.find<FrmCampaign>(), &editor);
   platform.will(camp1);
   editor.cmd_cload.click();
-  EXPECT_EQ(platform.open_dialogs.at(0).filter, "Campaign Files (*.dat)|camp*.dat");
   EXPECT_EQ(globals.campaign.record(), sample_campaign(0));
   expect_loaded(editor, true);
 
@@ -97,76 +96,35 @@ TEST_F(CampaignEditor, OpensBesideTheHiddenMainWindowWithSectionEditorsThatOpenO
   EXPECT_EQ(registry.find<FrmCampaign>(), nullptr);
 }
 
-TEST_F(CampaignEditor, SecondLoadAsksToSaveFirstAndFailuresAreToldAndChangeNothing) {
+TEST_F(CampaignEditor, FailuresChangeNothingAndChangesNeverSavedAreOfferedBeforeTheyAreLost) {
   FrmCampaign& editor = open_editor();
   platform.will(dir / "campnone.dat", camp1);
   editor.cmd_cload.click();
   EXPECT_TRUE(holds(error_text(), (dir / "campnone.dat").string()));
   expect_loaded(editor, false);
   editor.cmd_cload.click();  // still nothing held: no question
-  globals.campaign.edit([](Campaign& c) { c.setup.num_spm = 9; });  // as a section editor does
-  const Campaign edited = globals.campaign.record();
-
-  write_bytes(dir / "campshort.dat", std::vector<std::uint8_t>(100, 0xAB));
-  platform.will(MessageAnswer::no, dir / "campshort.dat");
-  editor.cmd_cload.click();
-  EXPECT_TRUE(holds(error_text(), "campshort.dat"));
-  EXPECT_EQ(globals.campaign.record(), edited);
-  expect_loaded(editor, true);
-  platform.will(MessageAnswer::cancel);  // no dialog, nothing changes
-  editor.cmd_cload.click();
-  expect_asked_to_save("Campaigns");
-  EXPECT_EQ(globals.campaign.record(), edited);
-  expect_loaded(editor, true);
-
-  // Yes, then a cancelled save dialog: nothing is written, and the load still goes on.
-  platform.will(MessageAnswer::yes, kCancel, camp2);
-  editor.cmd_cload.click();
-  EXPECT_EQ(globals.campaign.record(), sample_campaign(3));
-  EXPECT_EQ(editor.lbl_currfile.caption, "camp2.dat");
-  // Yes, saved under a name typed without an extension: ".dat" is added.
-  globals.campaign.edit([](Campaign& c) { c.setup.num_spm = 4; });
-  const Campaign saved = globals.campaign.record();
-  platform.will(MessageAnswer::yes, dir / "campmine", camp1);
-  editor.cmd_cload.click();
-  EXPECT_EQ(load_campaign(dir / "campmine.dat").value(), saved);
-  EXPECT_FALSE(std::filesystem::exists(dir / "campmine"));
-  EXPECT_EQ(globals.campaign.record(), sample_campaign(0));
-  platform.will(MessageAnswer::no, camp2);  // straight to the open dialog
-  editor.cmd_cload.click();
-  EXPECT_EQ(globals.campaign.record(), sample_campaign(3));
-
-  const std::filesystem::path unwritable = dir / "no-such-folder" / "camp9.dat";
-  platform.will(unwritable, camp1);
-  editor.cmd_csave.click();
-  EXPECT_TRUE(holds(error_text(), unwritable.string()));
-  EXPECT_EQ(editor.lbl_currfile.caption, "camp2.dat");
-  editor.cmd_csave.click();
-  EXPECT_EQ(editor.lbl_currfile.caption, "camp1.dat");
-  EXPECT_EQ(load_campaign(camp1).value(), sample_campaign(3));
-}
-
-TEST_F(CampaignEditor, ChangesNeverSavedAreMarkedAndOfferedForSavingBeforeTheyAreLost) {
-  FrmCampaign& editor = open_editor();
-  platform.will(camp1);
-  editor.cmd_cload.click();
   EXPECT_TRUE(editor.holds_file());
-  EXPECT_FALSE(editor.unsaved_changes());
-  FrmCSetup& setup = open_section<FrmCSetup>();
-  setup.cmd_update.click();  // an Update that changes nothing marks nothing
   EXPECT_FALSE(editor.unsaved_changes());
   open_section<FrmCSetup>().txt_numspm.spin_to(2);
   registry.find<FrmCSetup>()->cmd_update.click();
   EXPECT_TRUE(editor.unsaved_changes());
   const Campaign changed = globals.campaign.record();
 
+  write_bytes(dir / "campshort.dat", std::vector<std::uint8_t>(100, 0xAB));
+  platform.will(MessageAnswer::no, dir / "campshort.dat");
+  editor.cmd_cload.click();
+  EXPECT_TRUE(holds(error_text(), "campshort.dat"));
+  EXPECT_EQ(globals.campaign.record(), changed);
+  expect_loaded(editor, true);
+
   // Yes, then a save that fails: the load stops and the changes stay.
   const std::filesystem::path unwritable = dir / "no-such-folder" / "camp9.dat";
   platform.will(MessageAnswer::yes, unwritable);
   editor.cmd_cload.click();
   EXPECT_TRUE(holds(error_text(), unwritable.string()));
-  EXPECT_EQ(platform.open_dialogs.size(), 1u);
+  EXPECT_EQ(platform.open_dialogs.size(), 3u);
   EXPECT_EQ(globals.campaign.record(), changed);
+  EXPECT_EQ(editor.lbl_currfile.caption, "camp1.dat");
 
   // "Exit" asks first: Cancel, a cancelled dialog and a failed save keep the program running.
   platform.will(MessageAnswer::cancel, MessageAnswer::yes, kCancel, MessageAnswer::yes, unwritable);
@@ -175,6 +133,7 @@ TEST_F(CampaignEditor, ChangesNeverSavedAreMarkedAndOfferedForSavingBeforeTheyAr
   main.cmd_exit.click();
   EXPECT_FALSE(main.frame_close());
   EXPECT_EQ(std::count(platform.window_events.begin(), platform.window_events.end(), "quit"), 0);
+  EXPECT_EQ(editor.lbl_currfile.caption, "camp1.dat");
   platform.will(MessageAnswer::yes, dir / "campexit");
   main.cmd_exit.click();
   EXPECT_EQ(load_campaign(dir / "campexit.dat").value(), changed);
@@ -294,6 +253,51 @@ TEST_F(CampaignEditor, CloseAsksWhileChangesAreUnsavedAndAReopenedEditorMarksNot
   platform.will(MessageAnswer::no);
   main.cmd_exit.click();
   expect_asked_to_save("ZAV Campaign Editor");
+}
+
+// A file dropped on the editor loads as "Load File" does with the file chosen, the save
+// question first.
+TEST_F(CampaignEditor, AFileDroppedOnItAsksToSaveFirst) {
+  FrmCampaign& editor = open_editor();
+  ASSERT_EQ(editor.loads_kind(), DataKind::campaign);
+  editor.load_file(camp1);
+  EXPECT_TRUE(platform.messages.empty()) << "no file was open: nothing to ask";
+  globals.campaign.edit([](Campaign& c) { c.setup.num_phases = 9; });
+  const Campaign changed = globals.campaign.record();
+  platform.will(MessageAnswer::yes, camp1);
+  editor.load_file(camp2);
+  expect_asked_to_save(editor.caption());
+  EXPECT_EQ(globals.campaign.record(), sample_campaign(3));
+  EXPECT_EQ(editor.lbl_currfile.caption, "camp2.dat");
+  EXPECT_EQ(load_campaign(camp1).value(), changed);
+}
+
+// Folders in Latin with an umlaut, Cyrillic and Japanese: no ANSI code page of Windows spells
+// all three.
+TEST_F(CampaignEditor, CampaignsUnderFoldersNamedInAnyScriptLoadSaveAndAreNamedInMessages) {
+  const std::filesystem::path folder = dir.path() / path_from_utf8("Kämpfe/Кампании/キャンペーン");
+  std::filesystem::create_directories(folder);
+  Campaign campaign;
+  campaign.setup.num_spev = 3;
+  ASSERT_FALSE(save_campaign(folder / path_from_utf8("camp-戦い.dat"), campaign));
+
+  FrmCampaign& editor = open_editor();
+  platform.will(folder / path_from_utf8("camp-戦い.dat"));
+  editor.cmd_cload.click();
+  EXPECT_EQ(globals.campaign.record(), campaign);
+  EXPECT_EQ(editor.lbl_currfile.caption, "camp-戦い.dat");
+
+  hold(globals.campaign, [](Campaign& c) { c.setup.num_spm = 2; });
+  platform.will(folder / path_from_utf8("camp-Сражение"));  // ".dat" is added
+  editor.cmd_csave.click();
+  EXPECT_EQ(editor.lbl_currfile.caption, "camp-Сражение.dat");
+  EXPECT_EQ(load_campaign(folder / path_from_utf8("camp-Сражение.dat")).value(),
+            globals.campaign.record());
+
+  const std::filesystem::path missing = folder / path_from_utf8("camp-Битва.dat");
+  platform.will(MessageAnswer::no, missing);
+  editor.cmd_cload.click();
+  EXPECT_TRUE(holds(error_text(), path_to_utf8(missing) + ": cannot be opened"));
 }
 
 }  // namespace

@@ -62,7 +62,6 @@ TEST_F(FrmMissionTest, RowsShowTheMissionAndHiddenRowsKeepAndSaveTheirValues) {
   std::vector<std::uint8_t> bytes = distinct_mission_bytes(2, 0, 8);
   bytes[chance_at(kBombersAt, 4)] = 255;
   load("misn7.dat", bytes);
-  EXPECT_EQ(platform.open_dialogs.at(0).filter, "Mission Files (*.dat)|misn*.dat");
   EXPECT_EQ(editor.lbl_m_file.caption, "misn7.dat");
   EXPECT_EQ(shown_groups(editor), (Texts{"2 11000000", "0 00000000", "8 11111111"}));
   EXPECT_EQ(editor.cbo_fighter[7].position, 8);  // hidden rows are filled too
@@ -120,7 +119,6 @@ TEST_F(FrmMissionTest, LoadAsksToSaveOnceALoadOrACountSetThePrompt) {
   platform.will(MessageAnswer::yes, first);
   load("misn2.dat", distinct_mission_bytes(5, 5, 5));
   EXPECT_EQ(platform.save_dialogs.at(0).proposed, first);
-  EXPECT_EQ(platform.save_dialogs[0].default_extension, ".dat");
   EXPECT_EQ(read_bytes(first)[0], 4);
   EXPECT_EQ(globals.mission.record().fighters.count, 5);
   EXPECT_EQ(editor.lbl_m_file.caption, "misn2.dat");
@@ -163,7 +161,7 @@ TEST_F(FrmMissionTest, FailuresAreToldAndChangeNothingAndCloseAlwaysAsks) {
   const Mission before = globals.mission.record();
   platform.will(MessageAnswer::no);
   load("misn_short.dat", std::vector<std::uint8_t>(59, 0));
-  EXPECT_TRUE(holds(error_text(), "misn_short.dat"));
+  EXPECT_TRUE(holds(error_text(), "misn_short.dat: is not a mission file: it has 59 bytes"));
   EXPECT_EQ(globals.mission.record(), before);
   EXPECT_EQ(editor.lbl_m_file.caption, "misn1.dat");
   EXPECT_EQ(editor.cbo_fnum.position, 1);
@@ -203,22 +201,20 @@ TEST_F(FrmMissionTest, FailuresAreToldAndChangeNothingAndCloseAlwaysAsks) {
   EXPECT_TRUE(editor.frame_close());
 }
 
-TEST_F(FrmMissionTest, EveryRowAndCountChangeUndoesToTheLoadedBytesAndRedoes) {
-  const std::vector<std::uint8_t> loaded = distinct_mission_bytes(2, 0, 8);
-  load("misn1.dat", loaded);
+// That undoing every step gives back the loaded mission, and redoing the edited one, is
+// checked over thousands of random edits in random_user_test.cpp; here, each change is one
+// step and the rows follow.
+TEST_F(FrmMissionTest, EveryRowAndCountChangeIsOneStepAndTheRowsFollowUndoAndRedo) {
+  load("misn1.dat", distinct_mission_bytes(2, 0, 8));
   editor.cbo_fnum.choose(5);
   editor.cbo_fighter[4].choose(29);
   editor.sld_fc[4].move(255);
   editor.cbo_bnum.choose(1);
   editor.sld_bc[7].move(3);  // a hidden row keeps and changes its value
-  const Mission edited = globals.mission.record();
   for (int step = 0; step < 5; ++step) editor.undo();
   EXPECT_FALSE(editor.unsaved_changes());
   EXPECT_EQ(shown_groups(editor)[0], "2 11000000");
-  save_as("misn_undone.dat");
-  EXPECT_EQ(read_bytes(dir / "misn_undone.dat"), loaded);
   while (globals.mission.can_redo()) editor.redo();
-  EXPECT_EQ(globals.mission.record(), edited);
   EXPECT_EQ(shown_groups(editor)[2], "1 10000000");
   EXPECT_EQ(editor.sld_fc[4].value, 255);
   EXPECT_TRUE(editor.unsaved_changes());

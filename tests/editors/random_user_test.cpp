@@ -337,27 +337,22 @@ class RandomUserTest : public Run<RandomUser> {
   }
 
   // The windows the user can act in now, each with its controls.
-  template <class Editor>
-  void open_ones(std::vector<std::pair<Window*, Controls>>& windows) {
-    if (Editor* editor = registry.find<Editor>())
-      windows.emplace_back(editor, controls_of(*editor));
-  }
-  std::vector<std::pair<Window*, Controls>> windows() {
+  template <class... Editor>
+  std::vector<std::pair<Window*, Controls>> open_ones() {
     std::vector<std::pair<Window*, Controls>> open{{&mission, controls_of(mission)},
                                                    {&squadron, controls_of(squadron)}};
-    open_ones<FrmCampaign>(open);
-    open_ones<FrmCSetup>(open);
-    open_ones<FrmCPhases>(open);
-    open_ones<FrmCPlanes>(open);
-    open_ones<FrmCSpecialEvents>(open);
-    open_ones<FrmCSpecialMissions>(open);
-    open_ones<FrmCV1Missions>(open);
+    const auto add = [&](auto* editor) {
+      if (editor) open.emplace_back(editor, controls_of(*editor));
+    };
+    (add(registry.find<Editor>()), ...);
     for (const SideForcesForm* side : {&kGermanForces, &kAlliedForces}) {
-      if (auto* forces = registry.find<FrmCSideForces>(side->form_name)) {
-        open.emplace_back(forces, controls_of(*forces));
-      }
+      add(registry.find<FrmCSideForces>(side->form_name));
     }
     return open;
+  }
+  std::vector<std::pair<Window*, Controls>> windows() {
+    return open_ones<FrmCampaign, FrmCSetup, FrmCPhases, FrmCPlanes, FrmCSpecialEvents,
+                     FrmCSpecialMissions, FrmCV1Missions>();
   }
 
   FrmMission mission{globals, platform};

@@ -4,14 +4,8 @@
 
 #include <numeric>
 
-#include "temp_dir.h"
-
 namespace zav {
 namespace {
-
-using testing::read_bytes;
-using testing::TempDir;
-using testing::write_bytes;
 
 TEST(MissionFile, EveryRowIsReadAndWrittenWhateverTheCounts) {
   MissionImage image;
@@ -30,25 +24,6 @@ TEST(MissionFile, EveryRowIsReadAndWrittenWhateverTheCounts) {
   MissionImage expected = image;
   for (std::size_t at : {1, 2, 3, 21, 22, 23, 41, 42, 43}) expected[at] = 0;
   EXPECT_EQ(encode_mission(m), expected);
-}
-
-TEST(MissionFile, SaveCutsALongerFileTo60BytesAndLoadRefusesAShortOne) {
-  TempDir dir;
-  const auto path = dir / "misn1.dat";
-  write_bytes(path, std::vector<std::uint8_t>(64, 0x33));
-  Mission m;
-  m.bombers.plane_type[5] = 29;
-  ASSERT_FALSE(save_mission(path, m));
-  const auto written = read_bytes(path);
-  ASSERT_EQ(written.size(), kMissionFileSize);
-  EXPECT_EQ(written[49], 29);
-  EXPECT_EQ(load_mission(path).value(), m);
-
-  write_bytes(path, std::vector<std::uint8_t>(59, 1));
-  const Result<Mission> loaded = load_mission(path);
-  ASSERT_FALSE(loaded);
-  EXPECT_NE(loaded.error().message().find("misn1.dat"), std::string::npos);
-  EXPECT_NE(loaded.error().reason.find("59 bytes"), std::string::npos);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // Every window as a screen reader hears it, through Qt's accessibility interface: each input
-// that shows is announced with its label (or its row's name) and its value.
+// that shows is announced with a name of its own, its label (or its row's name), and its value.
 #include <gtest/gtest.h>
 
 #include <QAccessible>
@@ -95,14 +95,6 @@ class Accessibility : public Run<Scripted<ui::QtPlatform>> {
       c.setup.start_year = 1939;  // a value no entry shows: its note is heard with the list
     });
   }
-
-  // Builds the widget of `window` once `open` has run, and shows it.
-  template <class W>
-  std::unique_ptr<ui::FormWidget> shown_widget(W& window) {
-    auto widget = ui::make_form_widget(window);
-    widget->show();
-    return widget;
-  }
 };
 
 TEST_F(Accessibility, EveryInputOfEveryWindowIsHeardWithItsLabelAndItsValue) {
@@ -113,6 +105,13 @@ TEST_F(Accessibility, EveryInputOfEveryWindowIsHeardWithItsLabelAndItsValue) {
   };
   section(std::make_unique<FrmMission>(globals, platform));
   section(std::make_unique<FrmSquadron>(globals, platform));
+  // Every row shows, so that rows and groups alike in all but their names are heard.
+  auto& mission = static_cast<FrmMission&>(*windows[0]);
+  for (PickList* count : {&mission.cbo_fnum, &mission.cbo_anum, &mission.cbo_bnum})
+    count->choose(8);
+  auto& squadron = static_cast<FrmSquadron&>(*windows[1]);
+  squadron.cbo_moves.choose(4);
+  squadron.cbo_changes.choose(4);
   section(std::make_unique<FrmCampaign>(globals, platform, registry, main));
   section(std::make_unique<FrmCSetup>(globals, platform, registry));
   section(std::make_unique<FrmCPhases>(globals, platform, registry));
@@ -125,11 +124,17 @@ TEST_F(Accessibility, EveryInputOfEveryWindowIsHeardWithItsLabelAndItsValue) {
 
   int lists = 0;
   for (const std::unique_ptr<Window>& window : windows) {
-    const std::unique_ptr<ui::FormWidget> widget = shown_widget(*window);
-    for (QWidget* input : shown_inputs(*widget)) {
+    const std::unique_ptr<ui::FormWidget> widget = ui::make_form_widget(*window);
+    widget->show();
+    const std::vector<QWidget*> inputs = shown_inputs(*widget);
+    QStringList names;
+    for (QWidget* input : inputs) names << input->accessibleName();
+    for (QWidget* input : inputs) {
       const QString where = widget->objectName() + " " + input->objectName();
       const QString heard = announced(*input);
       EXPECT_FALSE(input->accessibleName().isEmpty()) << where.toStdString();
+      // A name two inputs share leaves the user guessing which row or group each is in.
+      EXPECT_EQ(names.count(input->accessibleName()), 1) << where.toStdString();
       EXPECT_TRUE(heard.contains(input->accessibleName()))
           << where.toStdString() << ": " << heard.toStdString();
       EXPECT_TRUE(heard.contains(seen_value(*input)))
