@@ -23,7 +23,7 @@ class FrmCPlanesTest : public EditorTest {
 };
 
 // Edits reaching their own fields are checked through the widgets, to the saved bytes
-// (campaign_sections_test.cpp); stepping stores the entry left in frm_c_phases_test.cpp.
+// (desktop_test.cpp); stepping stores the entry left in frm_c_phases_test.cpp.
 TEST_F(FrmCPlanesTest, NoneAndStoredValuesComeBackUnchanged) {
   const Campaign before = globals.campaign.record();
   FrmCPlanes& planes = open_section<FrmCPlanes>();

@@ -78,7 +78,7 @@ class BinderTest : public ::testing::Test {
 };
 
 // Keys, clicks and presses on lists, check boxes, options and labels reach the logic in the
-// forms' own tests (campaign_sections_test.cpp and the others); here, what the binder adds.
+// forms' own tests (desktop_test.cpp and the others); here, what the binder adds.
 TEST_F(BinderTest, ListsShowEntriesWholeAndOptionsAndLabelsFollowTheLogic) {
   QComboBox& kind = control<QComboBox>(window(), "cbo_kind");
   EXPECT_EQ(kind.currentIndex(), -1);
