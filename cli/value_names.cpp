@@ -4,7 +4,6 @@
 #include <type_traits>
 #include <variant>
 
-#include "formats/path_text.h"
 #include "model/campaign_fields.h"
 #include "model/event_layouts.h"
 #include "model/field_walk.h"
@@ -121,20 +120,15 @@ ValueNames name_values(const DataFile& file, const NameTables& names) {
 }
 
 std::optional<std::string> load_game_names(const std::filesystem::path& folder, NameTables& names) {
-  const auto told = [](const std::filesystem::path& file, const std::string& refusal) {
-    // A table's own message ("Invalid File.  ...") does not say which file it was.
-    const std::string name = path_to_utf8(file);
-    return refusal.find(name) == std::string::npos ? name + ": " + refusal : refusal;
-  };
   for (const auto& [which, file] : {std::pair{NameTable::weapons, "weapons.str"},
                                     {NameTable::planes, "planes.str"},
                                     {NameTable::places, "places.str"}}) {
     if (const auto refused = load_names(which, folder / file, names)) {
-      return told(folder / file, *refused);
+      return naming_the_file(folder / file, *refused);
     }
   }
   if (const auto refused = load_airfields(folder / "targets.dat", names)) {
-    return told(folder / "targets.dat", *refused);
+    return naming_the_file(folder / "targets.dat", *refused);
   }
   return std::nullopt;
 }

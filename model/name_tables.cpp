@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <span>
 
+#include "formats/path_text.h"
 #include "formats/string_file.h"
 
 namespace zav {
@@ -115,6 +116,11 @@ void apply_airfields(const TargetFile& targets, NameTables& tables) {
       tables.airfield_names[record.airfield - 1] = tables.place_names[record.place];
     }
   }
+}
+
+std::string naming_the_file(const std::filesystem::path& file, const std::string& refusal) {
+  const std::string name = path_to_utf8(file);
+  return refusal.find(name) == std::string::npos ? name + ": " + refusal : refusal;
 }
 
 std::optional<std::string> load_airfields(const std::filesystem::path& path, NameTables& tables) {

@@ -47,6 +47,10 @@ std::optional<std::string> load_names(NameTable which, const std::filesystem::pa
 // keep their names.
 void apply_airfields(const TargetFile& targets, NameTables& tables);
 
+// A refusal of the loaders here, naming `file` where the table's own message does not
+// ("Invalid File.  Incorrect number of place names" names none).
+std::string naming_the_file(const std::filesystem::path& file, const std::string& refusal);
+
 // Reads a target file and applies it; returns the text to show the user when it fails.
 std::optional<std::string> load_airfields(const std::filesystem::path& path, NameTables& tables);
 

@@ -70,10 +70,8 @@ void FrmMain::reload(const std::string& key, const std::optional<std::filesystem
   const std::filesystem::path file = given ? *given : path_from_utf8(platform_.setting(key));
   if (file.empty()) return;
   if (Refusal refusal = load(file)) {
-    // A table's own message does not say which file it was; at start the user chose none.
-    const std::string name = path_to_utf8(file);
-    show_error(platform_,
-               refusal->find(name) == std::string::npos ? name + ": " + *refusal : *refusal);
+    // At start the user chose no file, so the message names it.
+    show_error(platform_, naming_the_file(file, *refusal));
     if (!given) platform_.remember(key, "");
   }
 }
