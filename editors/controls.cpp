@@ -201,4 +201,16 @@ void OptionGroup::choose(int option) {
   if (on_change) on_change();
 }
 
+void TextList::open(int position) {
+  if (position < 0 || position >= static_cast<int>(entries.size())) return;
+  if (on_open) on_open(position);
+}
+
+std::string spoken_name(const Control& control) {
+  std::string name =
+      control.accessible_name.empty() ? shown_text(control.label) : control.accessible_name;
+  if (name.ends_with(':')) name.pop_back();
+  return name;
+}
+
 }  // namespace zav

@@ -235,6 +235,21 @@ struct OptionGroup : Control {
   void choose(int option);
 };
 
+// Texts the program writes, one to a line, of which the user may open one to act on it.
+struct TextList : Control {
+  using Control::Control;
+
+  std::vector<std::string> entries;
+  std::function<void(int)> on_open;  // with the position of the entry opened
+
+  // The user opened the entry at `position`; a position with no entry does nothing.
+  void open(int position);
+};
+
+// What the program's messages call a control: the name screen readers hear, without the colon
+// that ends a caption ("Special Event for FAIL", "Weapons: row 3 number").
+std::string spoken_name(const Control& control);
+
 // An array of controls under one name, as a window declares a row of them: entry i is made
 // by `make(i)`.
 template <std::size_t N, class Make>

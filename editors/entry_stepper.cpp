@@ -14,9 +14,20 @@ EntryStepper::EntryStepper(NumberBox& spin, std::function<bool(int)> store,
 
 void EntryStepper::open(int count, int held) {
   spin_.set_range(1, std::clamp(count, 1, held));
-  current_ = 0;
+  show(0);
+}
+
+bool EntryStepper::go_to(int index) {
+  if (index == current_) return true;
+  if (!store_(current_)) return false;
+  show(index);
+  return true;
+}
+
+void EntryStepper::show(int index) {
+  current_ = index;
   show_(current_);
-  spin_.set_spin(1);
+  spin_.set_spin(index + 1);
 }
 
 void EntryStepper::step() {

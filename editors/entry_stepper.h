@@ -26,6 +26,11 @@ class EntryStepper {
   // Shows the first entry, with the spin from 1 to `count` within the `held` entries of the
   // table (a file may count more than the table holds).
   void open(int count, int held);
+  // Stores the entry on screen and shows entry `index` instead, as a step to it does; false
+  // when the store refused.
+  bool go_to(int index);
+  // Shows entry `index`, storing nothing.
+  void show(int index);
   // Shows the entry on screen again, as the table now holds it.
   void show_again() const { show_(current_); }
   // Stores the entry on screen; false when the store refused.

@@ -11,6 +11,7 @@
 namespace zav {
 
 class Window;
+struct Control;
 
 struct FileDialog {
   std::string title;
@@ -63,6 +64,8 @@ class Platform {
   // Shows the window and returns at once; it stays usable beside the others.
   virtual void show(Window& window) = 0;
   virtual void bring_forward(Window& window) = 0;
+  // Puts the keyboard focus on `control`, one of the controls of `window`, an open window.
+  virtual void focus(Window& window, const Control& control) = 0;
   virtual void hide(Window& window) = 0;
   virtual void close(Window& window) = 0;
   // Ends the program at once: every window closes, nothing is asked.

@@ -5,12 +5,14 @@
 #include <functional>
 #include <limits>
 #include <string>
+#include <string_view>
 #include <type_traits>
 #include <utility>
 #include <vector>
 
 #include "editors/controls.h"
 #include "editors/number_reading.h"
+#include "formats/field_problem.h"
 #include "model/campaign_fields.h"
 #include "model/name_list_ranges.h"
 #include "model/name_tables.h"
@@ -28,10 +30,11 @@ struct At {
   std::size_t index;
 };
 
-// The record, entry `index` of the array member `Member`, in which a control's field lies: a
-// squadron's weapon load 3 is EntryOf<&Squadron::weapons>{3}.
-template <auto Member>
+// The record, entry `index` of the array field `outer`, in which a control's field lies: a
+// squadron's weapon load 3 is EntryOf{fields::squadron_weapons, 3}.
+template <class Outer>
 struct EntryOf {
+  const Outer& outer;
   std::size_t index;
 };
 
@@ -45,13 +48,29 @@ class RecordForm {
     std::function<void(Record&)> store;
     std::function<void(const NameTables&)> fill;  // a list of names; none for other controls
     std::function<void(std::function<void()>)> when_changed;
+    std::string path;  // of its field within the record, as `zav` names it: "targets[3]"
+    Control* control;
   };
 
   RecordForm() = default;
   RecordForm(const RecordForm&) = delete;
   RecordForm& operator=(const RecordForm&) = delete;
 
-  void add(Entry entry) { entries_.push_back(std::move(entry)); }
+  void add(Entry entry) {
+    entries_.push_back(std::move(entry));
+    name(entries_.back().path, *entries_.back().control);
+  }
+  // `control` edits the field at `path` of the record, though the window stores it by rules of
+  // its own (a date packed into a byte, a view code chosen by options).
+  void name(std::string path, Control& control) { places_.emplace_back(std::move(path), &control); }
+
+  // The control that edits the field at `path` ("targets[3]"); null when none does.
+  Control* control_at(std::string_view path) const {
+    for (const auto& [at, control] : places_) {
+      if (at == path) return control;
+    }
+    return nullptr;
+  }
 
   // Fills the lists of names from the tables as they are now.
   void fill(const NameTables& names) const {
@@ -87,6 +106,7 @@ class RecordForm {
 
  private:
   std::deque<Entry> entries_;  // each stays where it is as others are added
+  std::vector<std::pair<std::string, Control*>> places_;
 };
 
 namespace from_field {
@@ -193,16 +213,17 @@ struct Bound : Control {
   Bound(RecordForm<Record>& form, const F& field, Args&&... args)
       : Control(make(field, std::forward<Args>(args)...)) {
     bind(
-        form, field, [member = field.member](auto& record) -> auto& { return record.*member; });
+        form, field, [member = field.member](auto& record) -> auto& { return record.*member; },
+        std::string(field.name));
   }
   // A control of a field of a record in an array member.
-  template <class Record, auto Member, class F, class... Args>
-  Bound(RecordForm<Record>& form, EntryOf<Member> in, const F& field, Args&&... args)
+  template <class Record, class Outer, class F, class... Args>
+  Bound(RecordForm<Record>& form, EntryOf<Outer> in, const F& field, Args&&... args)
       : Control(make(field, std::forward<Args>(args)...)) {
     bind(
-        form, field, [ member = field.member, i = in.index ](auto& record) -> auto& {
-          return (record.*Member)[i].*member;
-        });
+        form, field, [ outer = in.outer.member, member = field.member,
+                       i = in.index ](auto& record) -> auto& { return (record.*outer)[i].*member; },
+        member_path(element_path(std::string(in.outer.name), in.index), field.name));
   }
   // A control of entry `at` of an array member.
   template <class Record, class F, class... Args>
@@ -211,7 +232,8 @@ struct Bound : Control {
     bind(
         form, field, [ member = field.member, i = at.index ](auto& record) -> auto& {
           return (record.*member)[i];
-        });
+        },
+        element_path(std::string(field.name), at.index));
   }
   Bound(const Bound&) = delete;
   Bound& operator=(const Bound&) = delete;
@@ -253,7 +275,7 @@ struct Bound : Control {
   }
 
   template <class Record, class F, class Access>
-  void bind(RecordForm<Record>& form, const F& field, Access access) {
+  void bind(RecordForm<Record>& form, const F& field, Access access, std::string path) {
     using Value = std::remove_cvref_t<decltype(access(std::declval<Record&>()))>;
     Control& control = *this;
     const Values<F> values = field.values_of();
@@ -297,6 +319,8 @@ struct Bound : Control {
         control.on_change = std::move(changed);
       }
     };
+    entry.path = std::move(path);
+    entry.control = &control;
     form.add(std::move(entry));
   }
 };

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <string_view>
+
 #include "editors/controls.h"
+#include "editors/entry_stepper.h"
 #include "editors/platform.h"
 #include "editors/window.h"
 #include "editors/window_registry.h"
@@ -41,6 +44,23 @@ class SectionEditor : public Window {
                       if (store()) close();
                     }};
   Button cmd_close{"cmd_close", "&Close", [this] { close(); }};
+
+  // The control that edits the field at `path` of the section's record ("targets[3]"); null
+  // when none does.
+  virtual const Control* control_at(std::string_view path) const = 0;
+  // What steps through the entries of the section's table; null for a section of one record.
+  virtual EntryStepper* stepper() { return nullptr; }
+  // Shows entry `entry` (none: -1), storing nothing, so that its controls are labelled for it.
+  void show_entry(int entry) {
+    if (entry >= 0 && stepper()) stepper()->show(entry);
+  }
+  // Goes to where the user mends the field at `path` of entry `entry`: the entry on screen is
+  // stored and that entry shown, as a step to it does, and the field takes the focus. Nothing
+  // moves when the store refused.
+  void go_to(int entry, std::string_view path) {
+    if (entry >= 0 && stepper() && !stepper()->go_to(entry)) return;
+    if (const Control* control = control_at(path)) platform_.focus(*this, *control);
+  }
 
  protected:
   // Stores the controls into the campaign, as one step of its history; false, with the user

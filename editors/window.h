@@ -38,6 +38,11 @@ class Window {
   // refusals.
   virtual void load_file(const std::filesystem::path&) {}
 
+  // Brings up to date what the window shows of the records beyond its own controls' values (the
+  // problems of its file): the desktop calls it before it shows the window's state, after every
+  // action in any window.
+  virtual void catch_up() {}
+
   // The history that the window's undo and redo move through; none for a window of no file.
   virtual Undoable* history() { return nullptr; }
   // Undoes the last change of the window's file, or redoes the last undone. A section editor

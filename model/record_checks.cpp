@@ -76,8 +76,9 @@ class Checker {
   void rule(const std::string& path, int event, const SpecialEventNumber& number,
             const Record&) const {
     if (event != number.none && event > num_spev_) {
-      add(path, "names special event " + std::to_string(event) + ", but num_spev is " +
-                    std::to_string(num_spev_));
+      add(path, "names special event " + std::to_string(event) + ", but the campaign has " +
+                    std::to_string(num_spev_) +
+                    (num_spev_ == 1 ? " special event" : " special events"));
     }
   }
 

@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -337,6 +338,31 @@ Widgets Binder::field(OptionGroup& group) {
     show_state(*holder, group);
   });
   return {radios.empty() ? holder : radios.front(), holder};
+}
+
+Widgets Binder::field(TextList& list, int rows) {
+  auto* widget = new QListWidget;
+  bind_input(*widget, list);
+  widget->setFixedHeight(widget->fontMetrics().lineSpacing() * rows + 2 * widget->frameWidth() + 4);
+  widget->setAccessibleDescription("Enter or a double click on an entry goes to it");
+  QObject::connect(
+      widget, &QListWidget::itemActivated, widget,
+      [this, widget, &list](QListWidgetItem* item) { act([&] { list.open(widget->row(item)); }); });
+  shows_.push_back([widget, &list] {
+    QStringList entries;
+    for (const std::string& entry : list.entries) entries.append(text_of(entry));
+    bool same = widget->count() == entries.size();
+    for (int i = 0; same && i < widget->count(); ++i) same = widget->item(i)->text() == entries[i];
+    if (!same) {
+      widget->clear();
+      for (const QString& entry : entries) {
+        auto* item = new QListWidgetItem(entry, widget);
+        item->setToolTip(entry);
+      }
+    }
+    show_state(*widget, static_cast<const Control&>(list));
+  });
+  return {widget, widget};
 }
 
 QLabel* Binder::caption(const Control& control, const Widgets& field) {

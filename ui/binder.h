@@ -56,6 +56,8 @@ class Binder {
   Widgets field(CheckBox& box);
   // The group's option buttons in a row.
   Widgets field(OptionGroup& group);
+  // `rows` lines high, whatever it holds; each entry's tooltip shows it whole.
+  Widgets field(TextList& list, int rows);
 
   // The control's label in `column` of `row`, as the buddy of its input, and the control in
   // the next column. A control without a label takes both columns.

@@ -60,6 +60,7 @@ void FormWidget::finish(QLayout* layout) {
 }
 
 void FormWidget::refresh() {
+  window_.catch_up();
   binder_.refresh();
   setWindowModified(window_.unsaved_changes());
 }

@@ -20,9 +20,9 @@ void lay_out(FrmCampaign& logic, FormWidget& form) {
 
   auto* sections = new QGridLayout;
   int at = 0;
-  for (Button* section : {&logic.cmd_setup, &logic.cmd_phases, &logic.cmd_planes, &logic.cmd_gf,
-                          &logic.cmd_af, &logic.cmd_events, &logic.cmd_missions,
-                          &logic.cmd_v1missions}) {
+  for (Button* section :
+       {&logic.cmd_setup, &logic.cmd_phases, &logic.cmd_planes, &logic.cmd_gf, &logic.cmd_af,
+        &logic.cmd_events, &logic.cmd_missions, &logic.cmd_v1missions}) {
     QPushButton* button = bind.button(*section);
     button->setMinimumSize(170, 34);
     sections->addWidget(button, at / 2, at % 2);
@@ -40,6 +40,7 @@ void lay_out(FrmCampaign& logic, FormWidget& form) {
   layout->addLayout(sections);
   layout->addSpacing(6);
   layout->addLayout(files);
+  add_problems(*layout, bind, logic.problems, 80);
   form.finish(layout);
 }
 

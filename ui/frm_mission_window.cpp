@@ -64,6 +64,7 @@ void lay_out(FrmMission& logic, FormWidget& form) {
   layout->addWidget(file);
   layout->addLayout(groups);
   layout->addLayout(buttons);
+  add_problems(*layout, bind, logic.problems);
   form.finish(layout);
 }
 

@@ -192,6 +192,7 @@ void lay_out(FrmSquadron& logic, FormWidget& form) {
   auto* layout = new QVBoxLayout;
   layout->addLayout(bar);
   layout->addLayout(columns);
+  add_problems(*layout, bind, logic.problems);
   form.finish(layout);
 }
 

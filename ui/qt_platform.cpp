@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QWindow>
+#include <algorithm>
 
 #include "ui/file_filter.h"
 #include "ui/form_factory.h"
@@ -103,6 +104,24 @@ void QtPlatform::bring_forward(Window& window) {
     widget->raise();
     widget->activateWindow();
   }
+}
+
+void QtPlatform::focus(Window& window, const Control& control) {
+  FormWidget* widget = widget_of(window);
+  if (!widget) return;
+  // The control may show only from the state the last action gave it.
+  widget->refresh();
+  auto* input = widget->findChild<QWidget*>(text_of(control.name));
+  // A group of options takes the focus on its first option.
+  if (input && input->focusPolicy() == Qt::NoFocus) {
+    const QList<QWidget*> parts = input->findChildren<QWidget*>();
+    const auto focusable = std::find_if(parts.begin(), parts.end(), [](const QWidget* part) {
+      return part->focusPolicy() != Qt::NoFocus;
+    });
+    input = focusable == parts.end() ? nullptr : *focusable;
+  }
+  bring_forward(window);
+  if (input) input->setFocus(Qt::OtherFocusReason);
 }
 
 void QtPlatform::hide(Window& window) {

@@ -25,6 +25,7 @@ class QtPlatform : public Platform {
   void show_modal(Window& window) override;
   void show(Window& window) override;
   void bring_forward(Window& window) override;
+  void focus(Window& window, const Control& control) override;
   void hide(Window& window) override;
   void close(Window& window) override;
   void quit() override;

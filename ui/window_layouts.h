@@ -2,6 +2,7 @@
 
 #include "editors/controls.h"
 
+class QBoxLayout;
 class QLayout;
 
 namespace zav {
@@ -17,6 +18,7 @@ class FrmMain;
 class FrmMission;
 class FrmSquadron;
 class FrmNote;
+class ProblemList;
 }  // namespace zav
 
 // Where each window places the controls its logic declares; one lay-out per window, in the
@@ -24,6 +26,7 @@ class FrmNote;
 // editing rule.
 namespace zav::ui {
 
+class Binder;
 class FormWidget;
 
 void lay_out(FrmMain& logic, FormWidget& form);
@@ -38,6 +41,10 @@ void lay_out(FrmCV1Missions& logic, FormWidget& form);
 void lay_out(FrmCSpecialEvents& logic, FormWidget& form);
 void lay_out(FrmCSpecialMissions& logic, FormWidget& form);
 void lay_out(FrmNote& logic, FormWidget& form);
+
+// The problems of the window's file at the foot of `layout`: their count over their list, which
+// is at least `characters` wide.
+void add_problems(QBoxLayout& layout, Binder& bind, ProblemList& problems, int characters = 0);
 
 // A section editor's fields over its "&Update" and "&Close" buttons.
 void finish_section(FormWidget& form, QLayout* fields, Button& update, Button& close);

@@ -61,6 +61,7 @@ class FrmCSideForces : public SectionEditor {
 
   std::string_view form_name() const override { return side_.form_name; }
   std::string caption() const override { return std::string(side_.caption); }
+  const Control* control_at(std::string_view path) const override { return form_.control_at(path); }
 
   Bound<NumberBox> txt_airstrength;
   Bound<NumberBox> txt_groundstrength;

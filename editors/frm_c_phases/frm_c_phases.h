@@ -30,6 +30,8 @@ class FrmCPhases : public SectionEditor {
 
   std::string_view form_name() const override { return kFormName; }
   std::string caption() const override { return "Campaign Phases"; }
+  const Control* control_at(std::string_view path) const override { return form_.control_at(path); }
+  EntryStepper* stepper() override { return &stepper_; }
 
   NumberBox txt_currphase{"txt_currphase", "UpDown14", "Current Phase #:", 1, 1};
   Label lbl_conditions{"lbl_conditions", "Campaign Phase Exit Conditions"};

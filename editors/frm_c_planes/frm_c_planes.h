@@ -25,6 +25,8 @@ class FrmCPlanes : public SectionEditor {
 
   std::string_view form_name() const override { return kFormName; }
   std::string caption() const override { return "Plane Types"; }
+  const Control* control_at(std::string_view path) const override { return form_.control_at(path); }
+  EntryStepper* stepper() override { return &stepper_; }
 
   NumberBox txt_currplane{"txt_currplane", "UpDown8", "Current Plane #:", 1, 1};
   Bound<PickList> cbo_planeslotnum{form_, fields::plane_type_plane_slot, "cbo_planeslotnum",

@@ -22,6 +22,7 @@ class FrmCSetup : public SectionEditor {
 
   std::string_view form_name() const override { return kFormName; }
   std::string caption() const override { return "Campaign Setup Information"; }
+  const Control* control_at(std::string_view path) const override { return form_.control_at(path); }
 
   Bound<PickList> cbo_starty{form_, fields::setup_start_year, "cbo_starty", "Commencement Year:"};
   Bound<PickList> cbo_startm{form_, fields::setup_start_month, "cbo_startm", "Commencement Month:"};

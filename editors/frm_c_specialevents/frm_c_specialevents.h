@@ -24,6 +24,8 @@ class FrmCSpecialEvents : public SectionEditor {
 
   std::string_view form_name() const override { return kFormName; }
   std::string caption() const override { return "Special Events"; }
+  const Control* control_at(std::string_view path) const override { return form_.control_at(path); }
+  EntryStepper* stepper() override { return &stepper_; }
 
   NumberBox txt_specialeventnum{"txt_specialeventnum", "upd_spev", "Special Event #:", 1, 1};
   Bound<PickList> cbo_se_type{form_, fields::special_event_type, "cbo_se_type", "Event Type:"};

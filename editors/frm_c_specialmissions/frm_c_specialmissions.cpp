@@ -36,6 +36,10 @@ FrmCSpecialMissions::FrmCSpecialMissions(Globals& globals, Platform& platform,
   chk_sm_randomtime.on_change = [this] { enable_time(); };
   Label3.on_press = [this] { show_note(); };
   Label3.on_release = [this] { hide_note(); };
+  // A speech slot's view code is chosen by its options.
+  for (int i = 0; i < kSpeechSlots; ++i) {
+    form_.name(element_path("brief_view", static_cast<std::size_t>(i)), opt_speech[i]);
+  }
 }
 
 TextBox FrmCSpecialMissions::trigger_parameter_box() {

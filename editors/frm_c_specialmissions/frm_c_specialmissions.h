@@ -26,6 +26,8 @@ class FrmCSpecialMissions : public SectionEditor {
 
   std::string_view form_name() const override { return kFormName; }
   std::string caption() const override { return "Special Missions"; }
+  const Control* control_at(std::string_view path) const override { return form_.control_at(path); }
+  EntryStepper* stepper() override { return &stepper_; }
   // The user closed the window's frame: the note goes with it.
   bool frame_close() override;
 

@@ -21,6 +21,7 @@ class FrmCV1Missions : public SectionEditor {
 
   std::string_view form_name() const override { return kFormName; }
   std::string caption() const override { return "V-1 Mission Speech"; }
+  const Control* control_at(std::string_view path) const override { return form_.control_at(path); }
 
   Bound<NumberBox> txt_attack{form_, fields::v1_speech_v1_attack_speech, "txt_attack", "upd_attack",
                               "V-1 Site Attack Speech:"};

@@ -1,49 +1,52 @@
 #include "editors/frm_campaign/frm_campaign.h"
 
+#include <functional>
 #include <initializer_list>
+#include <map>
 #include <memory>
 #include <utility>
 
-#include "editors/frm_c_phases/frm_c_phases.h"
-#include "editors/frm_c_planes/frm_c_planes.h"
-#include "editors/frm_c_setup/frm_c_setup.h"
-#include "editors/frm_c_specialevents/frm_c_specialevents.h"
-#include "editors/frm_c_specialmissions/frm_c_specialmissions.h"
-#include "editors/frm_c_v1missions/frm_c_v1missions.h"
 #include "editors/message_boxes.h"
+#include "model/record_checks.h"
 
 namespace zav {
 
-template <class Editor>
-void FrmCampaign::open_section() {
-  registry_.show(Editor::kFormName, [&] {
-    auto editor = std::make_unique<Editor>(globals_, platform_, registry_);
+SectionEditor& FrmCampaign::open_section(std::string_view member) {
+  const CampaignSection& section = *section_of(member);
+  return static_cast<SectionEditor&>(registry_.show(section.form_name, [&] {
+    std::unique_ptr<SectionEditor> editor = section.make(globals_, platform_, registry_);
     editor->open();
     return editor;
-  });
+  }));
 }
 
-void FrmCampaign::open_setup() {
-  open_section<FrmCSetup>();
+void FrmCampaign::go_to(const std::string& path) {
+  const ProblemPlace place = place_of(path);
+  if (!section_of(place.member)) return;
+  open_section(place.member).go_to(place.entry, place.field);
 }
 
-void FrmCampaign::open_phases() {
-  open_section<FrmCPhases>();
-}
-
-void FrmCampaign::open_planes() {
-  open_section<FrmCPlanes>();
-}
-
-void FrmCampaign::open_v1missions() {
-  open_section<FrmCV1Missions>();
-}
-
-void FrmCampaign::open_forces(const SideForcesForm& side) {
-  registry_.show(side.form_name, [&] {
-    auto editor = std::make_unique<FrmCSideForces>(side, globals_, platform_, registry_);
-    editor->open();
-    return editor;
+void FrmCampaign::catch_up() {
+  if (!cmd_csave.enabled) return problems.clear();
+  // Each field is named as its section editor labels it for that entry; one editor of each
+  // section, never shown, serves the whole list.
+  std::map<std::string, std::unique_ptr<SectionEditor>, std::less<>> labelling;
+  problems.show(globals_.campaign.record(), check_campaign, [&](const FieldProblem& problem) {
+    const ProblemPlace place = place_of(problem.path);
+    const CampaignSection* section = section_of(place.member);
+    if (!section) return problem.message();
+    std::unique_ptr<SectionEditor>& editor = labelling[place.member];
+    if (!editor) {
+      editor = section->make(globals_, platform_, registry_);
+      editor->open();
+    }
+    editor->show_entry(place.entry);
+    std::string words = editor->caption();
+    if (place.entry >= 0) {
+      words += ", " + std::string(section->entry_noun) + " " + std::to_string(place.entry + 1);
+    }
+    const Control* control = editor->control_at(place.field);
+    return words + ", " + (control ? spoken_name(*control) : place.field) + ": " + problem.reason;
   });
 }
 
@@ -95,14 +98,6 @@ bool FrmCampaign::frame_close() {
   registry_.closed(*this);
   platform_.show(main_window_);
   return true;
-}
-
-void FrmCampaign::open_events() {
-  if (special_events_reachable()) open_section<FrmCSpecialEvents>();
-}
-
-void FrmCampaign::open_missions() {
-  if (special_missions_reachable()) open_section<FrmCSpecialMissions>();
 }
 
 bool FrmCampaign::special_events_reachable() const {

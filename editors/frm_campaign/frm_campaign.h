@@ -6,8 +6,9 @@
 #include "editors/controls.h"
 #include "editors/document_files.h"
 #include "editors/file_questions.h"
-#include "editors/frm_c_forces/frm_c_forces.h"
+#include "editors/frm_campaign/campaign_sections.h"
 #include "editors/platform.h"
+#include "editors/problem_list.h"
 #include "editors/window.h"
 #include "editors/window_registry.h"
 #include "formats/campaign_file.h"
@@ -42,17 +43,26 @@ class FrmCampaign : public Window {
   // The section buttons and "Save File" are enabled by a Load; "Special Events" and "Special
   // Missions" open their editors only when special_events_reachable() and
   // special_missions_reachable() say so.
-  Button cmd_setup{"cmd_setup", "Campaign Setup", [this] { open_setup(); }};
-  Button cmd_phases{"cmd_phases", "Campaign Phases", [this] { open_phases(); }};
-  Button cmd_planes{"cmd_planes", "Campaign Planes", [this] { open_planes(); }};
-  Button cmd_gf{"cmd_gf", "German Forces", [this] { open_forces(kGermanForces); }};
-  Button cmd_af{"cmd_af", "Allied Forces", [this] { open_forces(kAlliedForces); }};
-  Button cmd_events{"cmd_events", "Special Events", [this] { open_events(); }};
-  Button cmd_missions{"cmd_missions", "Special Missions", [this] { open_missions(); }};
-  Button cmd_v1missions{"cmd_v1missions", "V-1 Missions", [this] { open_v1missions(); }};
+  Button cmd_setup{"cmd_setup", "Campaign Setup", [this] { open_section("setup"); }};
+  Button cmd_phases{"cmd_phases", "Campaign Phases", [this] { open_section("phases"); }};
+  Button cmd_planes{"cmd_planes", "Campaign Planes", [this] { open_section("plane_types"); }};
+  Button cmd_gf{"cmd_gf", "German Forces", [this] { open_section("german_forces"); }};
+  Button cmd_af{"cmd_af", "Allied Forces", [this] { open_section("allied_forces"); }};
+  Button cmd_events{"cmd_events", "Special Events", [this] {
+                      if (special_events_reachable()) open_section("special_events");
+                    }};
+  Button cmd_missions{"cmd_missions", "Special Missions", [this] {
+                        if (special_missions_reachable()) open_section("special_missions");
+                      }};
+  Button cmd_v1missions{"cmd_v1missions", "V-1 Missions", [this] { open_section("v1_speech"); }};
   Button cmd_cload{"cmd_cload", "Load File", [this] { load(); }};
   Button cmd_csave{"cmd_csave", "Save File", [this] { save(); }};
   Button cmd_close{"cmd_close", "Close", [this] { close(); }};
+  // The problems of the campaign shown, in the section editors' words: opening one opens the
+  // section editor at that entry, with the field focused.
+  ProblemList problems{[this](const std::string& path) { go_to(path); }};
+
+  void catch_up() override;
 
   // Hides the main window and starts with only Load and Close enabled, whatever campaign is
   // held; the caller then shows the window.
@@ -73,17 +83,11 @@ class FrmCampaign : public Window {
   void close();
   // True when nothing unsaved is dropped: no changes, or the user said No or saved them.
   bool settle_unsaved();
-  // Opens a section editor beside the campaign editor, or brings forward the one already
-  // open. Every section button opens its editor through here.
-  template <class Editor>
-  void open_section();
-  void open_setup();
-  void open_phases();
-  void open_planes();
-  void open_forces(const SideForcesForm& side);
-  void open_events();
-  void open_missions();
-  void open_v1missions();
+  // Opens the editor of the section that edits `member` beside the campaign editor, or brings
+  // forward the one already open. Every section button opens its editor through here.
+  SectionEditor& open_section(std::string_view member);
+  // Goes to the field at `path` of the campaign, where the user mends a problem.
+  void go_to(const std::string& path);
   void enable_sections_and_save(bool enabled);
 
   Globals& globals_;

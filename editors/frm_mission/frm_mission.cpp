@@ -3,6 +3,8 @@
 #include <string>
 #include <utility>
 
+#include "model/record_checks.h"
+
 namespace zav {
 namespace {
 
@@ -52,6 +54,23 @@ std::array<FrmMission::Group, 3> FrmMission::groups() {
   return {Group{fighters_, cbo_fnum, cbo_fighter, sld_fc, &Mission::fighters},
           Group{attack_, cbo_anum, cbo_attack, sld_ac, &Mission::attack},
           Group{bombers_, cbo_bnum, cbo_bomber, sld_bc, &Mission::bombers}};
+}
+
+const Control* FrmMission::control_at(const std::string& path) const {
+  const ProblemPlace place = place_of(path);
+  for (const auto& [member, form] : {std::pair{fields::mission_fighters.name, &fighters_},
+                                     {fields::mission_attack.name, &attack_},
+                                     {fields::mission_bombers.name, &bombers_}}) {
+    if (place.member == member) return form->control_at(place.field);
+  }
+  return nullptr;
+}
+
+void FrmMission::catch_up() {
+  problems.show(globals_.mission.record(), check_mission, [this](const FieldProblem& problem) {
+    const Control* control = control_at(problem.path);
+    return (control ? spoken_name(*control) : problem.path) + ": " + problem.reason;
+  });
 }
 
 void FrmMission::open() {

@@ -9,6 +9,7 @@
 #include "editors/document_files.h"
 #include "editors/file_questions.h"
 #include "editors/platform.h"
+#include "editors/problem_list.h"
 #include "editors/record_form.h"
 #include "editors/window.h"
 #include "formats/mission.h"
@@ -65,6 +66,14 @@ class FrmMission : public Window {
   Button cmd_mload{"cmd_mload", "Load File", [this] { load(); }};
   Button cmd_msave{"cmd_msave", "Save File", [this] { save(); }};
   Button cmd_close{"cmd_close", "Close", [this] { close(); }};
+  // The problems of the mission; opening one focuses the control that mends it.
+  ProblemList problems{[this](const std::string& path) {
+    if (const Control* control = control_at(path)) platform_.focus(*this, *control);
+  }};
+
+  void catch_up() override;
+  // The control of the field at `path` of the mission ("fighters.plane_type[1]"); null for none.
+  const Control* control_at(const std::string& path) const;
 
   // Fills the plane lists and starts with no rows in use, the mission as it stands taken as
   // the one saved; the caller then shows the window.

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "editors/message_boxes.h"
+#include "model/record_checks.h"
 
 namespace zav {
 namespace {
@@ -165,6 +166,23 @@ void FrmSquadron::show_count() {
 void FrmSquadron::go_to(int squadron) {
   current_ = squadron;
   show_current();
+}
+
+void FrmSquadron::go_to_problem(const std::string& path) {
+  const ProblemPlace place = place_of(path);
+  if (place.entry < 0 || place.entry >= globals_.squadrons.record().count) return;
+  go_to(place.entry + 1);
+  txt_currsqn.set_spin(current_);
+  if (const Control* control = form_.control_at(place.field)) platform_.focus(*this, *control);
+}
+
+void FrmSquadron::catch_up() {
+  problems.show(globals_.squadrons.record(), check_squadrons, [this](const FieldProblem& problem) {
+    const ProblemPlace place = place_of(problem.path);
+    const Control* control = form_.control_at(place.field);
+    return "Squadron " + std::to_string(place.entry + 1) + ", " +
+           (control ? spoken_name(*control) : place.field) + ": " + problem.reason;
+  });
 }
 
 void FrmSquadron::add_new() {

@@ -10,6 +10,7 @@
 #include "editors/document_files.h"
 #include "editors/file_questions.h"
 #include "editors/platform.h"
+#include "editors/problem_list.h"
 #include "editors/record_form.h"
 #include "editors/window.h"
 #include "formats/squadron.h"
@@ -113,17 +114,17 @@ class FrmSquadron : public Window {
   // weapon is 0 ("NONE") is kept but not shown, and its box takes no input.
   Label lbl_weapons{"lbl_weapons", "Weapons:"};
   std::array<Bound<PickList>, kWeaponRows> cbo_weapon = indexed<kWeaponRows>([&](int k) {
-    return Bound<PickList>(form_, EntryOf<&Squadron::weapons>{std::size_t(k)},
+    return Bound<PickList>(form_, EntryOf{fields::squadron_weapons, std::size_t(k)},
                            fields::weapon_load_weapon, entry_name("cbo_weapon", k),
                            "Weapon:", row_name("Weapons:", k, "weapon"));
   });
   std::array<Bound<NumberBox>, kWeaponRows> txt_weaponphase = indexed<kWeaponRows>([&](int k) {
-    return Bound<NumberBox>(form_, EntryOf<&Squadron::weapons>{std::size_t(k)},
+    return Bound<NumberBox>(form_, EntryOf{fields::squadron_weapons, std::size_t(k)},
                             fields::weapon_load_phase, entry_name("txt_weaponphase", k),
                             entry_name("upd_wp", k), "Phase:");
   });
   std::array<Bound<NumberBox>, kWeaponRows> txt_weaponamount = indexed<kWeaponRows>([&](int k) {
-    return Bound<NumberBox>(form_, EntryOf<&Squadron::weapons>{std::size_t(k)},
+    return Bound<NumberBox>(form_, EntryOf{fields::squadron_weapons, std::size_t(k)},
                             fields::weapon_load_number, entry_name("txt_weaponamount", k),
                             entry_name("upd_wn", k), "Number:");
   });
@@ -131,34 +132,34 @@ class FrmSquadron : public Window {
   // Scheduled airfield moves and aircraft changes: a count, and as many rows shown.
   Bound<PickList> cbo_moves{form_, fields::squadron_num_moves, "cbo_moves", "Airfield Moves:"};
   std::array<Bound<PickList>, kMoveRows> cbo_basemove = indexed<kMoveRows>([&](int j) {
-    return Bound<PickList>(form_, EntryOf<&Squadron::moves>{std::size_t(j)},
+    return Bound<PickList>(form_, EntryOf{fields::squadron_moves, std::size_t(j)},
                            fields::airfield_move_destination, entry_name("cbo_basemove", j),
                            "Base:", row_name("Airfield Moves:", j, "base"));
   });
   std::array<Bound<Slider>, kMoveRows> sld_moveprob = indexed<kMoveRows>([&](int j) {
-    return Bound<Slider>(form_, EntryOf<&Squadron::moves>{std::size_t(j)},
+    return Bound<Slider>(form_, EntryOf{fields::squadron_moves, std::size_t(j)},
                          fields::airfield_move_probability, entry_name("sld_moveprob", j),
                          "Probability:", row_name("Airfield Moves:", j, "probability"));
   });
   std::array<Bound<NumberBox>, kMoveRows> txt_movephase = indexed<kMoveRows>([&](int j) {
-    return Bound<NumberBox>(form_, EntryOf<&Squadron::moves>{std::size_t(j)},
+    return Bound<NumberBox>(form_, EntryOf{fields::squadron_moves, std::size_t(j)},
                             fields::airfield_move_phase, entry_name("txt_movephase", j),
                             entry_name("upd_move", j), "Phase:");
   });
   Bound<PickList> cbo_changes{form_, fields::squadron_num_changes, "cbo_changes",
                               "Aircraft Changes:"};
   std::array<Bound<PickList>, kMoveRows> cbo_planechange = indexed<kMoveRows>([&](int j) {
-    return Bound<PickList>(form_, EntryOf<&Squadron::changes>{std::size_t(j)},
+    return Bound<PickList>(form_, EntryOf{fields::squadron_changes, std::size_t(j)},
                            fields::aircraft_change_aircraft_type, entry_name("cbo_planechange", j),
                            "Aircraft:", row_name("Aircraft Changes:", j, "aircraft"));
   });
   std::array<Bound<Slider>, kMoveRows> sld_changeprob = indexed<kMoveRows>([&](int j) {
-    return Bound<Slider>(form_, EntryOf<&Squadron::changes>{std::size_t(j)},
+    return Bound<Slider>(form_, EntryOf{fields::squadron_changes, std::size_t(j)},
                          fields::aircraft_change_probability, entry_name("sld_changeprob", j),
                          "Probability:", row_name("Aircraft Changes:", j, "probability"));
   });
   std::array<Bound<NumberBox>, kMoveRows> txt_changephase = indexed<kMoveRows>([&](int j) {
-    return Bound<NumberBox>(form_, EntryOf<&Squadron::changes>{std::size_t(j)},
+    return Bound<NumberBox>(form_, EntryOf{fields::squadron_changes, std::size_t(j)},
                             fields::aircraft_change_phase, entry_name("txt_changephase", j),
                             entry_name("upd_change", j), "Phase:");
   });
@@ -169,6 +170,13 @@ class FrmSquadron : public Window {
   Button cmd_close{"cmd_close", "Close", [this] {
                      if (settle_unsaved()) platform_.close(*this);
                    }};
+  // The problems of the whole file, every squadron's: opening one shows that squadron with
+  // the control that mends it focused.
+  ProblemList problems{[this](const std::string& path) { go_to_problem(path); }};
+
+  void catch_up() override;
+  // The control of the field at `path` of a squadron ("weapons[2].number"); null for none.
+  const Control* control_at(std::string_view path) const { return form_.control_at(path); }
 
   // Reads sqbasic.dat from the program's folder (one default squadron, with a message, when
   // it cannot be used), fills the lists and shows squadron 1; the caller then shows the window.
@@ -200,6 +208,7 @@ class FrmSquadron : public Window {
   void show_rows_in_use();
   void show_count();
   void go_to(int squadron);
+  void go_to_problem(const std::string& path);
 
   void add_new();
   void delete_current();

@@ -93,6 +93,10 @@ class ScriptedPlatform : public Scripted<Platform> {
   void show_modal(Window& window) override { record("show_modal", window); }
   void show(Window& window) override { record("show", window); }
   void bring_forward(Window& window) override { record("bring_forward", window); }
+  // Recorded as "focus <form name> <control name>".
+  void focus(Window& window, const Control& control) override {
+    window_events.push_back("focus " + std::string(window.form_name()) + " " + control.name);
+  }
   void hide(Window& window) override { record("hide", window); }
   void close(Window& window) override { record("close", window); }
   std::string setting(const std::string& key) const override {

@@ -40,7 +40,7 @@ TEST_F(DesktopTest, MissionFileLoadedChangedAndSavedThroughNamedWidgets) {
     for (int row = 0; row < 8; ++row)
       order << QString("cbo_bomber_%1").arg(row) << QString("sld_bc_%1").arg(row);
     EXPECT_EQ(tab_order(control(editor, "cbo_fnum")),
-              (order + QStringList{"cmd_mload", "cmd_msave", "cmd_close"}));
+              (order + QStringList{"cmd_mload", "cmd_msave", "cmd_close", "lst_problems"}));
 
     QTest::keyClick(&control(editor, "cbo_fnum"), Qt::Key_Down);
     QTest::keyClick(&control(editor, "sld_fc_0"), Qt::Key_End);
@@ -68,13 +68,35 @@ TEST_F(DesktopTest, MissionFileLoadedChangedAndSavedThroughNamedWidgets) {
   EXPECT_EQ(platform.window_events, Texts{"quit"});
 }
 
+TEST_F(CampaignDesktop, AProblemOpenedFromItsListByKeyboardFocusesItsFieldInItsEditor) {
+  load_names("cmd_bnames", "place ", 308);
+  load_campaign_file(sample_campaign());  // defending place 308, which no list has
+  auto& list = control<QListWidget>(campaign, "lst_problems");
+  const QList<QListWidgetItem*> found =
+      list.findItems("Campaign Setup Information, Defending Capital: 308", Qt::MatchStartsWith);
+  ASSERT_EQ(found.size(), 1);
+  const QString heard = QAccessible::queryAccessibleInterface(&list)->text(QAccessible::Name);
+  EXPECT_EQ(heard, QString("%1 problems the game may trip on:").arg(list.count()));
+
+  list.setFocus();
+  list.setCurrentItem(found[0]);
+  QTest::keyClick(&list, Qt::Key_Return);
+  QWidget* setup = shown("frm_c_setup").at(0);
+  EXPECT_EQ(setup->focusWidget(), &control(setup, "cbo_defendcapital"));
+  QTest::keyClick(setup->focusWidget(), Qt::Key_Home);
+  press(setup, "cmd_update");
+  EXPECT_TRUE(list.findItems("Campaign Setup Information, Defending Capital", Qt::MatchStartsWith)
+                  .isEmpty());
+}
+
 TEST_F(CampaignDesktop, TypicalRoadFromPlaceNamesToTheBytesOfTheEditedCampaign) {
   load_names("cmd_bnames", "place ", 308);
   load_campaign_file(sample_campaign());
   EXPECT_FALSE(main_window->isVisible());
   EXPECT_EQ(tab_order(control(campaign, "cmd_setup")),
             (QStringList{"cmd_setup", "cmd_phases", "cmd_planes", "cmd_gf", "cmd_af", "cmd_events",
-                         "cmd_missions", "cmd_v1missions", "cmd_cload", "cmd_csave", "cmd_close"}));
+                         "cmd_missions", "cmd_v1missions", "cmd_cload", "cmd_csave", "cmd_close",
+                         "lst_problems"}));
 
   QWidget* setup = open(campaign, "cmd_setup", "frm_c_setup");
   EXPECT_TRUE(control(setup, "note_defendcapital").isVisible());  // place 308 has no entry

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <cstddef>
+#include <cstring>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "editors/controls.h"
+#include "formats/field_problem.h"
+
+namespace zav {
+
+// A problem's path taken apart where a window finds the field: "special_missions[0].targets[3]"
+// is the member "special_missions", its entry 0, and the field "targets[3]" of that entry;
+// "setup.num_phases" is the member "setup", no entry, and the field "num_phases".
+struct ProblemPlace {
+  std::string member;
+  int entry = -1;  // none
+  std::string field;
+};
+ProblemPlace place_of(std::string_view path);
+
+// The problems of the file a window holds, as `zav check` finds them, each in the window's
+// words; the user opens one to go to the field that mends it. It shows them again only when
+// the record changed since they were found.
+class ProblemList {
+ public:
+  // `go_to` is given the path of the problem the user opened.
+  explicit ProblemList(std::function<void(const std::string&)> go_to);
+  ProblemList(const ProblemList&) = delete;
+  ProblemList& operator=(const ProblemList&) = delete;
+
+  static constexpr std::string_view kNone = "No problems found";
+
+  // Its label counts the problems, or says there are none.
+  TextList lst_problems{"lst_problems", std::string(kNone)};
+
+  // Shows the problems `check` finds in `record`, in the words `words` gives each, unless the
+  // record is the one last shown.
+  template <class Record, class Check, class Words>
+  void show(const Record& record, Check&& check, Words&& words) {
+    const auto* bytes = reinterpret_cast<const std::byte*>(&record);
+    if (checked_.size() == sizeof(Record) &&
+        std::memcmp(checked_.data(), bytes, sizeof(Record)) == 0) {
+      return;
+    }
+    checked_.assign(bytes, bytes + sizeof(Record));
+    list(check(record), words);
+  }
+  // Shows no problems: the window shows no file.
+  void clear();
+
+ private:
+  void list(const FieldProblems& found,
+            const std::function<std::string(const FieldProblem&)>& words);
+
+  std::function<void(const std::string&)> go_to_;
+  std::vector<std::string> paths_;
+  std::vector<std::byte> checked_;  // the record last shown
+};
+
+}  // namespace zav
