@@ -345,6 +345,11 @@ Widgets Binder::field(TextList& list, int rows) {
   bind_input(*widget, list);
   widget->setFixedHeight(widget->fontMetrics().lineSpacing() * rows + 2 * widget->frameWidth() + 4);
   widget->setAccessibleDescription("Enter or a double click on an entry goes to it");
+  // A long entry breaks into lines rather than run out of sight.
+  widget->setWordWrap(true);
+  widget->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  widget->setResizeMode(QListView::Adjust);
+  widget->setAlternatingRowColors(true);
   QObject::connect(
       widget, &QListWidget::itemActivated, widget,
       [this, widget, &list](QListWidgetItem* item) { act([&] { list.open(widget->row(item)); }); });

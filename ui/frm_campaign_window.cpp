@@ -40,7 +40,7 @@ void lay_out(FrmCampaign& logic, FormWidget& form) {
   layout->addLayout(sections);
   layout->addSpacing(6);
   layout->addLayout(files);
-  add_problems(*layout, bind, logic.problems, 80);
+  add_problems(*layout, bind, logic.problems, 6, 80);
   form.finish(layout);
 }
 

@@ -8,8 +8,9 @@
 
 namespace zav::ui {
 
-void add_problems(QBoxLayout& layout, Binder& bind, ProblemList& problems, int characters) {
-  const Widgets list = bind.field(problems.lst_problems, 4);
+void add_problems(QBoxLayout& layout, Binder& bind, ProblemList& problems, int lines,
+                  int characters) {
+  const Widgets list = bind.field(problems.lst_problems, lines);
   list.input->setMinimumWidth(list.input->fontMetrics().averageCharWidth() * characters);
   layout.addSpacing(6);
   layout.addWidget(bind.caption(problems.lst_problems, list));

@@ -43,8 +43,9 @@ void lay_out(FrmCSpecialMissions& logic, FormWidget& form);
 void lay_out(FrmNote& logic, FormWidget& form);
 
 // The problems of the window's file at the foot of `layout`: their count over their list, which
-// is at least `characters` wide.
-void add_problems(QBoxLayout& layout, Binder& bind, ProblemList& problems, int characters = 0);
+// is `lines` high and at least `characters` wide.
+void add_problems(QBoxLayout& layout, Binder& bind, ProblemList& problems, int lines = 4,
+                  int characters = 0);
 
 // A section editor's fields over its "&Update" and "&Close" buttons.
 void finish_section(FormWidget& form, QLayout* fields, Button& update, Button& close);
