@@ -1,12 +1,14 @@
 // How long opening each editor window takes: the window logic's open, building its widget
 // with every list filled from loaded name tables, and showing it. The squadron editor reads a
-// base file of 25 squadrons; the special missions editor fills eight lists of 308 places.
+// base file of 25 squadrons; the special missions editor fills eight lists of 308 places. And
+// what the campaign editor's problem list adds to an edit.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <random>
 #include <string>
 
 #include "editors/frm_c_forces/frm_c_forces.h"
@@ -20,6 +22,7 @@
 #include "editors/frm_main/frm_main.h"
 #include "editors/frm_mission/frm_mission.h"
 #include "editors/frm_squadron/frm_squadron.h"
+#include "formats/campaign_file.h"
 #include "formats/squadron_file.h"
 #include "model/globals.h"
 #include "ui/form_factory.h"
@@ -146,6 +149,70 @@ void open_v1_speech(benchmark::State& state) {
   open_window(state, section<zav::FrmCV1Missions>);
 }
 
+// A campaign editor that shows a file of the campaign `full` (every byte random, some 1,900
+// problems) or else of every value 0 (36 problems), every section in use.
+struct LoadedCampaign {
+  explicit LoadedCampaign(Run& run, bool full)
+      : file(std::filesystem::temp_directory_path() / "zav-bench-camp1.dat"),
+        editor(run.globals, run.platform, run.registry, run.main) {
+    zav::CampaignImage image{};
+    std::mt19937 random(1944);
+    if (full) {
+      for (std::uint8_t& byte : image) byte = static_cast<std::uint8_t>(random());
+    }
+    zav::Campaign campaign = zav::decode_campaign(image);
+    campaign.setup.num_phases = 25;
+    campaign.setup.num_plane_types = 30;
+    campaign.setup.num_spev = 32;
+    campaign.setup.num_spm = 32;
+    zav::save_campaign(file, campaign);
+    editor.open();
+    editor.load_file(file);
+  }
+  ~LoadedCampaign() { std::filesystem::remove(file); }
+
+  std::filesystem::path file;
+  zav::FrmCampaign editor;
+};
+
+// One edit of the campaign as a special mission's step or "&Update" makes it.
+void edit_mission(zav::Globals& globals, int step) {
+  globals.campaign.edit([step](zav::Campaign& c) {
+    c.special_missions[static_cast<std::size_t>(step % 32)].chance =
+        static_cast<std::uint8_t>(step);
+  });
+}
+
+// The campaign editor's problem list found again after an edit, without widgets.
+void problem_list_after_edit(benchmark::State& state) {
+  Run run;
+  LoadedCampaign campaign(run, state.range(0) == 0);
+  int step = 0;
+  for (auto _ : state) {
+    edit_mission(run.globals, ++step);
+    campaign.editor.catch_up();
+  }
+  state.counters["problems"] =
+      static_cast<double>(campaign.editor.problems.lst_problems.entries.size());
+}
+
+// An action as the user makes it in the special missions editor beside the campaign editor:
+// the edit, then every open window shown again, the problem list with it.
+void action_beside_problem_list(benchmark::State& state) {
+  Run run;
+  LoadedCampaign campaign(run, state.range(0) == 0);
+  const std::unique_ptr<zav::Window> missions = section<zav::FrmCSpecialMissions>(run);
+  run.platform.show(campaign.editor);
+  run.platform.show(*missions);
+  int step = 0;
+  for (auto _ : state) {
+    edit_mission(run.globals, ++step);
+    run.platform.show_state();
+  }
+}
+
+BENCHMARK(problem_list_after_edit)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(action_beside_problem_list)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(open_main_window)->Unit(benchmark::kMillisecond);
 BENCHMARK(open_mission_editor)->Unit(benchmark::kMillisecond);
 BENCHMARK(open_squadron_editor)->Unit(benchmark::kMillisecond);

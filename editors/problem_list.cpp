@@ -33,18 +33,17 @@ ProblemList::ProblemList(std::function<void(const std::string&)> go_to) : go_to_
 
 void ProblemList::clear() {
   checked_.clear();
-  list({}, {});
+  show({});
 }
 
-void ProblemList::list(const FieldProblems& found,
-                       const std::function<std::string(const FieldProblem&)>& words) {
+void ProblemList::show(const std::vector<ListedProblem>& listed) {
   paths_.clear();
   lst_problems.entries.clear();
-  for (const FieldProblem& problem : found) {
+  for (const ListedProblem& problem : listed) {
     paths_.push_back(problem.path);
-    lst_problems.entries.push_back(words(problem));
+    lst_problems.entries.push_back(problem.words);
   }
-  const std::size_t count = found.size();
+  const std::size_t count = listed.size();
   lst_problems.label = count == 0
                            ? std::string(kNone)
                            : std::to_string(count) + (count == 1 ? " problem" : " problems") +

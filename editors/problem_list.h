@@ -22,9 +22,15 @@ struct ProblemPlace {
 };
 ProblemPlace place_of(std::string_view path);
 
+// A problem as a window lists it: where it lies, as `zav check` names it, and the window's
+// words for it.
+struct ListedProblem {
+  std::string path;
+  std::string words;
+};
+
 // The problems of the file a window holds, as `zav check` finds them, each in the window's
-// words; the user opens one to go to the field that mends it. It shows them again only when
-// the record changed since they were found.
+// words; the user opens one to go to the field that mends it.
 class ProblemList {
  public:
   // `go_to` is given the path of the problem the user opened.
@@ -47,15 +53,17 @@ class ProblemList {
       return;
     }
     checked_.assign(bytes, bytes + sizeof(Record));
-    list(check(record), words);
+    std::vector<ListedProblem> listed;
+    for (const FieldProblem& problem : check(record))
+      listed.push_back({problem.path, words(problem)});
+    show(listed);
   }
+  // Shows `listed`, in that order.
+  void show(const std::vector<ListedProblem>& listed);
   // Shows no problems: the window shows no file.
   void clear();
 
  private:
-  void list(const FieldProblems& found,
-            const std::function<std::string(const FieldProblem&)>& words);
-
   std::function<void(const std::string&)> go_to_;
   std::vector<std::string> paths_;
   std::vector<std::byte> checked_;  // the record last shown

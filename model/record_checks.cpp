@@ -114,6 +114,27 @@ FieldProblems check_campaign(const Campaign& c) {
   return found;
 }
 
+FieldProblems check_campaign_part(const Campaign& c, std::string_view member, int entry) {
+  FieldProblems found;
+  const Checker checker(found, c.setup.num_spev, c.setup.phase_length);
+  std::apply(
+      [&](const auto&... field) {
+        const auto check_field = [&](const auto& f) {
+          if (f.name != member) return;
+          const auto& value = c.*f.member;
+          if constexpr (IsArray<std::remove_cvref_t<decltype(value)>>::value) {
+            const auto at = static_cast<std::size_t>(entry);
+            checker.check(value[at], f.fields, element_path(std::string(f.name), at));
+          } else {
+            checker.check(value, f.fields, std::string(f.name));
+          }
+        };
+        (check_field(field), ...);
+      },
+      fields::campaign_fields);
+  return found;
+}
+
 FieldProblems check_squadrons(const SquadronTable& table) {
   FieldProblems found;
   for (int s = 0; s < table.count; ++s) {

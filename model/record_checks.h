@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "formats/campaign.h"
 #include "formats/field_problem.h"
 #include "formats/mission.h"
@@ -15,6 +17,10 @@
 namespace zav {
 
 FieldProblems check_campaign(const Campaign& campaign);
+// The problems that check_campaign() finds in one part of the campaign: the member `member`
+// ("setup", "german_forces"), or entry `entry` of the table `member` ("phases", 3). The parts
+// in use, in record order, give all of check_campaign()'s problems in its order.
+FieldProblems check_campaign_part(const Campaign& campaign, std::string_view member, int entry);
 FieldProblems check_squadrons(const SquadronTable& table);
 FieldProblems check_mission(const Mission& mission);
 FieldProblems check_targets(const TargetFile& targets);

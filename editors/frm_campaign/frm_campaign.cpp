@@ -1,13 +1,10 @@
 #include "editors/frm_campaign/frm_campaign.h"
 
-#include <functional>
 #include <initializer_list>
-#include <map>
 #include <memory>
 #include <utility>
 
 #include "editors/message_boxes.h"
-#include "model/record_checks.h"
 
 namespace zav {
 
@@ -27,27 +24,11 @@ void FrmCampaign::go_to(const std::string& path) {
 }
 
 void FrmCampaign::catch_up() {
-  if (!cmd_csave.enabled) return problems.clear();
-  // Each field is named as its section editor labels it for that entry; one editor of each
-  // section, never shown, serves the whole list.
-  std::map<std::string, std::unique_ptr<SectionEditor>, std::less<>> labelling;
-  problems.show(globals_.campaign.record(), check_campaign, [&](const FieldProblem& problem) {
-    const ProblemPlace place = place_of(problem.path);
-    const CampaignSection* section = section_of(place.member);
-    if (!section) return problem.message();
-    std::unique_ptr<SectionEditor>& editor = labelling[place.member];
-    if (!editor) {
-      editor = section->make(globals_, platform_, registry_);
-      editor->open();
-    }
-    editor->show_entry(place.entry);
-    std::string words = editor->caption();
-    if (place.entry >= 0) {
-      words += ", " + std::string(section->entry_noun) + " " + std::to_string(place.entry + 1);
-    }
-    const Control* control = editor->control_at(place.field);
-    return words + ", " + (control ? spoken_name(*control) : place.field) + ": " + problem.reason;
-  });
+  if (!cmd_csave.enabled) {
+    found_.forget();
+    return problems.clear();
+  }
+  if (found_.update()) problems.show(found_.listed());
 }
 
 FrmCampaign::FrmCampaign(Globals& globals, Platform& platform, WindowRegistry& registry,

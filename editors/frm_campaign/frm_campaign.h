@@ -6,6 +6,7 @@
 #include "editors/controls.h"
 #include "editors/document_files.h"
 #include "editors/file_questions.h"
+#include "editors/frm_campaign/campaign_problems.h"
 #include "editors/frm_campaign/campaign_sections.h"
 #include "editors/platform.h"
 #include "editors/problem_list.h"
@@ -93,6 +94,7 @@ class FrmCampaign : public Window {
   Globals& globals_;
   WindowRegistry& registry_;
   Window& main_window_;
+  CampaignProblems found_{globals_, platform_, registry_};
 };
 
 }  // namespace zav

@@ -6,6 +6,7 @@
 #include "editors/frm_c_specialmissions/frm_c_specialmissions.h"
 #include "editors/scripted_platform.h"
 #include "model/field_walk.h"
+#include "model/record_checks.h"
 #include "problem_records.h"
 #include "squadron_bytes.h"
 
@@ -77,13 +78,31 @@ TEST_F(ProblemListTest, EachEditorListsWhatZavCheckFindsInItsOwnWordsAndFollowsE
     EXPECT_NE(std::find(in_campaign.begin(), in_campaign.end(), entry), in_campaign.end()) << entry;
   }
 
-  // A section editor's Update is a change of the campaign; the list follows it and its undo.
+  // The list follows every change, found again only where the change was, and stays what the
+  // whole check finds: a section editor's Update, a step, a change of the setup's counts, an
+  // undo.
+  const auto expect_checked = [&](std::size_t count) {
+    Texts checked;
+    for (const FieldProblem& problem : check_campaign(globals.campaign.record()))
+      checked.push_back(problem.message());
+    expect_agree(listed(campaign, campaign.problems), checked);
+    EXPECT_EQ(checked.size(), count);
+  };
   auto& missions = open_section<FrmCSpecialMissions>();
   enter(missions, missions.txt_sesuccess, "2");
   missions.cmd_update.click();
-  EXPECT_EQ(listed(campaign, campaign.problems).size(), kCampaignProblems.size() - 1);
+  expect_checked(kCampaignProblems.size() - 1);
+  auto& phases = open_section<FrmCPhases>();
+  phases.txt_currphase.spin_to(2);
+  phases.cbo_wc.choose(0);
+  phases.txt_currphase.spin_to(1);
+  expect_checked(kCampaignProblems.size() - 2);
+  hold(globals.campaign, [](Campaign& c) { c.setup.num_spm = 1; });
+  expect_checked(kCampaignProblems.size() - 4);  // the count's, and mission 32's trigger
+  globals.campaign.edit([](Campaign& c) { c.special_missions[0].hour = 23; });
+  expect_checked(kCampaignProblems.size() - 5);
   campaign.undo();
-  EXPECT_EQ(listed(campaign, campaign.problems).size(), kCampaignProblems.size());
+  expect_checked(kCampaignProblems.size() - 4);
 
   // A clean campaign, or none shown, lists nothing.
   platform.will(MessageAnswer::no, dir / "clean.dat");
