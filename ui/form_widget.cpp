@@ -11,6 +11,8 @@
 #include <filesystem>
 #include <optional>
 
+#include "ui/qt_text.h"
+
 namespace zav::ui {
 
 namespace {
@@ -20,7 +22,7 @@ std::optional<std::filesystem::path> file_for(const Window& window, const QMimeD
   if (!window.loads_kind() || !data || data->urls().size() != 1) return std::nullopt;
   const QUrl& url = data->urls().constFirst();
   if (!url.isLocalFile()) return std::nullopt;
-  const std::filesystem::path file(url.toLocalFile().toStdU16String());
+  const std::filesystem::path file = path_of(url.toLocalFile());
   if (kind_of_file_name(file) != window.loads_kind()) return std::nullopt;
   return file;
 }

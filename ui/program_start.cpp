@@ -5,15 +5,9 @@
 #include <filesystem>
 #include <optional>
 
+#include "ui/qt_text.h"
+
 namespace zav::ui {
-
-namespace {
-
-std::filesystem::path path_of(const QString& text) {
-  return std::filesystem::path(text.toStdU16String());
-}
-
-}  // namespace
 
 CommandLine read_command_line(const QStringList& arguments) {
   QCommandLineParser parser;

@@ -37,7 +37,7 @@ FileChoice run_file_dialog(const FileDialog& request, QFileDialog::AcceptMode mo
     dialog.selectFile(QString::fromStdU16String(request.proposed.u16string()));
   }
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return {std::filesystem::path(dialog.selectedFiles().constFirst().toStdU16String())};
+  return {path_of(dialog.selectedFiles().constFirst())};
 }
 
 // The key under which a window's place is kept.
@@ -47,7 +47,11 @@ QString place_key(const Window& window) {
 
 }  // namespace
 
-QtPlatform::QtPlatform() : settings_(std::make_unique<QSettings>("ZAV", "ZAV Campaign Editor")) {}
+// The user's settings: the registry on Windows, a file elsewhere, unless the program chose a
+// format of its own (the tests keep theirs in a folder of their own).
+QtPlatform::QtPlatform()
+    : settings_(std::make_unique<QSettings>(QSettings::defaultFormat(), QSettings::UserScope, "ZAV",
+                                            "ZAV Campaign Editor")) {}
 
 FileChoice QtPlatform::open_file(const FileDialog& dialog) {
   return run_file_dialog(dialog, QFileDialog::AcceptOpen);
@@ -141,7 +145,7 @@ void QtPlatform::quit() {
 }
 
 std::filesystem::path QtPlatform::program_folder() const {
-  return std::filesystem::path(QCoreApplication::applicationDirPath().toStdU16String());
+  return path_of(QCoreApplication::applicationDirPath());
 }
 
 std::string QtPlatform::setting(const std::string& key) const {
