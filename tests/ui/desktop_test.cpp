@@ -1,5 +1,10 @@
 // The real widgets on Qt's offscreen platform, driven as a user drives them. The window logic
 // has tests of its own (tests/editors); these check what the widgets add to it.
+#ifdef _WIN32
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#endif
+
 #include <gtest/gtest.h>
 
 #include <QTest>
@@ -309,10 +314,17 @@ TEST_F(DesktopTest, CtrlZTakesBackABoxsOwnTypingFirstThenTheSquadronsChanges) {
   });
 }
 
+// Where the squadron editor looks for sqbasic.dat.
 TEST(ProgramFolder, IsTheFolderOfTheRunningProgramNotTheWorkingFolder) {
+#ifdef _WIN32
+  wchar_t own[MAX_PATH];
+  ASSERT_GT(GetModuleFileNameW(nullptr, own, MAX_PATH), 0u);
+  const std::filesystem::path program = own;
+#else
   if (!std::filesystem::exists("/proc/self/exe")) GTEST_SKIP() << "no /proc to compare with";
-  EXPECT_EQ(ui::QtPlatform().program_folder(),
-            std::filesystem::read_symlink("/proc/self/exe").parent_path());
+  const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe");
+#endif
+  EXPECT_EQ(ui::QtPlatform().program_folder(), program.parent_path());
 }
 
 TEST(FileFilter, QtListsByThePatternAfterTheBar) {
