@@ -66,6 +66,12 @@ std::string count_of(std::size_t count, const std::string& noun) {
   return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
 }
 
+// Prints the differences, a line each; the exit status tells whether there were any.
+int printed(const std::vector<std::string>& differences) {
+  for (const std::string& line : differences) print(line + "\n");
+  return differences.empty() ? kExitClean : kExitFound;
+}
+
 }  // namespace
 
 int run_dump(const std::filesystem::path& file, const ReadOptions& read) {
@@ -135,6 +141,12 @@ int run_diff(const std::filesystem::path& old_file, const std::filesystem::path&
   if (!old_loaded) return report(old_loaded.error());
   const Result<DataFile> new_loaded = load(new_file, read);
   if (!new_loaded) return report(new_loaded.error());
+  const ValueNames old_names = name_values(old_loaded.value(), *tables);
+  const ValueNames new_names = name_values(new_loaded.value(), *tables);
+  if (const auto lines = fixed_layout_differences(old_loaded.value(), new_loaded.value(),
+                                                  old_names, new_names)) {
+    return printed(*lines);
+  }
   const Json old_json = data_file_to_json(old_loaded.value());
   const Json new_json = data_file_to_json(new_loaded.value());
   if (old_json.at("kind") != new_json.at("kind")) {
@@ -143,11 +155,7 @@ int run_diff(const std::filesystem::path& old_file, const std::filesystem::path&
               << " and " << new_json.at("kind").get<std::string>() << ")\n";
     return kExitError;
   }
-  const std::vector<std::string> lines =
-      differences(old_json, new_json, name_values(old_loaded.value(), *tables),
-                  name_values(new_loaded.value(), *tables));
-  for (const std::string& line : lines) print(line + "\n");
-  return lines.empty() ? kExitClean : kExitFound;
+  return printed(differences(old_json, new_json, old_names, new_names));
 }
 
 int run_show(const std::filesystem::path& file, const ReadOptions& read,

@@ -5,6 +5,9 @@
 #include <utility>
 
 #include "json_reader.h"
+#include "model/campaign_fields.h"
+#include "model/field_walk.h"
+#include "model/mission_fields.h"
 
 namespace zav::cli {
 namespace {
@@ -36,6 +39,33 @@ std::string shown(const Json* value, const ValueNames& names, const std::string&
   return value ? with_name(value->dump(), names, path) : "(none)";
 }
 
+std::string change(const std::string& path, const std::string& was, const std::string& is) {
+  return path + ": " + was + " -> " + is;
+}
+
+// Two records of one layout walked in the same order meet their values at the same steps.
+template <class Record, class List>
+std::vector<std::string> value_differences(const Record& old_record, const Record& new_record,
+                                           const List& list, const ValueNames& old_names,
+                                           const ValueNames& new_names) {
+  std::vector<int> old_values;
+  walk_values(old_record, list, FieldPath(""), Entries::all,
+              [&](const FieldPath&, int value, const auto&, const auto&) {
+                old_values.push_back(value);
+              });
+  std::vector<std::string> lines;
+  std::size_t step = 0;
+  walk_values(new_record, list, FieldPath(""), Entries::all,
+              [&](const FieldPath& at, int value, const auto&, const auto&) {
+                const int was = old_values[step++];
+                if (was == value) return;
+                const std::string path = at.text();
+                lines.push_back(change(path, with_name(std::to_string(was), old_names, path),
+                                       with_name(std::to_string(value), new_names, path)));
+              });
+  return lines;
+}
+
 }  // namespace
 
 std::vector<std::string> differences(const Json& old_document, const Json& new_document,
@@ -47,8 +77,7 @@ std::vector<std::string> differences(const Json& old_document, const Json& new_d
 
   std::vector<std::string> lines;
   const auto add = [&](const std::string& path, const Json* was, const Json* is) {
-    lines.push_back(path + ": " + shown(was, old_names, path) + " -> " +
-                    shown(is, new_names, path));
+    lines.push_back(change(path, shown(was, old_names, path), shown(is, new_names, path)));
   };
   for (const auto& [path, value] : old_leaves) {
     const auto found = new_by_path.find(path);
@@ -63,6 +92,25 @@ std::vector<std::string> differences(const Json& old_document, const Json& new_d
     if (new_by_path.contains(path)) add(path, nullptr, value);
   }
   return lines;
+}
+
+std::optional<std::vector<std::string>> fixed_layout_differences(const DataFile& old_file,
+                                                                 const DataFile& new_file,
+                                                                 const ValueNames& old_names,
+                                                                 const ValueNames& new_names) {
+  if (const auto* old_campaign = std::get_if<Campaign>(&old_file)) {
+    if (const auto* new_campaign = std::get_if<Campaign>(&new_file)) {
+      return value_differences(*old_campaign, *new_campaign, fields::campaign_fields, old_names,
+                               new_names);
+    }
+  }
+  if (const auto* old_mission = std::get_if<Mission>(&old_file)) {
+    if (const auto* new_mission = std::get_if<Mission>(&new_file)) {
+      return value_differences(*old_mission, *new_mission, fields::mission_fields, old_names,
+                               new_names);
+    }
+  }
+  return std::nullopt;
 }
 
 std::vector<std::string> value_lines(const Json& document, const ValueNames& names) {

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "data_file.h"
 #include "json.h"
 #include "value_names.h"
 
@@ -14,6 +16,14 @@ namespace zav::cli {
 // name where the file's names give one: "4 (Spitfire I)".
 std::vector<std::string> differences(const Json& old_document, const Json& new_document,
                                      const ValueNames& old_names, const ValueNames& new_names);
+
+// The same lines for two campaigns or two missions, whose values stand in the same places in
+// every file: their values are compared in place, and a path is spelled out only for a value
+// that differs. Nothing for files of other kinds, which are compared as documents.
+std::optional<std::vector<std::string>> fixed_layout_differences(const DataFile& old_file,
+                                                                 const DataFile& new_file,
+                                                                 const ValueNames& old_names,
+                                                                 const ValueNames& new_names);
 
 // One line "path: value" per value of the document, in its order, named as above.
 std::vector<std::string> value_lines(const Json& document, const ValueNames& names);

@@ -82,10 +82,10 @@ class Namer {
 
   template <class Record, class List>
   void name(const Record& record, const List& list, const std::string& path) const {
-    walk_values(record, list, path, Entries::all,
-                [this](const std::string& at, int value, const auto& values, const auto&) {
+    walk_values(record, list, FieldPath(path), Entries::all,
+                [this](const FieldPath& at, int value, const auto& values, const auto&) {
                   std::string text = name_of(value, values, names_);
-                  if (!text.empty()) found_.emplace(at, std::move(text));
+                  if (!text.empty()) found_.emplace(at.text(), std::move(text));
                 });
   }
 

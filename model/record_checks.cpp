@@ -23,28 +23,28 @@ class Checker {
 
   template <class Record, class... F>
   void check(const Record& record, const std::tuple<F...>& list, const std::string& path) const {
-    walk_values(record, list, path, Entries::in_use,
-                [this](const std::string& at, int value, const auto& values, const auto& holder) {
+    walk_values(record, list, FieldPath(path), Entries::in_use,
+                [this](const FieldPath& at, int value, const auto& values, const auto& holder) {
                   rule(at, value, values, holder);
                 });
   }
 
  private:
-  void add(const std::string& path, std::string sentence) const {
-    found_.push_back({path, std::move(sentence)});
+  void add(const FieldPath& path, std::string sentence) const {
+    found_.push_back({path.text(), std::move(sentence)});
   }
 
   template <class Record>
-  void rule(const std::string&, int, const AnyValue&, const Record&) const {}
+  void rule(const FieldPath&, int, const AnyValue&, const Record&) const {}
 
   template <class Record>
-  void rule(const std::string&, int, const TypedSpin&, const Record&) const {}
+  void rule(const FieldPath&, int, const TypedSpin&, const Record&) const {}
 
   template <class Record>
-  void rule(const std::string&, int, const EventParameter&, const Record&) const {}
+  void rule(const FieldPath&, int, const EventParameter&, const Record&) const {}
 
   template <class Record>
-  void rule(const std::string& path, int value, const Range& range, const Record&) const {
+  void rule(const FieldPath& path, int value, const Range& range, const Record&) const {
     if (!range.contains(value)) {
       add(path, std::to_string(value) + " is outside " + std::to_string(range.low) + " to " +
                     std::to_string(range.high) + ", " + std::string(range.what));
@@ -52,7 +52,7 @@ class Checker {
   }
 
   template <class Record>
-  void rule(const std::string& path, int value, const Limit& limit, const Record&) const {
+  void rule(const FieldPath& path, int value, const Limit& limit, const Record&) const {
     if (!limit.contains(value)) {
       add(path, std::to_string(value) + " is above " + std::to_string(limit.high) + ", " +
                     std::string(limit.what));
@@ -60,20 +60,20 @@ class Checker {
   }
 
   template <std::size_t N, class Record>
-  void rule(const std::string& path, int value, const Choices<N>& choices, const Record&) const {
+  void rule(const FieldPath& path, int value, const Choices<N>& choices, const Record&) const {
     if (!choices.contains(value))
       add(path, std::to_string(value) + " " + std::string(choices.what));
   }
 
   template <class Record>
-  void rule(const std::string& path, int code, const TargetTypeCode& list, const Record&) const {
+  void rule(const FieldPath& path, int code, const TargetTypeCode& list, const Record&) const {
     if (!target_position_for_code(code)) {
       add(path, "code " + std::to_string(code) + " has no entry in " + std::string(list.what));
     }
   }
 
   template <class Record>
-  void rule(const std::string& path, int event, const SpecialEventNumber& number,
+  void rule(const FieldPath& path, int event, const SpecialEventNumber& number,
             const Record&) const {
     if (event != number.none && event > num_spev_) {
       add(path, "names special event " + std::to_string(event) + ", but the campaign has " +
@@ -84,7 +84,7 @@ class Checker {
 
   // A trigger's parameter beyond what its spin offers: a phase or a frontline that is not
   // there. A year or an air strength is kept as a byte, whatever the byte.
-  void rule(const std::string& path, int value, const EventTriggerParameter&,
+  void rule(const FieldPath& path, int value, const EventTriggerParameter&,
             const SpecialEvent& event) const {
     const TriggerLayout& trigger = trigger_layout(event.trigger);
     if (!trigger.shows_parameter || (value >= trigger.minimum && value <= trigger.maximum)) return;
@@ -93,7 +93,7 @@ class Checker {
                   "\" offers");
   }
 
-  void rule(const std::string& path, int value, const ConditionParameter& parameter,
+  void rule(const FieldPath& path, int value, const ConditionParameter& parameter,
             const Phase& phase) const {
     if (phase.*parameter.condition == ConditionParameter::kDate && value > phase_length_) {
       add(path, std::to_string(value) + " is above " + std::to_string(phase_length_) +

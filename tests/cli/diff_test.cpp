@@ -38,6 +38,37 @@ TEST(Diff, ListsTheChangedFieldsInRecordOrderAndNothingForFilesEqualAsRecords) {
             "camp_old.dat and sq1.dat are different kinds of file (campaign and squadrons)\n");
 }
 
+// Campaigns and missions are compared value by value in place; the lines must be those that
+// comparing their shown values gives, names and all.
+TEST(Diff, CampaignsAndMissionsGiveTheLinesOfTheirShownValues) {
+  const TempDir dir;
+  std::mt19937 random(7);
+  const auto random_bytes = [&](std::size_t size) {
+    Bytes bytes(size);
+    for (auto& byte : bytes) byte = static_cast<std::uint8_t>(random() % 4);  // many alike
+    return bytes;
+  };
+  for (const auto& [name, size] : {std::pair{"camp", kCampaignFileSize},
+                                   std::pair{"misn", kMissionFileSize}}) {
+    const std::string old_file = std::string(name) + "1.dat";
+    const std::string new_file = std::string(name) + "2.dat";
+    write_bytes(dir / old_file, random_bytes(size));
+    write_bytes(dir / new_file, random_bytes(size));
+    const Lines old_values = run_zav({"show", old_file}, &dir).out_lines();
+    const Lines new_values = run_zav({"show", new_file}, &dir).out_lines();
+    ASSERT_EQ(old_values.size(), new_values.size());
+    Lines expected;
+    for (std::size_t i = 0; i < old_values.size(); ++i) {
+      if (old_values[i] == new_values[i]) continue;
+      const std::size_t colon = old_values[i].find(": ");
+      expected.push_back(old_values[i] + " -> " + new_values[i].substr(colon + 2));
+    }
+    const ToolRun diff = run_zav({"diff", old_file, new_file}, &dir);
+    EXPECT_EQ(diff.status, 1);
+    EXPECT_EQ(diff.out_lines(), expected) << name;
+  }
+}
+
 TEST(Diff, AnAddedSquadronShowsAsValuesThatWereNone) {
   const TempDir dir;
   Squadron added;

@@ -187,21 +187,22 @@ TEST_F(ProblemListTest, EveryFieldInUseHasItsControl) {
   const auto free = [](const auto& values) {
     return std::is_same_v<std::remove_cvref_t<decltype(values)>, AnyValue>;
   };
-  walk_values(campaign, fields::campaign_fields, "", Entries::in_use,
-              [&](const std::string& path, int, const auto& values, const auto&) {
+  walk_values(campaign, fields::campaign_fields, FieldPath(""), Entries::in_use,
+              [&](const FieldPath& at, int, const auto& values, const auto&) {
+                const std::string path = at.text();
                 const ProblemPlace place = place_of(path);
                 const auto editor = section_of(place.member)->make(globals, platform, registry);
                 if (!free(values) && !editor->control_at(place.field)) missing.push_back(path);
               });
   FrmSquadron squadron{globals, platform};
-  walk_values(Squadron{}, fields::squadron_fields, "", Entries::all,
-              [&](const std::string& path, int, const auto& values, const auto&) {
-                if (!free(values) && !squadron.control_at(path)) missing.push_back(path);
+  walk_values(Squadron{}, fields::squadron_fields, FieldPath(""), Entries::all,
+              [&](const FieldPath& at, int, const auto& values, const auto&) {
+                if (!free(values) && !squadron.control_at(at.text())) missing.push_back(at.text());
               });
   FrmMission mission{globals, platform};
-  walk_values(Mission{}, fields::mission_fields, "", Entries::all,
-              [&](const std::string& path, int, const auto& values, const auto&) {
-                if (!free(values) && !mission.control_at(path)) missing.push_back(path);
+  walk_values(Mission{}, fields::mission_fields, FieldPath(""), Entries::all,
+              [&](const FieldPath& at, int, const auto& values, const auto&) {
+                if (!free(values) && !mission.control_at(at.text())) missing.push_back(at.text());
               });
   EXPECT_EQ(missing, Texts{});
 }
