@@ -5,6 +5,9 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QSlider>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -211,6 +214,76 @@ void action_beside_problem_list(benchmark::State& state) {
   }
 }
 
+// A user's action as the desktop takes it: a slider of `window` stepped, as by an arrow key,
+// then the paints and layouts it asked for, in every window shown.
+void step_slider(QSlider& slider, int step) {
+  slider.triggerAction(step % 2 ? QAbstractSlider::SliderSingleStepAdd
+                                : QAbstractSlider::SliderSingleStepSub);
+  QApplication::processEvents();
+}
+
+QSlider& slider_of(const zav::Window& window, zav::ui::QtPlatform& platform, const char* name) {
+  return *platform.widget_of(window)->findChild<QSlider*>(name);
+}
+
+// The special events editor's chance stepped with the campaign editor and all eight section
+// editors open, every list of names filled.
+void action_with_nine_windows(benchmark::State& state) {
+  Run run;
+  LoadedCampaign campaign(run, false);
+  run.platform.show(campaign.editor);
+  std::vector<std::unique_ptr<zav::Window>> sections;
+  sections.push_back(section<zav::FrmCSetup>(run));
+  sections.push_back(section<zav::FrmCPhases>(run));
+  sections.push_back(section<zav::FrmCPlanes>(run));
+  for (const auto side : {zav::kGermanForces, zav::kAlliedForces}) {
+    auto forces = std::make_unique<zav::FrmCSideForces>(side, run.globals, run.platform,
+                                                         run.registry);
+    forces->open();
+    sections.push_back(std::move(forces));
+  }
+  sections.push_back(section<zav::FrmCSpecialEvents>(run));
+  sections.push_back(section<zav::FrmCSpecialMissions>(run));
+  sections.push_back(section<zav::FrmCV1Missions>(run));
+  for (const auto& window : sections) run.platform.show(*window);
+  QSlider& chance = slider_of(*sections[5], run.platform, "sld_se_chance");
+  QApplication::processEvents();
+  int step = 0;
+  for (auto _ : state) step_slider(chance, ++step);
+}
+
+// A morale slider stepped in the squadron editor on a base file of 25 squadrons.
+void action_in_squadron_editor(benchmark::State& state) {
+  Run run;
+  const std::unique_ptr<zav::Window> editor = file_editor<zav::FrmSquadron>(run);
+  run.platform.show(*editor);
+  QSlider& morale = slider_of(*editor, run.platform, "sld_morale");
+  QApplication::processEvents();
+  int step = 0;
+  for (auto _ : state) step_slider(morale, ++step);
+}
+
+// The yardstick of an action: the same step on a bare slider, whose number a label beside it
+// shows, in a window of its own.
+void action_on_bare_widgets(benchmark::State& state) {
+  QWidget window;
+  auto* slider = new QSlider(Qt::Horizontal, &window);
+  auto* number = new QLabel(&window);
+  auto* row = new QHBoxLayout(&window);
+  row->addWidget(slider);
+  row->addWidget(number);
+  slider->setRange(0, 255);
+  QObject::connect(slider, &QSlider::valueChanged, number,
+                   [number](int value) { number->setNum(value); });
+  window.show();
+  QApplication::processEvents();
+  int step = 0;
+  for (auto _ : state) step_slider(*slider, ++step);
+}
+
+BENCHMARK(action_with_nine_windows)->Unit(benchmark::kMillisecond);
+BENCHMARK(action_in_squadron_editor)->Unit(benchmark::kMillisecond);
+BENCHMARK(action_on_bare_widgets)->Unit(benchmark::kMillisecond);
 BENCHMARK(problem_list_after_edit)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(action_beside_problem_list)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(open_main_window)->Unit(benchmark::kMillisecond);

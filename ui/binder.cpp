@@ -16,6 +16,9 @@
 #include <QSlider>
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
+#include <tuple>
+#include <type_traits>
 
 #include "ui/control_state.h"
 #include "ui/qt_text.h"
@@ -149,6 +152,28 @@ void show_number(QLabel& number, const Slider& slider, int at) {
   if (number.text() != text) number.setText(text);
 }
 
+// What a refresh shows of a control, as a tuple that holds references to the logic's own state
+// (and values worked out from it), compared with the copy kept when it was last shown.
+template <class... T>
+std::tuple<std::remove_cvref_t<T>...> kept_copy(const std::tuple<T...>& state);
+
+// Runs `show` only when the state that `state_of` gives differs from the one shown last, or when
+// `shows_it` says the widget no longer shows the logic's value (the user changed the widget and
+// the logic kept its own). A refresh so touches only the controls whose state changed: most
+// Qt setters paint their widget again, and lay out its window, whatever the value.
+template <class StateOf, class ShowsIt, class Show>
+std::function<void()> when_changed(StateOf state_of, ShowsIt shows_it, Show show) {
+  using Kept = decltype(kept_copy(state_of()));
+  return [state_of, shows_it, show, kept = std::optional<Kept>()]() mutable {
+    const auto now = state_of();
+    if (kept && *kept == now && shows_it()) return;
+    show();
+    kept = Kept(now);
+  };
+}
+
+constexpr auto always = [] { return true; };
+
 }  // namespace
 
 void fit_characters(const Widgets& list, int characters) {
@@ -189,7 +214,9 @@ QPushButton* Binder::button(Button& button) {
   bind_input(*widget, button);
   QObject::connect(widget, &QPushButton::clicked, widget,
                    [this, &button] { act([&] { button.click(); }); });
-  shows_.push_back([widget, &button] { show_state(*widget, button); });
+  shows_.push_back(
+      when_changed([&button] { return std::tie(button.caption, button.enabled, button.visible); },
+                   always, [widget, &button] { show_state(*widget, button); }));
   return widget;
 }
 
@@ -208,7 +235,13 @@ QLabel* Binder::label(Label& label) {
           act([&] { label.release(); });
         }));
   }
-  shows_.push_back([widget, &label] { show_state(*widget, label); });
+  // A label of fixed width cuts its text short by the width it has been laid out to.
+  shows_.push_back(when_changed(
+      [widget, &label] {
+        return std::tuple<const std::string&, bool, bool, int>(label.caption, label.enabled,
+                                                               label.visible, widget->width());
+      },
+      always, [widget, &label] { show_state(*widget, label); }));
   return widget;
 }
 
@@ -222,7 +255,10 @@ Widgets Binder::field(TextBox& box) {
                    [&box](const QString& text) { box.type(text.toStdString()); });
   QObject::connect(widget, &QLineEdit::returnPressed, widget, [this] { act([] {}); });
   widget->installEventFilter(new TypingWatcher(widget, box, [this] { act([] {}); }));
-  shows_.push_back([widget, &box] { show_state(*widget, box); });
+  shows_.push_back(
+      when_changed([&box] { return std::tie(box.text, box.typing, box.enabled, box.visible); },
+                   [widget, &box] { return widget->text() == text_of(box.text); },
+                   [widget, &box] { show_state(*widget, box); }));
   return {widget, widget};
 }
 
@@ -236,14 +272,24 @@ Widgets Binder::field(NumberBox& number) {
   arrows->setObjectName(text_of(number.spin_name));
   // Where the arrows can go follows the number being typed, from which they would step.
   QObject::connect(line, &QLineEdit::textChanged, arrows, &SpinArrows::show_spin);
-  arrows->setAccessibleName(line->accessibleName() + " arrows");
   QObject::connect(arrows, &SpinArrows::stepped, arrows,
                    [this, &number](int steps) { act([&] { number.step_by(steps); }); });
-  shows_.push_back([line, arrows, &number] {
-    describe(*line, QString("from %1 to %2").arg(number.minimum).arg(number.maximum));
-    arrows->show_spin();
-    show_state(*arrows, static_cast<const Control&>(number));
-  });
+  shows_.push_back(when_changed(
+      [&number] {
+        return std::tie(number.text, number.typing, number.minimum, number.maximum, number.step,
+                        number.value, number.label, number.accessible_name, number.enabled,
+                        number.visible);
+      },
+      always,
+      [line, arrows, &number] {
+        // The arrows are named after the box, by its label as it reads now.
+        const std::string& named =
+            number.accessible_name.empty() ? shown_text(number.label) : number.accessible_name;
+        arrows->setAccessibleName(text_of(named) + " arrows");
+        describe(*line, QString("from %1 to %2").arg(number.minimum).arg(number.maximum));
+        arrows->show_spin();
+        show_state(*arrows, static_cast<const Control&>(number));
+      }));
   return {line, side_by_side({line, arrows}, 1, Width::natural)};
 }
 
@@ -256,14 +302,22 @@ Widgets Binder::field(PickList& list) {
   auto* note = new QLabel;
   note->setObjectName(note_name(list.name));
   QLabel* name = naming_label(*widget);
-  shows_.push_back([widget, note, name, &list] {
-    show_state(*widget, list);
-    show_note(*note, list.note(), list);
-    describe(*widget, text_of(list.note()));
-    // A label reads "&&" as the "&" of the name.
-    const QString named = QString(widget->accessibleName()).replace("&", "&&");
-    if (name->text() != named) name->setText(named);
-  });
+  shows_.push_back(when_changed(
+      [&list] {
+        return std::tie(list.entries, list.position, list.kept, list.label, list.accessible_name,
+                        list.enabled, list.visible);
+      },
+      [widget, &list] {
+        return widget->currentIndex() == (list.has_selection() ? list.position : -1);
+      },
+      [widget, note, name, &list, shown = std::vector<std::string>()]() mutable {
+        show_state(*widget, list, shown);
+        show_note(*note, list.note(), list);
+        describe(*widget, text_of(list.note()));
+        // A label reads "&&" as the "&" of the name.
+        const QString named = QString(widget->accessibleName()).replace("&", "&&");
+        if (name->text() != named) name->setText(named);
+      }));
   return {widget, side_by_side({widget, note, name}, 6, Width::natural)};
 }
 
@@ -287,12 +341,18 @@ Widgets Binder::field(Slider& slider) {
   // The number follows the handle while it is dragged, before the value is taken.
   QObject::connect(widget, &QSlider::sliderMoved, number,
                    [number, &slider](int position) { show_number(*number, slider, position); });
-  shows_.push_back([widget, note, number, &slider] {
-    show_state(*widget, slider);
-    if (!widget->isSliderDown()) show_number(*number, slider, slider.read());
-    show_note(*note, slider.note(), slider);
-    describe(*widget, text_of(slider.note()));
-  });
+  shows_.push_back(when_changed(
+      [&slider] {
+        return std::tie(slider.minimum, slider.maximum, slider.value, slider.tick_spacing,
+                        slider.large_step, slider.kept, slider.enabled, slider.visible);
+      },
+      [widget, &slider] { return widget->isSliderDown() || widget->value() == slider.value; },
+      [widget, note, number, &slider] {
+        show_state(*widget, slider);
+        if (!widget->isSliderDown()) show_number(*number, slider, slider.read());
+        show_note(*note, slider.note(), slider);
+        describe(*widget, text_of(slider.note()));
+      }));
   return {widget, side_by_side({widget, number, note}, 6, Width::fill)};
 }
 
@@ -301,7 +361,10 @@ Widgets Binder::field(CheckBox& box) {
   bind_input(*widget, box);
   QObject::connect(widget, &QCheckBox::toggled, widget,
                    [this, &box](bool checked) { act([&] { box.click(checked); }); });
-  shows_.push_back([widget, &box] { show_state(*widget, box); });
+  shows_.push_back(
+      when_changed([&box] { return std::tie(box.caption, box.checked, box.enabled, box.visible); },
+                   [widget, &box] { return widget->isChecked() == box.checked; },
+                   [widget, &box] { show_state(*widget, box); }));
   return {widget, widget};
 }
 
@@ -326,17 +389,21 @@ Widgets Binder::field(OptionGroup& group) {
   QObject::connect(buttons, &QButtonGroup::idToggled, holder, [this, &group](int id, bool on) {
     if (on) act([&] { group.choose(id); });
   });
-  shows_.push_back([buttons, radios, holder, &group] {
-    const QSignalBlocker quiet(buttons);
-    // No option selected is a state of its own, which an exclusive group cannot show.
-    buttons->setExclusive(false);
-    for (std::size_t i = 0; i < radios.size(); ++i) {
-      const QSignalBlocker quiet_radio(radios[i]);
-      radios[i]->setChecked(static_cast<int>(i) == group.selected);
-    }
-    buttons->setExclusive(true);
-    show_state(*holder, group);
-  });
+  shows_.push_back(
+      when_changed([&group] { return std::tie(group.selected, group.enabled, group.visible); },
+                   [buttons, &group] { return buttons->checkedId() == group.selected; },
+                   [buttons, radios, holder, &group] {
+                     const QSignalBlocker quiet(buttons);
+                     // No option selected is a state of its own, which an exclusive group cannot
+                     // show.
+                     buttons->setExclusive(false);
+                     for (std::size_t i = 0; i < radios.size(); ++i) {
+                       const QSignalBlocker quiet_radio(radios[i]);
+                       radios[i]->setChecked(static_cast<int>(i) == group.selected);
+                     }
+                     buttons->setExclusive(true);
+                     show_state(*holder, group);
+                   }));
   return {radios.empty() ? holder : radios.front(), holder};
 }
 
@@ -353,20 +420,19 @@ Widgets Binder::field(TextList& list, int rows) {
   QObject::connect(
       widget, &QListWidget::itemActivated, widget,
       [this, widget, &list](QListWidgetItem* item) { act([&] { list.open(widget->row(item)); }); });
-  shows_.push_back([widget, &list] {
-    QStringList entries;
-    for (const std::string& entry : list.entries) entries.append(text_of(entry));
-    bool same = widget->count() == entries.size();
-    for (int i = 0; same && i < widget->count(); ++i) same = widget->item(i)->text() == entries[i];
-    if (!same) {
-      widget->clear();
-      for (const QString& entry : entries) {
-        auto* item = new QListWidgetItem(entry, widget);
-        item->setToolTip(entry);
-      }
-    }
-    show_state(*widget, static_cast<const Control&>(list));
-  });
+  shows_.push_back(
+      when_changed([&list] { return std::tie(list.entries, list.enabled, list.visible); }, always,
+                   [widget, &list, shown = std::vector<std::string>()]() mutable {
+                     if (shown != list.entries) {
+                       shown = list.entries;
+                       widget->clear();
+                       for (const std::string& entry : shown) {
+                         auto* item = new QListWidgetItem(text_of(entry), widget);
+                         item->setToolTip(item->text());
+                       }
+                     }
+                     show_state(*widget, static_cast<const Control&>(list));
+                   }));
   return {widget, widget};
 }
 
@@ -377,17 +443,19 @@ QLabel* Binder::caption(const Control& control, const Widgets& field) {
   // The logic may relabel the control; its input is then named by the new label. A caption
   // never narrows, so that the column of captions, and the window, keep their width.
   label->setMinimumWidth(label->sizeHint().width());
-  shows_.push_back([label, input = field.input, &control] {
-    const QString text = text_of(control.label);
-    if (label->text() != text) {
-      label->setText(text);
-      label->setMinimumWidth(std::max(label->minimumWidth(), label->sizeHint().width()));
-      if (control.accessible_name.empty()) {
-        input->setAccessibleName(text_of(shown_text(control.label)));
-      }
-    }
-    show_shown(*label, control.visible);
-  });
+  shows_.push_back(when_changed(
+      [&control] { return std::tie(control.label, control.visible); }, always,
+      [label, input = field.input, &control] {
+        const QString text = text_of(control.label);
+        if (label->text() != text) {
+          label->setText(text);
+          label->setMinimumWidth(std::max(label->minimumWidth(), label->sizeHint().width()));
+          if (control.accessible_name.empty()) {
+            input->setAccessibleName(text_of(shown_text(control.label)));
+          }
+        }
+        show_shown(*label, control.visible);
+      }));
   return label;
 }
 

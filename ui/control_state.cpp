@@ -14,17 +14,6 @@
 #include "ui/qt_text.h"
 
 namespace zav::ui {
-namespace {
-
-bool shows_entries(const QComboBox& widget, const std::vector<std::string>& entries) {
-  if (widget.count() != static_cast<int>(entries.size())) return false;
-  for (int i = 0; i < widget.count(); ++i) {
-    if (widget.itemText(i) != text_of(entries[i])) return false;
-  }
-  return true;
-}
-
-}  // namespace
 
 void show_shown(QWidget& widget, bool visible) {
   if (!visible && !widget.sizePolicy().retainSizeWhenHidden()) {
@@ -58,9 +47,10 @@ void show_state(QLabel& widget, const Label& label) {
   show_state(widget, static_cast<const Control&>(label));
 }
 
-void show_state(QComboBox& widget, const PickList& list) {
+void show_state(QComboBox& widget, const PickList& list, std::vector<std::string>& shown) {
   const QSignalBlocker quiet(widget);
-  if (!shows_entries(widget, list.entries)) {
+  if (shown != list.entries) {
+    shown = list.entries;
     QStringList texts;
     texts.reserve(static_cast<qsizetype>(list.entries.size()));
     for (const std::string& entry : list.entries) texts.append(text_of(entry));
@@ -85,8 +75,10 @@ void show_state(QSlider& widget, const Slider& slider) {
   widget.setRange(slider.minimum, slider.maximum);
   widget.setSingleStep(1);  // every value can be reached from the keyboard
   widget.setPageStep(slider.large_step);
-  widget.setTickInterval(slider.tick_spacing);
-  widget.setTickPosition(slider.tick_spacing > 0 ? QSlider::TicksBelow : QSlider::NoTicks);
+  // Either setter paints the slider again, and lays out its window, even with the same value.
+  if (widget.tickInterval() != slider.tick_spacing) widget.setTickInterval(slider.tick_spacing);
+  const auto ticks = slider.tick_spacing > 0 ? QSlider::TicksBelow : QSlider::NoTicks;
+  if (widget.tickPosition() != ticks) widget.setTickPosition(ticks);
   if (!widget.isSliderDown()) widget.setValue(slider.value);
   widget.setToolTip(slider.enabled ? QString::number(slider.read()) : QString());
   show_state(widget, static_cast<const Control&>(slider));

@@ -177,6 +177,12 @@ void QtPlatform::show_state() {
   }
 }
 
+void QtPlatform::show_state_beside(const FormWidget& acting) {
+  for (const auto& [shown, widget] : widgets_) {
+    if (widget && widget.get() != &acting) widget->refresh();
+  }
+}
+
 FormWidget* QtPlatform::widget_of(const Window& window) const {
   const auto found = widgets_.find(&window);
   return found == widgets_.end() ? nullptr : found->second.get();
@@ -186,8 +192,9 @@ FormWidget& QtPlatform::make_widget(Window& window) {
   std::unique_ptr<FormWidget>& slot = widgets_[&window];
   slot = make_form_widget(window);
   // An action in one window may change what another shows (an Update marks the campaign
-  // editor's caption), so every window shows its state again.
-  QObject::connect(slot.get(), &FormWidget::acted, slot.get(), [this] { show_state(); });
+  // editor's caption), so every other window shows its state again too.
+  QObject::connect(slot.get(), &FormWidget::acted, slot.get(),
+                   [this, acting = slot.get()] { show_state_beside(*acting); });
   QWidget* opener = QApplication::activeWindow();
   place(*slot, window, opener);
   // A window opened from another stands over it.
