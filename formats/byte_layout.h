@@ -4,7 +4,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <tuple>
 #include <type_traits>
+#include <utility>
 
 // Byte layouts: where each value of a record stands in a file and in what form, said once for
 // reading and writing alike. A layout is a table of slots; a slot reads its bytes into the
@@ -155,15 +157,24 @@ constexpr auto slot(std::size_t at) {
       }};
 }
 
-// Reads every slot of `layout` from `b` into `record`; writes them from it.
-template <class Record, std::size_t N, class Variant>
-void read(const Layout<Record, N, Variant>& layout, Record& record, In b, Variant variant = {}) {
-  for (const auto& s : layout) s.read(record, b.subspan(s.at, s.width), variant);
+// Reads every slot of the layout `L` from `b` into `record`; writes them from it. The layout
+// is a constant, so each slot's reader or writer is called directly, and inlined, rather than
+// through its pointer: a campaign has some thousand values.
+template <const auto& L, class Record,
+          class Variant = typename VariantOf<std::remove_cvref_t<decltype(L)>>::type>
+void read(Record& record, In b, Variant variant = {}) {
+  [&]<std::size_t... I>(std::index_sequence<I...>) {
+    (L[I].read(record, b.subspan(L[I].at, L[I].width), variant), ...);
+  }
+  (std::make_index_sequence<std::tuple_size_v<std::remove_cvref_t<decltype(L)>>>{});
 }
-template <class Record, std::size_t N, class Variant>
-void write(const Layout<Record, N, Variant>& layout, const Record& record, Out b,
-           Variant variant = {}) {
-  for (const auto& s : layout) s.write(record, b.subspan(s.at, s.width), variant);
+template <const auto& L, class Record,
+          class Variant = typename VariantOf<std::remove_cvref_t<decltype(L)>>::type>
+void write(const Record& record, Out b, Variant variant = {}) {
+  [&]<std::size_t... I>(std::index_sequence<I...>) {
+    (L[I].write(record, b.subspan(L[I].at, L[I].width), variant), ...);
+  }
+  (std::make_index_sequence<std::tuple_size_v<std::remove_cvref_t<decltype(L)>>>{});
 }
 
 // A member that is a record of its own laid out by `Inner` (`Stride` bytes), or an array of
@@ -177,12 +188,12 @@ constexpr auto nested(std::size_t at) {
       at, Stride * Entries::count,
       [](Record& r, In b, Variant variant) {
         for (std::size_t i = 0; i < Entries::count; ++i) {
-          read(Inner, Entries::at(r.*Member, i), b.subspan(i * Stride, Stride), variant);
+          read<Inner>(Entries::at(r.*Member, i), b.subspan(i * Stride, Stride), variant);
         }
       },
       [](const Record& r, Out b, Variant variant) {
         for (std::size_t i = 0; i < Entries::count; ++i) {
-          write(Inner, Entries::at(r.*Member, i), b.subspan(i * Stride, Stride), variant);
+          write<Inner>(Entries::at(r.*Member, i), b.subspan(i * Stride, Stride), variant);
         }
       }};
 }

@@ -150,7 +150,7 @@ static_assert(layout::covers(kCampaign, kCampaignFileSize));
 
 Campaign decode_campaign(std::span<const std::uint8_t, kCampaignFileSize> image) {
   Campaign c;
-  layout::read(kCampaign, c, In(image));
+  layout::read<kCampaign>(c, In(image));
   return c;
 }
 
@@ -177,7 +177,7 @@ FieldProblems campaign_problems(const Campaign& c) {
 
 CampaignImage encode_campaign(const Campaign& c) {
   CampaignImage image{};
-  layout::write(kCampaign, c, Out(image));
+  layout::write<kCampaign>(c, Out(image));
   return image;
 }
 

@@ -119,8 +119,8 @@ Result<SquadronTable> decode_squadrons(std::span<const std::uint8_t> file, Squad
   SquadronTable table;
   table.count = static_cast<int>(count);
   for (std::size_t r = 0; r < count; ++r) {
-    layout::read(kSquadron, table.slots[r],
-                 file.subspan(r * kSquadronRecordSize, kSquadronRecordSize), how);
+    layout::read<kSquadron>(table.slots[r],
+                            file.subspan(r * kSquadronRecordSize, kSquadronRecordSize), how);
   }
   return table;
 }
@@ -169,8 +169,8 @@ FieldProblems squadron_problems(const SquadronTable& table, SquadronRead how) {
 Bytes encode_squadrons(const SquadronTable& table, SquadronRead how) {
   Bytes file(static_cast<std::size_t>(table.count) * kSquadronRecordSize, 0);
   for (std::size_t r = 0; r < static_cast<std::size_t>(table.count); ++r) {
-    layout::write(kSquadron, table.slots[r],
-                  Out(file).subspan(r * kSquadronRecordSize, kSquadronRecordSize), how);
+    layout::write<kSquadron>(table.slots[r],
+                             Out(file).subspan(r * kSquadronRecordSize, kSquadronRecordSize), how);
   }
   return file;
 }
