@@ -26,15 +26,15 @@ FileChoice run_file_dialog(const FileDialog& request, QFileDialog::AcceptMode mo
   if (suffix.startsWith('.')) suffix.remove(0, 1);
   dialog.setDefaultSuffix(suffix);
   if (!request.folder.empty()) {
-    dialog.setDirectory(QString::fromStdU16String(request.folder.u16string()));
+    dialog.setDirectory(text_of(request.folder));
   }
   QStringList recent;
   for (const std::filesystem::path& file : request.recent) {
-    recent << QString::fromStdU16String(file.u16string());
+    recent << text_of(file);
   }
   dialog.setHistory(recent);
   if (!request.proposed.empty()) {
-    dialog.selectFile(QString::fromStdU16String(request.proposed.u16string()));
+    dialog.selectFile(text_of(request.proposed));
   }
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return {path_of(dialog.selectedFiles().constFirst())};
@@ -163,8 +163,7 @@ void QtPlatform::remember(const std::string& key, const std::string& value) {
 }
 
 void QtPlatform::keep_settings_in(const std::filesystem::path& file) {
-  settings_ = std::make_unique<QSettings>(QString::fromStdU16String(file.u16string()),
-                                          QSettings::IniFormat);
+  settings_ = std::make_unique<QSettings>(text_of(file), QSettings::IniFormat);
 }
 
 void QtPlatform::forget_settings() {
@@ -172,14 +171,12 @@ void QtPlatform::forget_settings() {
 }
 
 void QtPlatform::show_state() {
-  for (const auto& [shown, widget] : widgets_) {
-    if (widget) widget->refresh();
-  }
+  show_state_beside(nullptr);
 }
 
-void QtPlatform::show_state_beside(const FormWidget& acting) {
+void QtPlatform::show_state_beside(const FormWidget* acting) {
   for (const auto& [shown, widget] : widgets_) {
-    if (widget && widget.get() != &acting) widget->refresh();
+    if (widget && widget.get() != acting) widget->refresh();
   }
 }
 
@@ -194,7 +191,7 @@ FormWidget& QtPlatform::make_widget(Window& window) {
   // An action in one window may change what another shows (an Update marks the campaign
   // editor's caption), so every other window shows its state again too.
   QObject::connect(slot.get(), &FormWidget::acted, slot.get(),
-                   [this, acting = slot.get()] { show_state_beside(*acting); });
+                   [this, acting = slot.get()] { show_state_beside(acting); });
   QWidget* opener = QApplication::activeWindow();
   place(*slot, window, opener);
   // A window opened from another stands over it.

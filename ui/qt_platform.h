@@ -47,8 +47,9 @@ class QtPlatform : public Platform {
 
  private:
   FormWidget& make_widget(Window& window);
-  // Every shown window but `acting`, which has just shown its own state after an action in it.
-  void show_state_beside(const FormWidget& acting);
+  // Every shown window but `acting` (when there is one), which has just shown its own state
+  // after an action in it.
+  void show_state_beside(const FormWidget* acting);
   // Lets go of a modeless window's widget once it has closed.
   void forget(const Window& window);
   // Puts a new window where it opens: see FormWidget::Opening.

@@ -12,6 +12,11 @@ inline QString text_of(const std::string& text) {
   return QString::fromStdString(text);
 }
 
+// A path as Qt takes it.
+inline QString text_of(const std::filesystem::path& path) {
+  return QString::fromStdU16String(path.u16string());
+}
+
 // A path Qt gives, such as a dialog's choice. Qt puts "/" between folders on every system; the
 // messages that name the file show the system's own separator, a backslash on Windows.
 inline std::filesystem::path path_of(const QString& text) {

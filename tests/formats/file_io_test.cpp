@@ -1,10 +1,7 @@
 #include "formats/file_io.h"
 
 #include <gtest/gtest.h>
-#ifdef _WIN32
-#define WIN32_LEAN_AND_MEAN
-#include <windows.h>
-#else
+#ifndef _WIN32
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -173,21 +170,13 @@ TEST(FileIo, FailedWriteNamesTheFileAndKeepsTheOldOne) {
 }
 
 TEST(FileIo, SavesRefusedByTheSystemNameTheFileAndKeepTheOldOne) {
+#ifdef _WIN32
+  GTEST_SKIP() << "a file another program holds is refused through the editor's own message box "
+                  "(tests/ui/real_dialogs_test.cpp)";
+#else
   TempDir dir;
   const auto kept = dir / "camp1.dat";
   write_bytes(kept, Bytes{9, 9, 9});
-#ifdef _WIN32
-  // The game, say, holds the file open, sharing it with nobody.
-  const HANDLE held = CreateFileW(kept.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
-  ASSERT_NE(held, INVALID_HANDLE_VALUE);
-  const auto refused = write_file_replacing(kept, Bytes(100, 7));
-  CloseHandle(held);
-  ASSERT_TRUE(refused);
-  EXPECT_EQ(refused->message(),
-            path_to_utf8(kept) + ": cannot be written: " +
-                std::error_code(ERROR_ACCESS_DENIED, std::system_category()).message());
-#else
   fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec |
                                   fs::perms::group_read | fs::perms::group_exec |
                                   fs::perms::others_read | fs::perms::others_exec);
@@ -197,9 +186,9 @@ TEST(FileIo, SavesRefusedByTheSystemNameTheFileAndKeepTheOldOne) {
 
   EXPECT_EQ(save_in_child(kept, with_files_of_at_most_50_bytes),
             kept.string() + ": cannot be written: File too large");
-#endif
   EXPECT_EQ(read_bytes(kept), (Bytes{9, 9, 9}));
   EXPECT_EQ(entries_in(dir.path()), 1u);
+#endif
 }
 
 TEST(FileIo, ReadingTakesTheStartOfRegularFilesOnly) {

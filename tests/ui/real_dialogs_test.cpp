@@ -23,6 +23,7 @@
 #include "model/globals.h"
 #include "temp_dir.h"
 #include "ui/qt_platform.h"
+#include "ui/qt_text.h"
 #include "ui/widget_lookup.h"
 
 // The desktop's own file dialogs and message boxes, answered as a user answers them: what
@@ -31,10 +32,6 @@ namespace zav::testing {
 namespace {
 
 namespace fs = std::filesystem;
-
-QString text_of(const fs::path& path) {
-  return QString::fromStdU16String(path.u16string());
-}
 
 // Answers the modal window of kind W that opens next, from inside its own event loop.
 template <class W>
@@ -58,7 +55,7 @@ void choose_in_dialog(const fs::path& path) {
     dialog.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
     name.setFocus();
-    name.setText(text_of(path));
+    name.setText(ui::text_of(path));
     QTest::keyClick(&name, Qt::Key_Return);
   });
 }
@@ -91,7 +88,8 @@ TEST_F(RealDialogs, NamesInThreeScriptsReachTheFilesAndTheCaption) {
 
   choose_in_dialog(source);
   press(campaign, "cmd_cload");
-  EXPECT_EQ(control<QLabel>(campaign, "lbl_currfile").text(), QString::fromUtf8(u8"campΕκστρατεία.dat"));
+  EXPECT_EQ(control<QLabel>(campaign, "lbl_currfile").text(),
+            QString::fromUtf8(u8"campΕκστρατεία.dat"));
   EXPECT_EQ(globals.campaign.file(), source);
 
   const fs::path copy = folder / fs::path(u8"camp作戦.dat");
