@@ -1,16 +1,18 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <span>
-#include <tuple>
 #include <type_traits>
 #include <utility>
 
 // Byte layouts: where each value of a record stands in a file and in what form, said once for
 // reading and writing alike. A layout is a table of slots; a slot reads its bytes into the
-// record and writes them from it.
+// record and writes them from it. Slots whose bytes the record holds as the file does, one
+// after another, are copied as one block.
 namespace zav::layout {
 
 using In = std::span<const std::uint8_t>;
@@ -35,19 +37,28 @@ inline void put_i16(Out b, std::size_t at, std::int16_t v) {
 // base file); most have none.
 struct NoVariant {};
 
-// The forms of a value in a file: each has a `width` in bytes, `read` and `write`.
+// The forms of a value in a file: each has a `width` in bytes, `read` and `write`. A form whose
+// bytes are the value as this machine holds it says so by `kAsHeld`.
+constexpr bool kLittleEndian = std::endian::native == std::endian::little;
+
+template <class T>
+concept AsHeld = T::kAsHeld;
+
 struct Byte {
   static constexpr std::size_t width = 1;
+  static constexpr bool kAsHeld = true;
   static int read(In b) { return b[0]; }
   static void write(Out b, int v) { b[0] = static_cast<std::uint8_t>(v); }
 };
 struct Word {
   static constexpr std::size_t width = 2;
+  static constexpr bool kAsHeld = kLittleEndian;
   static int read(In b) { return u16(b); }
   static void write(Out b, int v) { put_u16(b, 0, static_cast<std::uint16_t>(v)); }
 };
 struct SignedWord {
   static constexpr std::size_t width = 2;
+  static constexpr bool kAsHeld = kLittleEndian;
   static int read(In b) { return i16(b); }
   static void write(Out b, int v) { put_i16(b, 0, static_cast<std::int16_t>(v)); }
 };
@@ -76,23 +87,28 @@ struct BiasedByte {
   static void write(Out b, int v) { b[0] = static_cast<std::uint8_t>(v + Bias); }
 };
 
-// One value of a record at a fixed place: `width` bytes from `at`.
+// One value of a record at a fixed place: `width` bytes from `at`. Where the record holds the
+// value's bytes as the file does, `begin` and `end` say where they stand in the record.
 template <class Record, class Variant = NoVariant>
 struct Slot {
   std::size_t at;
   std::size_t width;
   void (*read)(Record&, In, Variant);
   void (*write)(const Record&, Out, Variant);
+  const void* (*begin)(const Record&) = nullptr;
+  const void* (*end)(const Record&) = nullptr;
 };
 
 template <class Record, std::size_t N, class Variant = NoVariant>
 using Layout = std::array<Slot<Record, Variant>, N>;
 
 template <class L>
-struct VariantOf;
-template <class Record, std::size_t N, class Variant>
-struct VariantOf<std::array<Slot<Record, Variant>, N>> {
-  using type = Variant;
+struct LayoutOf;
+template <class Record_, std::size_t N, class Variant_>
+struct LayoutOf<std::array<Slot<Record_, Variant_>, N>> {
+  using Record = Record_;
+  using Variant = Variant_;
+  static constexpr std::size_t size = N;
 };
 
 template <class Member>
@@ -136,66 +152,184 @@ void write_form(Out b, int v, Variant variant) {
   }
 }
 
-// A member in form `Form` from `at`; the entries of an array member stand one after another.
-template <class Form, auto Member, class Variant = NoVariant>
-constexpr auto slot(std::size_t at) {
+// A slot whose reading and writing `Rule` gives, as static `read(Record&, In, Variant)` and
+// `write(const Record&, Out, Variant)`. Named functions, unlike lambdas, can be template
+// arguments, so `read` and `write` below call them directly and the compiler inlines them.
+template <class Rule, class Record, class Variant = NoVariant>
+constexpr Slot<Record, Variant> ruled(std::size_t at, std::size_t width) {
+  Slot<Record, Variant> slot{at, width, &Rule::read, &Rule::write};
+  if constexpr (AsHeld<Rule>) {
+    slot.begin = &Rule::begin;
+    slot.end = &Rule::end;
+  }
+  return slot;
+}
+
+// Where a member stands in its record: its first byte and the byte after its last.
+template <auto Member>
+struct Place {
+  using Record = typename MemberOf<decltype(Member)>::record;
+  static constexpr const void* begin(const Record& r) { return &(r.*Member); }
+  static constexpr const void* end(const Record& r) { return &(r.*Member) + 1; }
+};
+
+// A member in form `Form`; the entries of an array member stand one after another.
+template <class Form, auto Member, class Variant>
+struct MemberRule : Place<Member> {
   using Record = typename MemberOf<decltype(Member)>::record;
   using Entries = ArrayOf<typename MemberOf<decltype(Member)>::value>;
   using Entry = typename Entries::entry;
-  return Slot<Record, Variant>{
-      at, Form::width * Entries::count,
-      [](Record& r, In b, Variant variant) {
-        for (std::size_t i = 0; i < Entries::count; ++i) {
-          Entries::at(r.*Member, i) =
-              static_cast<Entry>(read_form<Form>(b.subspan(i * Form::width), variant));
-        }
-      },
-      [](const Record& r, Out b, Variant variant) {
-        for (std::size_t i = 0; i < Entries::count; ++i) {
-          write_form<Form>(b.subspan(i * Form::width), Entries::at(r.*Member, i), variant);
-        }
-      }};
+  static constexpr std::size_t width = Form::width * Entries::count;
+  static constexpr bool kAsHeld = AsHeld<Form> && sizeof(Entry) == Form::width;
+
+  static void read(Record& r, In b, Variant variant) {
+    for (std::size_t i = 0; i < Entries::count; ++i) {
+      Entries::at(r.*Member, i) =
+          static_cast<Entry>(read_form<Form>(b.subspan(i * Form::width), variant));
+    }
+  }
+  static void write(const Record& r, Out b, Variant variant) {
+    for (std::size_t i = 0; i < Entries::count; ++i) {
+      write_form<Form>(b.subspan(i * Form::width), Entries::at(r.*Member, i), variant);
+    }
+  }
+};
+
+// A member in form `Form` from `at`.
+template <class Form, auto Member, class Variant = NoVariant>
+constexpr auto slot(std::size_t at) {
+  using Rule = MemberRule<Form, Member, Variant>;
+  return ruled<Rule, typename Rule::Record, Variant>(at, Rule::width);
 }
 
-// Reads every slot of the layout `L` from `b` into `record`; writes them from it. The layout
-// is a constant, so each slot's reader or writer is called directly, and inlined, rather than
-// through its pointer: a campaign has some thousand values.
-template <const auto& L, class Record,
-          class Variant = typename VariantOf<std::remove_cvref_t<decltype(L)>>::type>
-void read(Record& record, In b, Variant variant = {}) {
-  [&]<std::size_t... I>(std::index_sequence<I...>) {
-    (L[I].read(record, b.subspan(L[I].at, L[I].width), variant), ...);
+// Consecutive slots whose values stand one after another both in the file and in the record,
+// each as the record holds it: copied as one block of `width` bytes, from `at` in the file and
+// from the first slot's member in the record.
+struct Run {
+  std::size_t first = 0;
+  std::size_t at = 0;
+  std::size_t width = 0;
+};
+
+// The runs of the layout `L`, found when the program is compiled, from where the members of a
+// blank record stand; and whether one run is the whole record.
+template <const auto& L>
+struct Runs {
+  using Traits = LayoutOf<std::remove_cvref_t<decltype(L)>>;
+  using Record = typename Traits::Record;
+  static constexpr Record kBlank{};
+
+  struct Found {
+    std::array<Run, Traits::size> runs{};
+    std::size_t count = 0;
+  };
+  static constexpr Found find() {
+    Found found;
+    for (std::size_t i = 0; i < Traits::size; ++i) {
+      if (L[i].begin == nullptr) continue;
+      if (i > 0 && found.count > 0 && L[i - 1].begin != nullptr) {
+        Run& run = found.runs[found.count - 1];
+        if (run.at + run.width == L[i].at && L[i - 1].end(kBlank) == L[i].begin(kBlank)) {
+          run.width += L[i].width;
+          continue;
+        }
+      }
+      found.runs[found.count++] = {i, L[i].at, L[i].width};
+    }
+    return found;
   }
-  (std::make_index_sequence<std::tuple_size_v<std::remove_cvref_t<decltype(L)>>>{});
+  static constexpr Found kFound = find();
+  static constexpr std::size_t count = kFound.count;
+  static constexpr const Run& at(std::size_t r) { return kFound.runs[r]; }
+  static constexpr bool kWhole = count == 1 && at(0).at == 0 && at(0).width == sizeof(Record) &&
+                                 L[at(0).first].begin(kBlank) == &kBlank;
+};
+
+template <auto Function, class... Arguments>
+auto call(Arguments&&... arguments) {
+  return Function(std::forward<Arguments>(arguments)...);
+}
+
+// Run `R` of the layout `L`, and its slot `I` unless a run copies that slot.
+template <const auto& L, std::size_t R, class Record>
+void read_run(Record& record, In b) {
+  constexpr Run run = Runs<L>::at(R);
+  std::memcpy(const_cast<void*>(call<L[run.first].begin>(std::as_const(record))), b.data() + run.at,
+              run.width);
+}
+template <const auto& L, std::size_t R, class Record>
+void write_run(const Record& record, Out b) {
+  constexpr Run run = Runs<L>::at(R);
+  std::memcpy(b.data() + run.at, call<L[run.first].begin>(record), run.width);
+}
+template <const auto& L, std::size_t I, class Record, class Variant>
+void read_slot(Record& record, In b, Variant variant) {
+  if constexpr (L[I].begin == nullptr) {
+    call<L[I].read>(record, b.subspan(L[I].at, L[I].width), variant);
+  }
+}
+template <const auto& L, std::size_t I, class Record, class Variant>
+void write_slot(const Record& record, Out b, Variant variant) {
+  if constexpr (L[I].begin == nullptr) {
+    call<L[I].write>(record, b.subspan(L[I].at, L[I].width), variant);
+  }
+}
+
+// Reads every slot of the layout `L` from `b` into `record`; writes them from it. Runs are
+// copied whole; every other slot's reader or writer is called directly, and inlined.
+template <const auto& L, class Record,
+          class Variant = typename LayoutOf<std::remove_cvref_t<decltype(L)>>::Variant>
+void read(Record& record, In b, Variant variant = {}) {
+  [&]<std::size_t... R>(std::index_sequence<R...>) {
+    (read_run<L, R>(record, b), ...);
+  }
+  (std::make_index_sequence<Runs<L>::count>{});
+  [&]<std::size_t... I>(std::index_sequence<I...>) {
+    (read_slot<L, I>(record, b, variant), ...);
+  }
+  (std::make_index_sequence<Runs<L>::Traits::size>{});
 }
 template <const auto& L, class Record,
-          class Variant = typename VariantOf<std::remove_cvref_t<decltype(L)>>::type>
+          class Variant = typename LayoutOf<std::remove_cvref_t<decltype(L)>>::Variant>
 void write(const Record& record, Out b, Variant variant = {}) {
-  [&]<std::size_t... I>(std::index_sequence<I...>) {
-    (L[I].write(record, b.subspan(L[I].at, L[I].width), variant), ...);
+  [&]<std::size_t... R>(std::index_sequence<R...>) {
+    (write_run<L, R>(record, b), ...);
   }
-  (std::make_index_sequence<std::tuple_size_v<std::remove_cvref_t<decltype(L)>>>{});
+  (std::make_index_sequence<Runs<L>::count>{});
+  [&]<std::size_t... I>(std::index_sequence<I...>) {
+    (write_slot<L, I>(record, b, variant), ...);
+  }
+  (std::make_index_sequence<Runs<L>::Traits::size>{});
 }
 
 // A member that is a record of its own laid out by `Inner` (`Stride` bytes), or an array of
-// them one after another, from `at`.
+// them one after another. Where `Inner` is one run and the entries stand `Stride` bytes apart
+// in the record too, the whole member is held as in the file.
 template <auto Member, const auto& Inner, std::size_t Stride>
-constexpr auto nested(std::size_t at) {
+struct NestedRule : Place<Member> {
   using Record = typename MemberOf<decltype(Member)>::record;
   using Entries = ArrayOf<typename MemberOf<decltype(Member)>::value>;
-  using Variant = typename VariantOf<std::remove_cvref_t<decltype(Inner)>>::type;
-  return Slot<Record, Variant>{
-      at, Stride * Entries::count,
-      [](Record& r, In b, Variant variant) {
-        for (std::size_t i = 0; i < Entries::count; ++i) {
-          read<Inner>(Entries::at(r.*Member, i), b.subspan(i * Stride, Stride), variant);
-        }
-      },
-      [](const Record& r, Out b, Variant variant) {
-        for (std::size_t i = 0; i < Entries::count; ++i) {
-          write<Inner>(Entries::at(r.*Member, i), b.subspan(i * Stride, Stride), variant);
-        }
-      }};
+  using Variant = typename LayoutOf<std::remove_cvref_t<decltype(Inner)>>::Variant;
+  static constexpr bool kAsHeld = Runs<Inner>::kWhole && sizeof(typename Entries::entry) == Stride;
+
+  static void read(Record& r, In b, Variant variant) {
+    for (std::size_t i = 0; i < Entries::count; ++i) {
+      layout::read<Inner>(Entries::at(r.*Member, i), b.subspan(i * Stride, Stride), variant);
+    }
+  }
+  static void write(const Record& r, Out b, Variant variant) {
+    for (std::size_t i = 0; i < Entries::count; ++i) {
+      layout::write<Inner>(Entries::at(r.*Member, i), b.subspan(i * Stride, Stride), variant);
+    }
+  }
+};
+
+// Such a member from `at`.
+template <auto Member, const auto& Inner, std::size_t Stride>
+constexpr auto nested(std::size_t at) {
+  using Rule = NestedRule<Member, Inner, Stride>;
+  return ruled<Rule, typename Rule::Record, typename Rule::Variant>(at,
+                                                                    Stride * Rule::Entries::count);
 }
 
 // The slots of both layouts.

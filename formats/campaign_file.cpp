@@ -69,9 +69,11 @@ constexpr std::array kForces{
     slot<Byte, &SideForces::repair>(10),         slot<SignedWord, &SideForces::production>(12),
     slot<SignedWord, &SideForces::factories>(28)};
 // The German side group is always 80 00 00 00.
-constexpr layout::Slot<SideForces> kGermanSideGroup{
-    0, 4, [](SideForces&, In, NoVariant) {},
-    [](const SideForces&, Out b, NoVariant) { MarkedByte::write(b, 0); }};
+struct GermanSideGroup {
+  static void read(SideForces&, In, NoVariant) {}
+  static void write(const SideForces&, Out b, NoVariant) { MarkedByte::write(b, 0); }
+};
+constexpr auto kGermanSideGroup = layout::ruled<GermanSideGroup, SideForces>(0, 4);
 constexpr auto kGermanForces = layout::join(kForces, std::array{kGermanSideGroup});
 constexpr auto kAlliedForces = layout::join(kForces, std::array{slot<Byte, &SideForces::side>(1)});
 
@@ -90,18 +92,19 @@ struct EventNumber {
   }
 };
 // An entry not in use carries no altitude at all: 00 00.
-constexpr layout::Slot<SpecialMission> kAltitude{
-    62, 2,
-    [](SpecialMission& m, In b, NoVariant) {
-      m.altitude = static_cast<std::int16_t>(FFFFForZero::read(b));
-    },
-    [](const SpecialMission& m, Out b, NoVariant) {
-      if (m.trigger == 0) {
-        layout::put_u16(b, 0, 0);
-      } else {
-        FFFFForZero::write(b, m.altitude);
-      }
-    }};
+struct Altitude {
+  static void read(SpecialMission& m, In b, NoVariant) {
+    m.altitude = static_cast<std::int16_t>(FFFFForZero::read(b));
+  }
+  static void write(const SpecialMission& m, Out b, NoVariant) {
+    if (m.trigger == 0) {
+      layout::put_u16(b, 0, 0);
+    } else {
+      FFFFForZero::write(b, m.altitude);
+    }
+  }
+};
+constexpr auto kAltitude = layout::ruled<Altitude, SpecialMission>(62, 2);
 
 constexpr std::array kSpecialMission{slot<Byte, &SpecialMission::trigger>(0),
                                      slot<Byte, &SpecialMission::chance>(1),
