@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "editors/list_entries.h"
 #include "editors/number_reading.h"
 
 // The controls of a window as its logic declares them: each one's name (the widget's
@@ -158,7 +159,7 @@ struct EntryValues {
 struct PickList : Control {
   using Control::Control;
 
-  std::vector<std::string> entries;
+  ListEntries entries;
   int position = -1;  // -1: no entry selected
   EntryValues values;
   std::optional<int> kept;  // a shown value with no entry, kept until the user chooses
@@ -239,7 +240,7 @@ struct OptionGroup : Control {
 struct TextList : Control {
   using Control::Control;
 
-  std::vector<std::string> entries;
+  ListEntries entries;
   std::function<void(int)> on_open;  // with the position of the entry opened
 
   // The user opened the entry at `position`; a position with no entry does nothing.

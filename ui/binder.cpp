@@ -16,6 +16,7 @@
 #include <QSlider>
 #include <algorithm>
 #include <cstdlib>
+#include <memory>
 #include <optional>
 #include <tuple>
 #include <type_traits>
@@ -143,11 +144,11 @@ void take_wheel_only_with_focus(QWidget& input) {
 
 // The number a slider stands at, beside it; blank while the slider is disabled, where its
 // position means nothing, or hidden. As wide as the widest number of its range, so that
-// nothing moves.
+// nothing moves; and of a fixed size, so that a new number lays out nothing again.
 void show_number(QLabel& number, const Slider& slider, int at) {
   const QString widest = QString::number(std::max(std::abs(slider.minimum), slider.maximum));
   const int width = number.fontMetrics().horizontalAdvance(QString(widest.size() + 1, '0'));
-  if (number.minimumWidth() < width) number.setMinimumWidth(width);
+  if (number.minimumWidth() < width) number.setFixedSize(width, number.fontMetrics().height());
   const QString text = slider.enabled && slider.visible ? QString::number(at) : QString();
   if (number.text() != text) number.setText(text);
 }
@@ -251,14 +252,22 @@ Widgets Binder::field(TextBox& box) {
   boxes_.push_back(&box);
   // Text put in by any means, an assistive tool's included, is what the logic reads once the
   // user is done with the box.
-  QObject::connect(widget, &QLineEdit::textChanged, widget,
-                   [&box](const QString& text) { box.type(text.toStdString()); });
+  // Whether the user changed the text since the box last showed the logic's; the box shows its
+  // text with its signals blocked.
+  auto edited = std::make_shared<bool>(false);
+  QObject::connect(widget, &QLineEdit::textChanged, widget, [&box, edited](const QString& text) {
+    *edited = true;
+    box.type(text.toStdString());
+  });
   QObject::connect(widget, &QLineEdit::returnPressed, widget, [this] { act([] {}); });
   widget->installEventFilter(new TypingWatcher(widget, box, [this] { act([] {}); }));
   shows_.push_back(
       when_changed([&box] { return std::tie(box.text, box.typing, box.enabled, box.visible); },
-                   [widget, &box] { return widget->text() == text_of(box.text); },
-                   [widget, &box] { show_state(*widget, box); }));
+                   [edited] { return !*edited; },
+                   [widget, &box, edited] {
+                     show_state(*widget, box);
+                     *edited = false;
+                   }));
   return {widget, widget};
 }
 
@@ -310,7 +319,7 @@ Widgets Binder::field(PickList& list) {
       [widget, &list] {
         return widget->currentIndex() == (list.has_selection() ? list.position : -1);
       },
-      [widget, note, name, &list, shown = std::vector<std::string>()]() mutable {
+      [widget, note, name, &list, shown = ListEntries()]() mutable {
         show_state(*widget, list, shown);
         show_note(*note, list.note(), list);
         describe(*widget, text_of(list.note()));
@@ -422,7 +431,7 @@ Widgets Binder::field(TextList& list, int rows) {
       [this, widget, &list](QListWidgetItem* item) { act([&] { list.open(widget->row(item)); }); });
   shows_.push_back(
       when_changed([&list] { return std::tie(list.entries, list.enabled, list.visible); }, always,
-                   [widget, &list, shown = std::vector<std::string>()]() mutable {
+                   [widget, &list, shown = ListEntries()]() mutable {
                      if (shown != list.entries) {
                        shown = list.entries;
                        widget->clear();

@@ -47,7 +47,7 @@ void show_state(QLabel& widget, const Label& label) {
   show_state(widget, static_cast<const Control&>(label));
 }
 
-void show_state(QComboBox& widget, const PickList& list, std::vector<std::string>& shown) {
+void show_state(QComboBox& widget, const PickList& list, ListEntries& shown) {
   const QSignalBlocker quiet(widget);
   if (shown != list.entries) {
     shown = list.entries;

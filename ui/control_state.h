@@ -25,7 +25,7 @@ void show_state(QPushButton& widget, const Button& button);
 void show_state(QLabel& widget, const Label& label);
 // The entries are put in again only when they differ from `shown`, the ones put in last, which
 // is compared instead of the widget's own so that a long list costs no conversions.
-void show_state(QComboBox& widget, const PickList& list, std::vector<std::string>& shown);
+void show_state(QComboBox& widget, const PickList& list, ListEntries& shown);
 // A slider the user holds is left where the user holds it.
 void show_state(QSlider& widget, const Slider& slider);
 // The text is put in again only when it differs, so the cursor stays where the user typed.

@@ -43,7 +43,7 @@ class ProblemListTest : public EditorTest {
   // The list a window shows once the desktop has brought it up to date.
   static const Texts& listed(Window& window, const ProblemList& problems) {
     window.catch_up();
-    return problems.lst_problems.entries;
+    return problems.lst_problems.entries.texts();
   }
 
  private:
@@ -131,7 +131,7 @@ TEST_F(ProblemListTest, OpeningAProblemGoesToItsEntryWithTheFieldFocusedOnceTheS
   FrmCampaign& campaign = campaign_editor(campaign_with_problems());
   const auto open_problem = [&](std::string_view starting) {
     campaign.catch_up();
-    const Texts& entries = campaign.problems.lst_problems.entries;
+    const Texts& entries = campaign.problems.lst_problems.entries.texts();
     const auto found = std::find_if(entries.begin(), entries.end(),
                                     [&](const std::string& e) { return e.starts_with(starting); });
     ASSERT_NE(found, entries.end()) << starting;
