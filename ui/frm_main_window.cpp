@@ -36,6 +36,9 @@ void lay_out(FrmMain& logic, FormWidget& form) {
     if (bold) {
       QFont font = widget->font();
       font.setBold(true);
+      // The captions are the program's own, in letters every font has: looking for fonts to
+      // fill in for missing ones would cost a good part of the start.
+      font.setStyleStrategy(QFont::NoFontMerging);
       widget->setFont(font);
     }
     column->addWidget(widget, row, 0);
