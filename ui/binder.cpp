@@ -184,7 +184,8 @@ void fit_characters(const Widgets& list, int characters) {
 }
 
 void fit_label(QLabel& label, int characters) {
-  label.setFixedWidth(label.fontMetrics().averageCharWidth() * characters);
+  label.setFixedSize(label.fontMetrics().averageCharWidth() * characters,
+                     label.fontMetrics().height());
 }
 
 Binder::Binder(Window& window, std::function<void()> after_action)

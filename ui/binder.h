@@ -31,8 +31,9 @@ struct Widgets {
 // list of a column, and room for a long name.
 void fit_characters(const Widgets& list, int characters);
 
-// A label as wide as `characters` characters, whatever it shows, so that nothing beside it
-// moves; a longer text is cut short, and shown whole as its tooltip.
+// A label of one line as wide as `characters` characters, whatever it shows, so that nothing
+// beside it moves and a new text lays out nothing again; a longer text is cut short, and shown
+// whole as its tooltip.
 void fit_label(QLabel& label, int characters);
 
 // Makes the widget of each control a window's logic declares, and binds the two: the widget's

@@ -24,7 +24,9 @@ void lay_out(FrmCSpecialEvents& logic, FormWidget& form) {
   grid->addWidget(bind.field(logic.txt_se_trigger).placed, 2, 2);
   grid->addWidget(bind.label(logic.lbl_se_trigger_note), 3, 1, 1, 2);
   bind.row(*grid, 4, 0, logic.sld_se_chance).input->setMinimumWidth(200);
-  grid->addWidget(bind.label(logic.lbl_se_Chance), 4, 2);
+  QLabel* chance = bind.label(logic.lbl_se_Chance);
+  fit_label(*chance, 4);
+  grid->addWidget(chance, 4, 2);
   bind.row(*grid, 5, 0, logic.txt_se_par1);
   QLabel* plane = bind.label(logic.lbl_plane);
   fit_label(*plane, 24);

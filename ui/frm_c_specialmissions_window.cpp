@@ -24,7 +24,9 @@ QGridLayout* mission_column(Binder& bind, FrmCSpecialMissions& logic) {
   bind.row(*grid, row++, 0, logic.txt_sm_month);
   bind.row(*grid, row++, 0, logic.cbo_sm_year);
   bind.row(*grid, row, 0, logic.sld_chance);
-  grid->addWidget(bind.label(logic.lbl_chance), row++, 2);
+  QLabel* chance = bind.label(logic.lbl_chance);
+  fit_label(*chance, 4);
+  grid->addWidget(chance, row++, 2);
   bind.row(*grid, row++, 0, logic.cbo_sm_type);
   fit_characters(bind.row(*grid, row, 0, logic.cbo_target_priority), 20);
   QLabel* note = bind.label(logic.Label3);
