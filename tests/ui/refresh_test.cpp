@@ -89,6 +89,10 @@ TEST_F(CampaignDesktop, AfterEachActionEveryWindowShowsWhatAFullRefreshShows) {
       [&] { QTest::keyClick(&control(phases, "sld_wp"), Qt::Key_PageUp); },
       [&] { type_over(control<QLineEdit>(phases, "txt_currphase"), "3"); },  // typing only
       [&] { QTest::keyClick(&control<QLineEdit>(phases, "txt_currphase"), Qt::Key_Return); },
+      [&] {  // refused: the box shows its number again
+        type_over(control<QLineEdit>(phases, "txt_currphase"), "x");
+        QTest::keyClick(&control<QLineEdit>(phases, "txt_currphase"), Qt::Key_Return);
+      },
       [&] { QTest::keyClick(&control(events, "sld_se_chance"), Qt::Key_Z, Qt::ControlModifier); },
       [&] { press(events, "cmd_update"); },  // closes; the campaign editor's caption and problems
       [&] { QTest::keyClick(phases, Qt::Key_Z, Qt::ControlModifier); },  // the Update undone
