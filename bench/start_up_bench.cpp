@@ -1,7 +1,7 @@
 // One start of the program, from the process's start to its first painted window, with the four
 // name files it kept from the last run loaded again; or, as the yardstick, a bare Qt window that
 // paints one caption. Each run is one process, timed from outside (docs/performance.md):
-//   start_up_bench prepare DIR     writes full name files and a settings file naming them
+//   start_up_bench prepare DIR     writes full name files and the settings naming them
 //   start_up_bench editor DIR      starts the program as a user who loaded them last time
 //   start_up_bench bare            shows a bare window with one caption
 #include <QApplication>
@@ -31,7 +31,13 @@ std::vector<std::string> numbered(const std::string& prefix, int count) {
   return names;
 }
 
+// The settings kept where the program keeps them, under a configuration folder of the run's own.
+void keep_settings_under(const std::filesystem::path& dir) {
+  qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(dir.string()));
+}
+
 int prepare(int argc, char** argv, const std::filesystem::path& dir) {
+  keep_settings_under(dir);
   QApplication application(argc, argv);
   std::filesystem::create_directories(dir);
   const bool failed = zav::save_string_file(dir / "weapons.str", numbered("Weapon ", 32)) ||
@@ -40,7 +46,6 @@ int prepare(int argc, char** argv, const std::filesystem::path& dir) {
                       zav::save_targets(dir / "targets.dat", zav::TargetFile{});
   if (failed) return EXIT_FAILURE;
   zav::ui::QtPlatform platform;
-  platform.keep_settings_in(dir / "settings.ini");
   for (const char* table : {"weapons", "planes", "places"}) {
     platform.remember(std::string("names/") + table,
                       zav::path_to_utf8(dir / (std::string(table) + ".str")));
@@ -50,10 +55,10 @@ int prepare(int argc, char** argv, const std::filesystem::path& dir) {
 }
 
 int start_editor(int argc, char** argv, const std::filesystem::path& dir) {
+  keep_settings_under(dir);
   QApplication application(argc, argv);
   zav::Globals globals;
   zav::ui::QtPlatform platform;
-  platform.keep_settings_in(dir / "settings.ini");
   zav::WindowRegistry registry(platform);
   zav::FrmMain main(globals, platform, registry);
   zav::ui::start_program(main, platform, {});
