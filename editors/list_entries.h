@@ -25,7 +25,6 @@ class ListEntries {
     return texts_ ? *texts_ : none;
   }
   std::size_t size() const { return texts().size(); }
-  bool empty() const { return texts().empty(); }
   const std::string& operator[](std::size_t i) const { return texts()[i]; }
   const std::string& front() const { return texts().front(); }
   const std::string& back() const { return texts().back(); }

@@ -13,6 +13,20 @@ NumberReading read(std::string_view text, NumberPolicy policy, Storage storage) 
   return read_number("Field:", text, policy, 0, 50, storage, std::nullopt);
 }
 
+TEST(ListEntries, ACopyKeptToCompareWithNeverSeesALaterChange) {
+  ListEntries list{"a", "b"};
+  const ListEntries kept = list;  // as the desktop keeps what it showed
+  EXPECT_EQ(kept, list);
+  list.push_back("c");
+  list.emplace_back("d");
+  EXPECT_EQ(kept, (std::vector<std::string>{"a", "b"}));
+  EXPECT_EQ(list, (std::vector<std::string>{"a", "b", "c", "d"}));
+  EXPECT_FALSE(kept == list);
+  // Texts made again equal to the kept ones compare equal, though not shared.
+  list.assign(kept.begin(), kept.end());
+  EXPECT_EQ(kept, list);
+}
+
 TEST(NumberReading, EachPolicyTakesWhatItsFieldHoldsAndRefusesTheRest) {
   // Within the spin's range, whole numbers only; the setup editor's counts show the rest of the
   // rule (frm_c_setup_test.cpp).
