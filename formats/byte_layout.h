@@ -180,7 +180,9 @@ struct MemberRule : Place<Member> {
   using Entries = ArrayOf<typename MemberOf<decltype(Member)>::value>;
   using Entry = typename Entries::entry;
   static constexpr std::size_t width = Form::width * Entries::count;
-  static constexpr bool kAsHeld = AsHeld<Form> && sizeof(Entry) == Form::width;
+  // A bool holds only 0 and 1, whatever byte the file has: such a member is read by its form.
+  static constexpr bool kAsHeld = AsHeld<Form> && sizeof(Entry) == Form::width &&
+                                  !std::is_same_v<std::remove_cv_t<Entry>, bool>;
 
   static void read(Record& r, In b, Variant variant) {
     for (std::size_t i = 0; i < Entries::count; ++i) {

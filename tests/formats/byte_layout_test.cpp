@@ -8,7 +8,8 @@ namespace zav::layout {
 namespace {
 
 // Members that the file holds in another order, a padding byte after `a`, a member in a form
-// of its own, and an array of entries that are each one run.
+// of its own, a bool that holds only 0 and 1 of its byte, and an array of entries that are each
+// one run.
 struct Entry {
   std::uint8_t kind = 0;
   std::int16_t amount = 0;  // after a padding byte: not one run with `kind`
@@ -28,6 +29,7 @@ struct Record {
   std::uint8_t marked = 0;
   std::array<Entry, 3> entries{};
   std::array<Pair, 4> pairs{};
+  bool on = false;
   bool operator==(const Record&) const = default;
 };
 
@@ -39,8 +41,9 @@ constexpr std::array kRecord{slot<Word, &Record::c>(0),
                              slot<Byte, &Record::a>(4),
                              slot<MarkedByte, &Record::marked>(5),
                              nested<&Record::entries, kEntry, 5>(9),
-                             nested<&Record::pairs, kPair, 2>(24)};
-constexpr std::size_t kSize = 32;
+                             nested<&Record::pairs, kPair, 2>(24),
+                             slot<Byte, &Record::on>(32)};
+constexpr std::size_t kSize = 33;
 static_assert(covers(kRecord, kSize));
 
 // What the slots read and write one by one, each through its own reader and writer.
