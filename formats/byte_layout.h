@@ -88,13 +88,16 @@ struct BiasedByte {
 };
 
 // One value of a record at a fixed place: `width` bytes from `at`. Where the record holds the
-// value's bytes as the file does, `begin` and `end` say where they stand in the record.
+// value's bytes as the file does (`as_held`), `begin` and `end` say where they stand in the
+// record. The flag is not told by null pointers: where null pointers are checked for (the
+// sanitizers' builds), the compiler does not take a function's address as non-null.
 template <class Record, class Variant = NoVariant>
 struct Slot {
   std::size_t at;
   std::size_t width;
   void (*read)(Record&, In, Variant);
   void (*write)(const Record&, Out, Variant);
+  bool as_held = false;
   const void* (*begin)(const Record&) = nullptr;
   const void* (*end)(const Record&) = nullptr;
 };
@@ -159,6 +162,7 @@ template <class Rule, class Record, class Variant = NoVariant>
 constexpr Slot<Record, Variant> ruled(std::size_t at, std::size_t width) {
   Slot<Record, Variant> slot{at, width, &Rule::read, &Rule::write};
   if constexpr (AsHeld<Rule>) {
+    slot.as_held = true;
     slot.begin = &Rule::begin;
     slot.end = &Rule::end;
   }
@@ -228,8 +232,8 @@ struct Runs {
   static constexpr Found find() {
     Found found;
     for (std::size_t i = 0; i < Traits::size; ++i) {
-      if (L[i].begin == nullptr) continue;
-      if (i > 0 && found.count > 0 && L[i - 1].begin != nullptr) {
+      if (!L[i].as_held) continue;
+      if (i > 0 && found.count > 0 && L[i - 1].as_held) {
         Run& run = found.runs[found.count - 1];
         if (run.at + run.width == L[i].at && L[i - 1].end(kBlank) == L[i].begin(kBlank)) {
           run.width += L[i].width;
@@ -266,13 +270,13 @@ void write_run(const Record& record, Out b) {
 }
 template <const auto& L, std::size_t I, class Record, class Variant>
 void read_slot(Record& record, In b, Variant variant) {
-  if constexpr (L[I].begin == nullptr) {
+  if constexpr (!L[I].as_held) {
     call<L[I].read>(record, b.subspan(L[I].at, L[I].width), variant);
   }
 }
 template <const auto& L, std::size_t I, class Record, class Variant>
 void write_slot(const Record& record, Out b, Variant variant) {
-  if constexpr (L[I].begin == nullptr) {
+  if constexpr (!L[I].as_held) {
     call<L[I].write>(record, b.subspan(L[I].at, L[I].width), variant);
   }
 }
