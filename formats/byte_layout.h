@@ -233,7 +233,7 @@ struct Runs {
     Found found;
     for (std::size_t i = 0; i < Traits::size; ++i) {
       if (!L[i].as_held) continue;
-      if (i > 0 && found.count > 0 && L[i - 1].as_held) {
+      if (i > 0 && L[i - 1].as_held) {  // then the last run ends with slot i - 1
         Run& run = found.runs[found.count - 1];
         if (run.at + run.width == L[i].at && L[i - 1].end(kBlank) == L[i].begin(kBlank)) {
           run.width += L[i].width;

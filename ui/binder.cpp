@@ -252,9 +252,8 @@ Widgets Binder::field(TextBox& box) {
   bind_input(*widget, box);
   boxes_.push_back(&box);
   // Text put in by any means, an assistive tool's included, is what the logic reads once the
-  // user is done with the box.
-  // Whether the user changed the text since the box last showed the logic's; the box shows its
-  // text with its signals blocked.
+  // user is done with the box. `edited` notes such text until the box shows the logic's again
+  // (with its signals blocked), so that a refresh need not read the widget's text back.
   auto edited = std::make_shared<bool>(false);
   QObject::connect(widget, &QLineEdit::textChanged, widget, [&box, edited](const QString& text) {
     *edited = true;
